@@ -1,0 +1,36 @@
+# Installs the Debian packages Numbrella needs to build, run and test, when missing.
+# Sourced by run.sh and test.sh.
+
+NUMBRELLA_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  xvfb xauth xdotool imagemagick openbox
+)
+
+ensure_packages() {
+  local missing=()
+  for p in "${NUMBRELLA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+      echo "These Debian packages are missing and this user cannot install them: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The machine-wide settings folder, writable by every user of the machine.
+ensure_settings_dir() {
+  local dir="${NUMBRELLA_ROOT:-}/var/lib/numbrella"
+  [ -d "$dir" ] && [ -w "$dir" ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null 2>&1 && sudo="sudo"
+  $sudo mkdir -p "$dir" && $sudo chmod 0777 "$dir"
+}

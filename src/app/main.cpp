@@ -1,0 +1,29 @@
+#include "core/App.h"
+#include "core/MainProgram.h"
+#include "core/SystemPlatform.h"
+#include "core/logic/StartUp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString commandLine = WholeCommandLine(arguments);
+
+    AppState state;
+    SystemPlatform platform;
+    InstallApp(&state, &platform);
+
+    if (WantsUninstall(commandLine)) {
+        // The uninstaller needs no display: start it and end.
+        QCoreApplication app(argc, argv);
+        StartProgram(state, platform, commandLine);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numbrella"));
+    Main(commandLine);
+    return 0;
+}

@@ -1,0 +1,102 @@
+#pragma once
+// Base of every window of the program. A window exists at most once: it is created and
+// loaded on first use, and discarded when it unloads, whatever unloaded it.
+
+#include "core/logic/Geometry.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Dialog);
+    ~Form() override;
+
+    // Runs the window's load handling once; the window may unload itself in it.
+    void Load();
+    // Closes and discards the window (its unload handling runs first). Safe to call twice.
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+    // Position and size in twips.
+    int Left() const { return PixelsToTwips(x()); }
+    int Top() const { return PixelsToTwips(y()); }
+    int Width() const { return PixelsToTwips(width()); }
+    int Height() const { return PixelsToTwips(height()); }
+    void MoveTo(int left, int top);
+    void SetSize(int width, int height);
+
+    // Drawing that survives repaints (lines in twips), painted over the background.
+    void AddDrawing(const std::vector<Segment>& segments);
+    const std::vector<Segment>& Drawing() const { return drawing_; }
+
+    // Runs the activation handling by hand (the platform also runs it on activation).
+    void Activate() { FormActivate(); }
+
+signals:
+    void Unloaded();
+
+protected:
+    virtual void FormLoad() {}
+    virtual void FormActivate() {}
+    virtual void FormUnload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool unloaded_ = false;
+    bool unloading_ = false;
+    std::vector<Segment> drawing_;
+};
+
+// A picture box: a plain container that keeps what is drawn on it.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    void AddDrawing(const std::vector<Segment>& segments);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<Segment> drawing_;
+};
+
+// Adds lines to a list, replacing earlier lines at the same place so repeated drawing stays small.
+void MergeDrawing(std::vector<Segment>& drawing, const std::vector<Segment>& added);
+void PaintDrawing(QWidget* surface, const std::vector<Segment>& drawing);
+
+namespace Forms {
+// The background window: every other window is kept in front of it.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
+// The loaded instance of a window class, or nullptr.
+Form* Find(const char* className);
+void Register(const char* className, Form* form);
+
+template <class T> T* Find()
+{
+    return static_cast<T*>(Find(T::staticMetaObject.className()));
+}
+
+// The loaded instance, created and loaded when there is none. The result may already be
+// unloaded when the window unloaded itself during its load.
+template <class T> T* Load()
+{
+    if (T* existing = Find<T>())
+        return existing;
+    T* form = new T();
+    Register(T::staticMetaObject.className(), form);
+    form->Load();
+    return form;
+}
+
+// Every window loaded now.
+QList<Form*> All();
+} // namespace Forms

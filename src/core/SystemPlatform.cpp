@@ -1,0 +1,66 @@
+#include "core/SystemPlatform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+QDateTime SystemPlatform::Now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void SystemPlatform::SeedRandom(double seed)
+{
+    engine_.seed(static_cast<std::uint32_t>(seed * 1000.0));
+}
+
+double SystemPlatform::Random()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
+
+QString SystemPlatform::MachineSettingsDir() const
+{
+    return TestRoot() + QStringLiteral("/var/lib/numbrella");
+}
+
+QString SystemPlatform::LogFilePath() const
+{
+    return TestRoot() + QStringLiteral("/tmp/nbr.log");
+}
+
+QString SystemPlatform::ExecutableDir() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+int SystemPlatform::OpenDocument(const QString& target)
+{
+    const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
+                                                          : QUrl::fromLocalFile(QDir::current().absoluteFilePath(target));
+    return QDesktopServices::openUrl(url) ? 33 : 2;
+}
+
+bool SystemPlatform::StartDetached(const QString& program)
+{
+    return QProcess::startDetached(program, {});
+}
+
+void SystemPlatform::EndProgram()
+{
+    // Every file is written at the moment its data changes, so nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+int SystemPlatform::DisplayColours() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->depth() == 8 ? 256 : -1;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The real outside world of the running program.
+
+#include "core/logic/Platform.h"
+
+#include <random>
+
+class SystemPlatform : public Platform {
+public:
+    QDateTime Now() const override;
+    void SeedRandom(double seed) override;
+    double Random() override;
+    QString MachineSettingsDir() const override;
+    QString LogFilePath() const override;
+    QString ExecutableDir() const override;
+    int OpenDocument(const QString& target) override;
+    bool StartDetached(const QString& program) override;
+    void EndProgram() override;
+    int DisplayColours() const override;
+
+private:
+    std::mt19937 engine_;
+};

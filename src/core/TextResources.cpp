@@ -1,0 +1,24 @@
+#include "core/TextResources.h"
+
+#include "core/App.h"
+#include "core/logic/TextResource.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+QString GetTxt(int n)
+{
+    const QFileInfo info(TextResourceFile);
+    if (!info.exists() || info.size() < TextResourceMinimumSize) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
+                        MissingTextResourceMessage(Shared().AppPath), QMessageBox::Ok);
+        box.exec();
+        System().EndProgram();
+        return TextSectionError;
+    }
+    QFile file(TextResourceFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return TextSectionError;
+    return TextSection(file.readAll(), n);
+}

@@ -1,0 +1,172 @@
+#include "core/WindowUtils.h"
+
+#include "core/App.h"
+#include "core/logic/LineFormat.h"
+#include "core/logic/ToolTipText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QScreen>
+#include <QToolTip>
+
+void ShowAndWait(Form* window)
+{
+    QPointer<Form> form(window);
+    if (!form || form->IsUnloaded())
+        return;
+    QEventLoop loop;
+    QObject::connect(form, &Form::Unloaded, &loop, &QEventLoop::quit);
+    QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    form->show();
+    form->raise();
+    form->activateWindow();
+    if (!form || form->IsUnloaded())
+        return;
+    loop.exec();
+}
+
+void ShowModal(Form* window)
+{
+    if (window && !window->IsUnloaded())
+        window->setWindowModality(Qt::ApplicationModal);
+    ShowAndWait(window);
+}
+
+void ShowChildAndWait(QWidget* parent, Form* child)
+{
+    QPointer<QWidget> p(parent);
+    if (p)
+        p->hide();
+    ShowAndWait(child);
+    if (p) {
+        p->show();
+        p->raise();
+        p->activateWindow();
+    }
+}
+
+int OpenDocument(const QString& target)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int result = System().OpenDocument(target);
+    QApplication::restoreOverrideCursor();
+    return result;
+}
+
+void WriteCommentsPage(const QString& pageText)
+{
+    const QString page = QStringLiteral("sendcom.htm");
+    WriteFileAtomic(page, pageText.toUtf8());
+    OpenDocument(QDir::current().absoluteFilePath(page));
+}
+
+void CentreForm(Form* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect s = screen->geometry();
+    const QPoint p = CentredPosition(PixelsToTwips(s.width()), PixelsToTwips(s.height()),
+                                     window->Width(), window->Height());
+    window->MoveTo(p.x(), p.y());
+}
+
+void ApplyBackColour(QWidget* window, double colour)
+{
+    const std::optional<double> current = BackColorOf(window);
+    const auto controls = window->findChildren<QWidget*>();
+    for (QWidget* c : controls) {
+        const std::optional<double> own = BackColorOf(c);
+        if (own && current && *own == *current)
+            SetBackColor(c, colour);
+    }
+    SetBackColor(window, colour);
+}
+
+void DrawFormBevel(Form* window)
+{
+    window->AddDrawing(BevelSegments(0, 0, window->Width(), window->Height()));
+}
+
+void Draw3DBorder(QWidget* control, QWidget* surface, int width, int style)
+{
+    const QRect g = control->geometry();
+    const std::optional<double> back = BackColorOf(surface);
+    const unsigned backColour = back ? static_cast<unsigned>(*back) : 0xFFFFFF;
+    auto* form = qobject_cast<Form*>(surface);
+    const auto rings = BorderSegments(PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()),
+                                      PixelsToTwips(g.height()), width, style, backColour, form != nullptr);
+    if (form)
+        form->AddDrawing(rings);
+    else if (auto* box = qobject_cast<PictureBox*>(surface))
+        box->AddDrawing(rings);
+}
+
+void ShowToolTip(QWidget* /*window*/, QWidget* control, int show)
+{
+    if (show == 0) {
+        QToolTip::hideText();
+        return;
+    }
+    const QString text = ToolTipText(TagOf(control));
+    if (text.isEmpty())
+        return;
+    // Just below the control, as the platform places its own tips.
+    QToolTip::showText(control->mapToGlobal(QPoint(0, control->height() + TwipsToPixels(40))), text, control);
+}
+
+int GetDisplayColours()
+{
+    return System().DisplayColours();
+}
+
+QColor ToQColor(double colour)
+{
+    const auto c = static_cast<unsigned>(static_cast<qint64>(colour) & 0xFFFFFF);
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+std::optional<double> BackColorOf(const QWidget* control)
+{
+    const QVariant v = control->property("BackColor");
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toDouble();
+}
+
+void SetBackColor(QWidget* control, double colour)
+{
+    control->setProperty("BackColor", colour);
+    QPalette pal = control->palette();
+    const QColor c = ToQColor(colour);
+    pal.setColor(QPalette::Window, c);
+    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Button, c);
+    control->setPalette(pal);
+    control->setAutoFillBackground(true);
+}
+
+void SetForeColor(QWidget* control, double colour)
+{
+    QPalette pal = control->palette();
+    const QColor c = ToQColor(colour);
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    control->setPalette(pal);
+}
+
+void SetTag(QWidget* control, const QString& tag)
+{
+    control->setProperty("Tag", tag);
+    control->setToolTip(ToolTipText(tag));
+}
+
+QString TagOf(const QWidget* control)
+{
+    return control->property("Tag").toString();
+}
+
+void PlaceTw(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Small operations every window shares: waiting for a window, placing, colouring and
+// decorating windows, opening documents, tooltips.
+
+#include "core/Form.h"
+
+#include <QColor>
+#include <optional>
+
+// Shows the window (not modal) and returns only when it has been unloaded, whatever
+// unloaded it; events are processed meanwhile, so menus and timers keep working.
+// Waits nest: a wait started inside another returns first.
+void ShowAndWait(Form* window);
+template <class T> void ShowAndWait() { ShowAndWait(Forms::Load<T>()); }
+// As ShowAndWait, but no other window of the program takes input meanwhile.
+void ShowModal(Form* window);
+template <class T> void ShowModal() { ShowModal(Forms::Load<T>()); }
+// Hides the parent, waits for the child, then shows the parent again in front.
+void ShowChildAndWait(QWidget* parent, Form* child);
+
+// Opens a file or web address with the desktop's default handler, the busy pointer
+// showing meanwhile. Above 32 means success.
+int OpenDocument(const QString& target);
+// Writes "sendcom.htm" in the current folder with the page text and opens it.
+void WriteCommentsPage(const QString& pageText);
+
+// Centres the window on its screen, 220 twips above the exact centre.
+void CentreForm(Form* window);
+// Every control coloured like the window takes the new colour, then the window does.
+void ApplyBackColour(QWidget* window, double colour);
+// The double raised edge just inside the window.
+void DrawFormBevel(Form* window);
+// Nested rings round a control on the window or picture box it sits on.
+void Draw3DBorder(QWidget* control, QWidget* surface, int width, int style);
+// Shows (show not 0) or hides the control's tip, taken from its tag.
+void ShowToolTip(QWidget* window, QWidget* control, int show);
+int GetDisplayColours();
+
+// Colours are RGB values with red in the low byte.
+QColor ToQColor(double colour);
+// A control's background colour as the program sees it; nothing for controls without one.
+std::optional<double> BackColorOf(const QWidget* control);
+void SetBackColor(QWidget* control, double colour);
+void SetForeColor(QWidget* control, double colour);
+// The control's tag, which also becomes its tooltip.
+void SetTag(QWidget* control, const QString& tag);
+QString TagOf(const QWidget* control);
+// Places a control by twips.
+void PlaceTw(QWidget* control, int left, int top, int width, int height);

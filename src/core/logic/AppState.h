@@ -1,0 +1,84 @@
+#pragma once
+// The program-wide variables through which the windows talk to each other.
+// Windows read what they need when they load or activate and write their results
+// back before they unload. Names are the ones every part of the program uses.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// Integers of the shared state are 16-bit, as their stored forms assume.
+using Int16 = std::int16_t;
+
+constexpr int MaxPlayers = 40;
+constexpr double DefaultBackColour = 12640511; // &HC0E0FF: red 255, green 224, blue 192
+
+// Capabilities of MIDI output device 0; only the support flags are looked at.
+struct MidiOutCaps {
+    std::uint16_t Mid = 0;
+    std::uint16_t Pid = 0;
+    std::uint32_t DriverVersion = 0;
+    QString ProductName; // at most 32 characters
+    std::uint16_t Technology = 0;
+    std::uint16_t Voices = 0;
+    std::uint16_t Notes = 0;
+    std::uint16_t ChannelMask = 0;
+    std::uint32_t Support = 0;
+};
+
+struct AppState {
+    // Program and paths
+    QString AppPath;
+    QString WindowsDir;
+    QString IniPath;
+    Int16 LogEnabled = 0;
+    QString CrLf = QStringLiteral("\r\n");
+    Int16 DisplayColours = 0;
+    double BackColour = DefaultBackColour;
+    Int16 FirstRun = 0; // becomes 1 when no settings file exists
+    QString NextPlayerId = QStringLiteral("AAA  ");
+    QString LastPlayerName;
+    QString IniReserved1;
+    QString IniReserved2;
+
+    // Players and the chosen player. Rows 1..40; row 0 is unused so row numbers read as written.
+    Int16 PlayerCount = 0;
+    std::array<std::array<QString, 2>, MaxPlayers + 1> Players{};
+    QString PlayerName;
+    QString PlayerFileId;
+    QString PrevPlayerFileId;
+    QString ScoreFilePath;
+    QString PlayerGrade;
+    QString NewGrade;
+    QString EnteredName;
+    QString DeletePlayerName;
+    Int16 AboutRequest = 0;
+
+    // Practice definition and results
+    Int16 PracticeOp = 0;
+    Int16 TableNum = 0;
+    Int16 PracticeMinutes = 0;
+    Int16 CorrectCount = 0;
+    Int16 AttemptCount = 0;
+    Int16 GoalCount = 0;
+    QString CurrentPractice;
+    Int16 AutoAdvance = 0;
+    QString LevelDef;
+    Int16 AdvanceNum = 0;
+    Int16 AdvanceMinutes = 0;
+    Int16 AdvanceRight = 0;
+    Int16 ProblemFormat = 0;
+    Int16 LevelNum = 0;
+    Int16 LevelFunc = 0;
+
+    // Message box: 1 in asks for Yes/No; 3 = Yes, 2 = No out.
+    Int16 MsgBoxResult = 0;
+
+    // Help viewer
+    QString DocText;
+    Int16 HelpFlag = 0;
+    QString HelpSearchText;
+
+    // Music
+    MidiOutCaps MidiCaps;
+};

@@ -1,0 +1,62 @@
+#pragma once
+// The one-value-per-line format of every data file: text between double quotes with
+// nothing escaped, integers in decimal, colours as decimal numbers, empty values as
+// empty lines, each line ended by CR LF.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// A text value between double quotes. A double quote or a line break inside the value
+// would end it early and shift every value after it, so they are replaced.
+QString QuoteText(const QString& value);
+// A colour as written: whole numbers as plain digits, others with "." as decimal point.
+QString ColourText(double colour);
+
+// Writes a whole file so that a crash never leaves it half written or missing:
+// a temporary file beside the target is written first and then renamed over it.
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// Appends one line (and CR LF) to a file, creating it when absent; closed again at once.
+bool AppendLine(const QString& path, const QString& line);
+
+// Builds a file line by line, then writes it whole.
+class LineWriter {
+public:
+    void Text(const QString& value);
+    void Int(int value);
+    void Colour(double value);
+    void Empty();
+    const QByteArray& Bytes() const { return bytes_; }
+    bool Save(const QString& path) const { return WriteFileAtomic(path, bytes_); }
+
+private:
+    void Line(const QString& text);
+    QByteArray bytes_;
+};
+
+// Reads the values of a file one after another. A value ends at the closing quote of a
+// quoted value, otherwise at a comma or the line end; blanks before a value are skipped.
+class LineReader {
+public:
+    explicit LineReader(const QString& path);
+    // For text already in memory.
+    static LineReader FromBytes(const QByteArray& bytes);
+
+    bool IsOpen() const { return open_; }
+    bool AtEnd() const { return pos_ >= data_.size(); }
+
+    // Each returns nothing when no value is left or the value is not of the kind asked.
+    std::optional<QString> ReadText();
+    // A 16-bit whole number; an empty field, other text or a number out of range fail.
+    std::optional<int> ReadInt();
+    // A colour; an empty field reads as 0.
+    std::optional<double> ReadColour();
+
+private:
+    LineReader() = default;
+    std::optional<QByteArray> NextField();
+
+    QByteArray data_;
+    qsizetype pos_ = 0;
+    bool open_ = false;
+};

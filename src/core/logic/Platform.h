@@ -1,0 +1,43 @@
+#pragma once
+// The one seam to the outside world: time, random numbers, the fixed machine-wide
+// locations, the desktop shell, processes, the end of the program and the display.
+// Production code gets the real one from main.cpp; tests hand in their own.
+
+#include <QDateTime>
+#include <QString>
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual QDateTime Now() const = 0;
+    // Seconds since midnight, with fractions; seeds the random generator at start-up.
+    virtual double SecondsSinceMidnight() const;
+
+    virtual void SeedRandom(double seed) = 0;
+    // Uniform in [0, 1).
+    virtual double Random() = 0;
+
+    // The machine-wide folder that holds "nbr.INI" (shared by every user of the machine).
+    virtual QString MachineSettingsDir() const = 0;
+    // The activity log file.
+    virtual QString LogFilePath() const = 0;
+    // The folder of the running executable.
+    virtual QString ExecutableDir() const = 0;
+
+    // Opens a file or web address with the desktop's default handler.
+    // Returns a value above 32 on success, as the shell's convention has it.
+    virtual int OpenDocument(const QString& target) = 0;
+    // Starts a program without waiting for it; true when it started.
+    virtual bool StartDetached(const QString& program) = 0;
+    // Ends the whole program at once. Tests replace it; callers return right after calling it.
+    virtual void EndProgram() = 0;
+    // True once EndProgram ran; only a test's platform ever gets to answer it.
+    virtual bool HasEnded() const { return false; }
+    // Number of colours of the display: 256 on an 8-bit display, otherwise anything else.
+    virtual int DisplayColours() const = 0;
+};
+
+// Root under which the fixed machine-wide locations are taken; "" for the real machine.
+// Set by the environment variable NUMBRELLA_ROOT so tests never touch the real files.
+QString TestRoot();

@@ -1,0 +1,66 @@
+#include "core/logic/Settings.h"
+
+#include "core/logic/LineFormat.h"
+
+#include <QDir>
+
+void LoadSettings(AppState& state, const Platform& platform)
+{
+    state.WindowsDir = platform.MachineSettingsDir();
+    state.IniPath = state.WindowsDir + QStringLiteral("/nbr.INI");
+
+    LineReader in(state.IniPath);
+    if (!in.IsOpen()) {
+        WriteDefaultSettings(state);
+        return;
+    }
+    // A value that cannot be read keeps its variable; the next one is read all the same.
+    if (auto v = in.ReadText())
+        state.AppPath = *v;
+    if (auto v = in.ReadText())
+        state.NextPlayerId = v->left(5).leftJustified(5, QLatin1Char(' '));
+    if (auto v = in.ReadText())
+        state.LastPlayerName = *v;
+    for (int i = 0; i < 3; ++i)
+        in.ReadText();
+    if (auto v = in.ReadColour(); v && *v != 0)
+        state.BackColour = *v;
+    if (auto v = in.ReadText())
+        state.IniReserved1 = *v;
+    if (auto v = in.ReadInt())
+        state.FirstRun = static_cast<Int16>(*v);
+    if (auto v = in.ReadText())
+        state.IniReserved2 = *v;
+
+    if (state.AppPath.isEmpty() || !QDir::setCurrent(state.AppPath))
+        state.AppPath = QDir::currentPath();
+}
+
+bool SaveSettings(const AppState& state)
+{
+    QDir().mkpath(state.WindowsDir);
+    LineWriter out;
+    out.Text(state.AppPath);
+    out.Text(state.NextPlayerId);
+    out.Text(state.LastPlayerName);
+    out.Empty();
+    out.Empty();
+    out.Empty();
+    out.Colour(state.BackColour);
+    out.Text(state.IniReserved1);
+    out.Int(state.FirstRun);
+    out.Text(state.IniReserved2);
+    return out.Save(state.IniPath);
+}
+
+void WriteDefaultSettings(AppState& state)
+{
+    state.FirstRun = 1;
+    state.NextPlayerId = QStringLiteral("AAA  ");
+    state.AppPath = QDir::currentPath();
+    state.BackColour = DefaultBackColour;
+    state.LastPlayerName.clear();
+    state.IniReserved1.clear();
+    state.IniReserved2.clear();
+    SaveSettings(state);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The machine-wide settings file "nbr.INI": ten values, one per line.
+
+#include "core/logic/AppState.h"
+#include "core/logic/Platform.h"
+
+// Reads the settings, writing defaults when the file is missing, and makes AppPath the
+// current folder (falling back to the current folder when the stored one is gone).
+void LoadSettings(AppState& state, const Platform& platform);
+// Writes the ten lines; false when the file could not be written.
+bool SaveSettings(const AppState& state);
+void WriteDefaultSettings(AppState& state);

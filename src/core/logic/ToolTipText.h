@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// The tip shown for a control's tag. A tag starting with "*" carries two placement
+// numbers in its characters 2 to 9; the text starts at character 10.
+QString ToolTipText(const QString& tag);

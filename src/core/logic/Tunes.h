@@ -1,0 +1,11 @@
+#pragma once
+// The MIDI tunes of the current (program) folder.
+
+#include "core/logic/Platform.h"
+
+#include <QStringList>
+
+// "*.mid" files of the current folder in the order the folder lists them (by name).
+QStringList MidiFiles();
+// One of them drawn uniformly at random, or "" when there are none.
+QString RandomMidiFile(Platform& platform);

@@ -1,0 +1,109 @@
+#include "scores/logic/PracticeRecord.h"
+
+#include "core/logic/LineFormat.h"
+
+#include <QFile>
+
+namespace {
+
+QChar LastDigit(int value)
+{
+    const QString text = QString::number(value);
+    return text.at(text.size() - 1);
+}
+
+std::optional<int> DigitAt(const QString& packed, int position)
+{
+    if (packed.size() < position)
+        return std::nullopt;
+    const QChar c = packed.at(position - 1);
+    if (!c.isDigit() || c.unicode() > '9')
+        return std::nullopt;
+    return c.unicode() - '0';
+}
+
+} // namespace
+
+QString PackCount(int count)
+{
+    // Counts of -1 to -9 keep a leading zero after the sign so they read back.
+    if (count < 0 && count > -10)
+        return QStringLiteral("-0") + QString::number(-count);
+    const QString text = QStringLiteral("00") + QString::number(count);
+    return text.right(3);
+}
+
+std::optional<int> ReadCount(const QString& field)
+{
+    const QString t = field.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    int start = (t.at(0) == QLatin1Char('-') || t.at(0) == QLatin1Char('+')) ? 1 : 0;
+    if (start == t.size())
+        return std::nullopt;
+    for (int i = start; i < t.size(); ++i) {
+        if (t.at(i).unicode() < '0' || t.at(i).unicode() > '9')
+            return std::nullopt;
+    }
+    return t.toInt();
+}
+
+QString PackPractice(const AppState& state, const QDateTime& when)
+{
+    QString r;
+    r += LastDigit(state.PracticeOp);
+    r += QChar(75 + state.TableNum);
+    r += LastDigit(state.PracticeMinutes);
+    r += when.toString(QStringLiteral("yyyyMMddHHmm"));
+    r += PackCount(state.CorrectCount);
+    r += PackCount(state.AttemptCount);
+    return r;
+}
+
+void UnpackPractice(AppState& state, const QString& packed)
+{
+    if (auto op = DigitAt(packed, 1))
+        state.PracticeOp = static_cast<Int16>(*op);
+    if (packed.size() >= 2)
+        state.TableNum = static_cast<Int16>(packed.at(1).unicode() - 75);
+    if (auto minutes = DigitAt(packed, 3))
+        state.PracticeMinutes = static_cast<Int16>(*minutes == 0 ? 10 : *minutes);
+    if (packed.size() >= 18) {
+        if (auto right = ReadCount(packed.mid(15, 3)))
+            state.CorrectCount = static_cast<Int16>(*right);
+    }
+    if (packed.size() >= 21) {
+        if (auto attempts = ReadCount(packed.mid(18, 3)))
+            state.AttemptCount = static_cast<Int16>(*attempts);
+    }
+}
+
+QString DefinitionKey(const QString& record)
+{
+    return record.left(3);
+}
+
+QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes)
+{
+    AppState s;
+    s.PracticeOp = practiceOp;
+    s.TableNum = tableNum;
+    s.PracticeMinutes = practiceMinutes;
+    return DefinitionKey(PackPractice(s, QDateTime()));
+}
+
+bool AppendScoreRecord(const AppState& state, const QDateTime& when)
+{
+    return AppendLine(state.ScoreFilePath, QuoteText(PackPractice(state, when)));
+}
+
+std::optional<QStringList> ReadScoreHistory(const QString& path)
+{
+    LineReader reader(path);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    QStringList records;
+    while (!reader.AtEnd())
+        records << reader.ReadText().value_or(QString());
+    return records;
+}

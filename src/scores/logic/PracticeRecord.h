@@ -1,0 +1,36 @@
+#pragma once
+// The 21-character practice record: operation digit, table character (code 75 + TableNum),
+// minutes digit ("0" for 10), end time yyyymmddhhnn, right count and attempt count of
+// three characters each. Score history lines, CurrentPractice and LevelDef all use it.
+
+#include "core/logic/AppState.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <optional>
+
+constexpr int PracticeRecordLength = 21;
+
+// Packs PracticeOp, TableNum, PracticeMinutes, the given time and the two counts.
+QString PackPractice(const AppState& state, const QDateTime& when);
+
+// Sets PracticeOp, TableNum, PracticeMinutes, CorrectCount and AttemptCount from a record.
+// Each field is read on its own; one that cannot be read leaves its variable unchanged.
+void UnpackPractice(AppState& state, const QString& packed);
+
+// A count as three characters: 7 -> "007", 1234 -> "234", -1 -> "-01", -12 -> "-12".
+QString PackCount(int count);
+// The three characters of a count as a number, or nothing when they are not one.
+std::optional<int> ReadCount(const QString& field);
+
+// The first three characters of a record: operation, table, minutes digit.
+QString DefinitionKey(const QString& record);
+// The key of the definition held in the shared state.
+QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes);
+
+// Appends the current practice as one quoted line to ScoreFilePath. False when the file
+// could not be written; nothing else is changed then.
+bool AppendScoreRecord(const AppState& state, const QDateTime& when);
+
+// Every record of a history file, oldest first; nothing when the file cannot be opened.
+std::optional<QStringList> ReadScoreHistory(const QString& path);

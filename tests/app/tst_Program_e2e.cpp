@@ -1,0 +1,59 @@
+// The real program started under a test root: what it leaves in the machine-wide files.
+#include "support/TestPlatform.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void logCheckpoints();
+    void uninstallOptionReadsNothing();
+
+private:
+    QProcess* Start(const QString& root, const QStringList& args);
+};
+
+QProcess* TestProgram::Start(const QString& root, const QStringList& args)
+{
+    auto* proc = new QProcess(this);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("NUMBRELLA_ROOT"), root);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    proc->setProcessEnvironment(env);
+    proc->start(QStringLiteral(NUMBRELLA_EXECUTABLE), args);
+    return proc;
+}
+
+void TestProgram::logCheckpoints()
+{
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + QStringLiteral("/tmp"));
+    QDir().mkpath(root.path() + QStringLiteral("/var/lib/numbrella"));
+    const QString log = root.path() + QStringLiteral("/tmp/nbr.log");
+    for (int run = 1; run <= 2; ++run) {
+        QProcess* proc = Start(root.path(), {QStringLiteral("LOG")});
+        QVERIFY(proc->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(ReadBytes(log).count("\"h\"") == run, 10000);
+        proc->kill();
+        proc->waitForFinished();
+    }
+    const QByteArray once = "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"f\"\r\n\"h\"\r\n";
+    QCOMPARE(ReadBytes(log), once + once);
+    QVERIFY(QFile::exists(root.path() + QStringLiteral("/var/lib/numbrella/nbr.INI")));
+}
+
+void TestProgram::uninstallOptionReadsNothing()
+{
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + QStringLiteral("/tmp"));
+    QProcess* proc = Start(root.path(), {QStringLiteral("u"), QStringLiteral("log")});
+    QVERIFY(proc->waitForFinished(10000));
+    QCOMPARE(proc->exitCode(), 0);
+    QVERIFY(!QFile::exists(root.path() + QStringLiteral("/var/lib/numbrella/nbr.INI")));
+    QVERIFY(!QFile::exists(root.path() + QStringLiteral("/tmp/nbr.log")));
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_Program_e2e.moc"

@@ -1,0 +1,46 @@
+#pragma once
+// A platform for tests: a set clock, a scripted random sequence, a temporary root for the
+// machine-wide files, and records of what the program asked of the outside world.
+
+#include "core/logic/Platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+class TestPlatform : public Platform {
+public:
+    TestPlatform();
+
+    QDateTime Now() const override { return now; }
+    void SeedRandom(double seed) override { seeds.push_back(seed); }
+    double Random() override;
+    QString MachineSettingsDir() const override { return root.path() + QStringLiteral("/var/lib/numbrella"); }
+    QString LogFilePath() const override { return root.path() + QStringLiteral("/tmp/nbr.log"); }
+    QString ExecutableDir() const override { return programDir.path(); }
+    int OpenDocument(const QString& target) override;
+    bool StartDetached(const QString& program) override;
+    void EndProgram() override { ended = true; }
+    bool HasEnded() const override { return ended; }
+    int DisplayColours() const override { return displayColours; }
+
+    // The settings file and the log under the temporary root.
+    QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
+    // Makes the program folder the current folder, as start-up does.
+    void EnterProgramDir() const;
+
+    QTemporaryDir root;
+    QTemporaryDir programDir;
+    QDateTime now;
+    std::vector<double> randoms; // handed out in turn, then cycling
+    std::size_t nextRandom = 0;
+    std::vector<double> seeds;
+    QStringList opened;
+    QStringList started;
+    bool ended = false;
+    int displayColours = -1;
+};
+
+// The whole file as bytes; empty when it cannot be read.
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
