@@ -1,16 +1,75 @@
 #include "mainwin/BackForm.h"
 
 #include "core/App.h"
+#include "core/TextResources.h"
+#include "core/WindowUtils.h"
+#include "mainwin/Artwork.h"
+#include "mainwin/logic/MakersPages.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QDir>
+#include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
 
 BackForm::BackForm()
     : Form(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("BackForm"));
     Forms::SetMainWindow(this);
+    SetBackColor(this, DefaultBackColour);
+
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    QMenu* file = menuBar_->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File"));
+    Exit = file->addAction(QStringLiteral("Exit"));
+    Configure = menuBar_->addAction(QStringLiteral("Configure"));
+    Scores = menuBar_->addAction(QStringLiteral("Scores"));
+    MusicBreak = menuBar_->addAction(QStringLiteral("Music Break"));
+    Help = menuBar_->addAction(QStringLiteral("Help"));
+    About = menuBar_->addAction(QStringLiteral("About"));
+    QMenu* more = menuBar_->addMenu(QStringLiteral("More"));
+    more->setObjectName(QStringLiteral("More"));
+    SendCommentsEntry = more->addAction(QStringLiteral("Send us your comments"));
+    Updates = more->addAction(QStringLiteral("Update Notification"));
+
+    const std::pair<QAction*, const char*> names[] = {
+        {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {MusicBreak, "MusicBreak"},
+        {Help, "Help"}, {About, "About"}, {SendCommentsEntry, "SendComments"}, {Updates, "Updates"}};
+    for (const auto& [action, name] : names)
+        action->setObjectName(QString::fromLatin1(name));
+
+    // Entries whose windows are not part of the program yet stay disabled.
+    for (QAction* a : {Configure, Scores, MusicBreak, Help, About})
+        a->setEnabled(false);
+
+    connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
+    connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
+    connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
+
+    Image1 = new Artwork(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setToolTip(QStringLiteral("Music Break"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar_);
+    layout->addStretch(1);
+    layout->addWidget(Image1, 0, Qt::AlignCenter);
+    layout->addStretch(1);
+    Image1->setFixedSize(TwipsToPixels(4800), TwipsToPixels(4800));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        SendToBack();
+        update();
+        QCoreApplication::processEvents();
+    });
 }
 
 void BackForm::FormLoad()
@@ -21,8 +80,99 @@ void BackForm::FormLoad()
     SetSize(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()) - 400);
 }
 
+void BackForm::SetPlayerEntriesVisible(bool visible)
+{
+    Configure->setVisible(visible);
+    Scores->setVisible(visible);
+}
+
+void BackForm::SendToBack()
+{
+    lower();
+}
+
+void BackForm::RunCommand(void (BackForm::*command)())
+{
+    (this->*command)();
+    SendToBack();
+}
+
+void BackForm::SendComments()
+{
+    WriteCommentsPage(GetTxt(10));
+}
+
 void BackForm::closeEvent(QCloseEvent* event)
 {
     event->accept();
     System().EndProgram();
+}
+
+void BackForm::mousePressEvent(QMouseEvent* event)
+{
+    Form::mousePressEvent(event);
+    SendToBack();
+}
+
+void BackForm::focusInEvent(QFocusEvent* event)
+{
+    Form::focusInEvent(event);
+    GotFocusFlag = 1;
+}
+
+bool BackForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        GotFocusFlag = 1;
+    return Form::event(event);
+}
+
+void BackForm::paintEvent(QPaintEvent* event)
+{
+    Form::paintEvent(event);
+    // Stacking changes are made after the paint, never inside it.
+    if (backPending_)
+        return;
+    backPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        backPending_ = false;
+        if (QWidget* active = QApplication::activeWindow(); active && active != this)
+            active->raise();
+        if (GotFocusFlag == 1) {
+            GotFocusFlag = 0;
+            return;
+        }
+        SendToBack();
+    });
+}
+
+void BackForm::ShowOtherWindows()
+{
+    QCoreApplication::processEvents();
+    const bool minimised = isMinimized();
+    for (Form* f : Forms::All()) {
+        if (f == this)
+            continue;
+        if (minimised) {
+            f->hide();
+        } else {
+            f->show();
+            f->raise();
+        }
+    }
+    Timer1->start();
+}
+
+void BackForm::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    if (isVisible())
+        ShowOtherWindows();
+}
+
+void BackForm::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        ShowOtherWindows();
 }

@@ -1,15 +1,53 @@
 #pragma once
 // The full-screen background window that carries the menu and stays behind every
-// other window. Closing it ends the program.
+// other window of the program. Closing it ends the program.
 
 #include "core/Form.h"
+
+class Artwork;
+class QAction;
+class QMenuBar;
+class QTimer;
 
 class BackForm : public Form {
     Q_OBJECT
 public:
     BackForm();
 
+    // The player window hides these while no player is chosen.
+    void SetPlayerEntriesVisible(bool visible);
+    // Puts the window behind every other window of the program.
+    void SendToBack();
+
+    QMenuBar* MenuBar() const { return menuBar_; }
+
 protected:
     void FormLoad() override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Runs a menu command, then steps back behind the windows it opened.
+    void RunCommand(void (BackForm::*command)());
+    void SendComments();
+    void ShowOtherWindows();
+
+    QMenuBar* menuBar_;
+    QAction* Exit;
+    QAction* Configure;
+    QAction* Scores;
+    QAction* MusicBreak;
+    QAction* Help;
+    QAction* About;
+    QAction* SendCommentsEntry;
+    QAction* Updates;
+    Artwork* Image1;
+    QTimer* Timer1;
+    int GotFocusFlag = 0;
+    bool backPending_ = false;
 };

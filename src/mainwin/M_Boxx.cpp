@@ -1,0 +1,128 @@
+#include "mainwin/M_Boxx.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "mainwin/logic/MessageLayout.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr double BoxGrey = 0xE0E0E0;
+constexpr double ButtonGrey = 0xC0C0C0; // also the whole box on a 256-colour display
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int width)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    PlaceTw(b, left, 0, width, 375);
+    SetBackColor(b, ButtonGrey);
+    return b;
+}
+} // namespace
+
+M_Boxx::M_Boxx()
+    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("M_Boxx"));
+    SetBackColor(this, BoxGrey);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetBackColor(Label1, BoxGrey);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->hide();
+
+    Command1 = MakeButton(this, "Command1", QStringLiteral("OK"), 1560, 1575);
+    Command2 = MakeButton(this, "Command2", QStringLiteral("Yes"), 960, 1215);
+    Command3 = MakeButton(this, "Command3", QStringLiteral("No"), 2520, 1215);
+    Command2->hide();
+    Command3->hide();
+    for (QPushButton* b : {Command1, Command2, Command3})
+        b->installEventFilter(this);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Choose(3); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Choose(2); });
+    SetSize(MessageInnerWidth, 2000);
+}
+
+void M_Boxx::SetMessage(const QString& text)
+{
+    Label2->setText(text);
+    Label2->adjustSize();
+}
+
+void M_Boxx::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    Arrange();
+}
+
+void M_Boxx::Arrange()
+{
+    if (Shared().DisplayColours == 256)
+        ApplyBackColour(this, ButtonGrey);
+    Label1->setText(Label2->text());
+    const int wrapped = PixelsToTwips(Label1->heightForWidth(TwipsToPixels(MessageLabelWidth)));
+    const MessageLayout m = LayOutMessage(PixelsToTwips(Label2->width()), PixelsToTwips(Label2->height()), wrapped);
+    PlaceTw(Label1, MessageLabelLeft, MessageLabelTop, MessageLabelWidth, m.label1Height);
+    for (QPushButton* b : {Command1, Command2, Command3})
+        b->move(b->x(), TwipsToPixels(m.buttonTop));
+    const bool yesNo = Shared().MsgBoxResult == 1;
+    Command1->setVisible(!yesNo);
+    Command2->setVisible(yesNo);
+    Command3->setVisible(yesNo);
+    SetSize(MessageInnerWidth, m.windowHeight);
+    CentreForm(this);
+    DrawFormBevel(this);
+    (yesNo ? Command2 : Command1)->setFocus();
+}
+
+void M_Boxx::Choose(int result)
+{
+    Shared().MsgBoxResult = static_cast<Int16>(result);
+    Unload();
+}
+
+bool M_Boxx::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const QString key = static_cast<QKeyEvent*>(event)->text().toLower();
+        if (watched == Command1 && key == QLatin1String("o")) {
+            Unload();
+            return true;
+        }
+        if (watched == Command2 && key == QLatin1String("y")) {
+            Choose(3);
+            return true;
+        }
+        if (watched == Command3 && key == QLatin1String("n")) {
+            Choose(2);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void ShowMessage(const QString& text)
+{
+    M_Boxx* box = Forms::Load<M_Boxx>();
+    box->SetMessage(text);
+    ShowModal(box);
+}
+
+int AskYesNo(const QString& question)
+{
+    AppState& state = Shared();
+    state.MsgBoxResult = 1;
+    ShowMessage(question);
+    const int answer = state.MsgBoxResult == 3 ? 1 : 0;
+    state.MsgBoxResult = 0;
+    return answer;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The program's own message box: a light grey captionless window holding the message
+// and either OK or Yes and No. Callers use ShowMessage and AskYesNo.
+
+#include "core/Form.h"
+
+class QLabel;
+class QPushButton;
+
+class M_Boxx : public Form {
+    Q_OBJECT
+public:
+    M_Boxx();
+    void SetMessage(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Arrange();
+    void Choose(int result);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+};
+
+// Shows the message with an OK button and returns when the box is closed.
+void ShowMessage(const QString& text);
+// Asks with Yes and No: 1 for yes, 0 for no. Closing the box without choosing is "no",
+// since a yes here may delete a child's data.
+int AskYesNo(const QString& question);
