@@ -90,8 +90,16 @@ void Form::closeEvent(QCloseEvent* event)
 
 bool Form::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && !unloaded_)
-        FormActivate();
+    // Run after the platform has finished activating: the handler may open windows and
+    // wait for them, which must not happen inside the platform's own activation.
+    if (event->type() == QEvent::WindowActivate && !unloaded_) {
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (!unloaded_)
+                    FormActivate();
+            },
+            Qt::QueuedConnection);
+    }
     return QWidget::event(event);
 }
 

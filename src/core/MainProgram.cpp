@@ -6,30 +6,35 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
+#include "players/GetPlayer.h"
 
 #include <QApplication>
 #include <QEventLoop>
 
 void RunMainLoop(AppState& state, Platform& platform, const MainLoopWindows& windows)
 {
+    // Without the window a step needs, the background window's menu is all there is.
+    auto idle = [] {
+        QEventLoop idle;
+        idle.exec();
+    };
     for (;;) {
         LogEvent(state, platform, QStringLiteral("h"));
-        if (!windows.ShowPlayer) {
-            // No player window to show: the background window's menu is all there is.
-            QEventLoop idle;
-            idle.exec();
-            return;
-        }
+        if (!windows.ShowPlayer)
+            return idle();
         windows.ShowPlayer();
         if (platform.HasEnded())
             return;
         for (;;) {
+            if (!windows.ShowDefine)
+                return idle();
             windows.ShowDefine();
             if (platform.HasEnded())
                 return;
             if (state.PracticeOp == 9)
                 break;
-            windows.ShowPractice();
+            if (windows.ShowPractice)
+                windows.ShowPractice();
             if (platform.HasEnded())
                 return;
         }
@@ -50,5 +55,7 @@ void Main(const QString& commandLine)
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();
     LogEvent(state, platform, QStringLiteral("f"));
-    RunMainLoop(state, platform, MainLoopWindows{});
+    MainLoopWindows windows;
+    windows.ShowPlayer = [] { ShowAndWait<GetPlayer>(); };
+    RunMainLoop(state, platform, windows);
 }

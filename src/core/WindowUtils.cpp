@@ -170,3 +170,10 @@ void PlaceTw(QWidget* control, int left, int top, int width, int height)
 {
     control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
+
+QFont ScaledFont(const QWidget* widget, double factor)
+{
+    QFont f = widget->font();
+    f.setPointSizeF(f.pointSizeF() * factor);
+    return f;
+}

@@ -5,6 +5,8 @@
 #include "core/Form.h"
 
 #include <QColor>
+#include <QFont>
+#include <utility>
 #include <optional>
 
 // Shows the window (not modal) and returns only when it has been unloaded, whatever
@@ -47,3 +49,14 @@ void SetTag(QWidget* control, const QString& tag);
 QString TagOf(const QWidget* control);
 // Places a control by twips.
 void PlaceTw(QWidget* control, int left, int top, int width, int height);
+// A control of a window, named as the program names it, placed in twips.
+template <class T, class... Args>
+T* MakeControl(QWidget* parent, const char* name, int left, int top, int width, int height, Args&&... args)
+{
+    T* control = new T(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    PlaceTw(control, left, top, width, height);
+    return control;
+}
+// The widget's font made larger (or smaller) by a factor.
+QFont ScaledFont(const QWidget* widget, double factor);

@@ -5,6 +5,7 @@
 #include "core/WindowUtils.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
+#include "players/GetPlayer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,11 +44,12 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
     // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {Configure, Scores, MusicBreak, Help, About})
+    for (QAction* a : {Configure, Scores, MusicBreak, Help})
         a->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
+    connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
 
     Image1 = new Artwork(this);
@@ -102,6 +104,18 @@ void BackForm::SendComments()
     WriteCommentsPage(GetTxt(10));
 }
 
+void BackForm::ShowAbout()
+{
+    AppState& s = Shared();
+    s.AboutRequest = 1;
+    GetPlayer* window = Forms::Load<GetPlayer>();
+    // Already open for choosing a player: it turns into the About panel at once.
+    if (window->isVisible())
+        window->Activate();
+    ShowAndWait(window);
+    s.AboutRequest = 0;
+}
+
 void BackForm::closeEvent(QCloseEvent* event)
 {
     event->accept();
@@ -153,10 +167,12 @@ void BackForm::ShowOtherWindows()
     for (Form* f : Forms::All()) {
         if (f == this)
             continue;
+        // Minimised rather than withdrawn, so the desktop restores them in step with this window.
         if (minimised) {
-            f->hide();
-        } else {
-            f->show();
+            if (f->isVisible())
+                f->showMinimized();
+        } else if (f->isVisible() || f->isMinimized()) {
+            f->showNormal();
             f->raise();
         }
     }

@@ -14,9 +14,7 @@ constexpr double ButtonGrey = 0xC0C0C0; // also the whole box on a 256-colour di
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int width)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    PlaceTw(b, left, 0, width, 375);
+    auto* b = MakeControl<QPushButton>(parent, name, left, 0, width, 375, caption);
     SetBackColor(b, ButtonGrey);
     return b;
 }
@@ -27,6 +25,7 @@ M_Boxx::M_Boxx()
 {
     setObjectName(QStringLiteral("M_Boxx"));
     SetBackColor(this, BoxGrey);
+    setFont(ScaledFont(this, 1.2));
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

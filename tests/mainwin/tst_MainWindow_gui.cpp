@@ -36,6 +36,7 @@ private slots:
     void menuEntries_data();
     void menuEntries();
     void playerEntriesHide();
+    void minimiseTakesTheOthersAlong();
 
 private:
     AppState state;
@@ -225,6 +226,21 @@ void TestMainWindow::playerEntriesHide()
     QVERIFY(back->findChild<QAction*>(QStringLiteral("Help"))->isVisible());
     back->SetPlayerEntriesVisible(true);
     QVERIFY(back->findChild<QAction*>(QStringLiteral("Scores"))->isVisible());
+    back->Unload();
+}
+
+void TestMainWindow::minimiseTakesTheOthersAlong()
+{
+    BackForm* back = Forms::Load<BackForm>();
+    back->show();
+    M_Boxx* open = Forms::Load<M_Boxx>();
+    open->show();
+    back->showMinimized();
+    QTRY_VERIFY(open->isMinimized());
+    back->showNormal();
+    QTRY_VERIFY(!open->isMinimized());
+    QVERIFY(open->isVisible());
+    open->Unload();
     back->Unload();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <vector>
 
 class TestPlatform : public Platform {
@@ -20,7 +21,12 @@ public:
     QString ExecutableDir() const override { return programDir.path(); }
     int OpenDocument(const QString& target) override;
     bool StartDetached(const QString& program) override;
-    void EndProgram() override { ended = true; }
+    void EndProgram() override
+    {
+        ended = true;
+        if (onEnd)
+            onEnd();
+    }
     bool HasEnded() const override { return ended; }
     int DisplayColours() const override { return displayColours; }
 
@@ -38,6 +44,8 @@ public:
     QStringList opened;
     QStringList started;
     bool ended = false;
+    // What the end of the program does to the windows of a window test.
+    std::function<void()> onEnd;
     int displayColours = -1;
 };
 

@@ -1,0 +1,293 @@
+#include "players/GetPlayer.h"
+
+#include "core/App.h"
+#include "core/TextResources.h"
+#include "core/WindowUtils.h"
+#include "core/logic/PlayerFiles.h"
+#include "core/logic/Settings.h"
+#include "mainwin/Artwork.h"
+#include "mainwin/BackForm.h"
+#include "mainwin/M_Boxx.h"
+#include "mainwin/logic/MakersPages.h"
+#include "players/Grade.h"
+#include "players/NewGuy.h"
+#include "players/logic/PlayerList.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr double PanelColour = 0xE0FFFF; // pale yellow
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int top, const QString& tag = {})
+{
+    auto* b = MakeControl<QPushButton>(parent, name, 5520, top, 2160, 495, caption);
+    if (!tag.isEmpty())
+        SetTag(b, tag);
+    return b;
+}
+
+// A number written for a tooltip tag: followed by one blank when shorter than four characters.
+QString TagNumber(int value)
+{
+    QString text = QString::number(value);
+    if (text.size() < 4)
+        text += QLatin1Char(' ');
+    return text;
+}
+} // namespace
+
+GetPlayer::GetPlayer()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("GetPlayer"));
+    setWindowTitle(QStringLiteral("Numbrella"));
+    SetBackColor(this, PanelColour);
+    SetSize(7920, 5640);
+
+    const QFont big = ScaledFont(this, 1.3);
+
+    Image2 = MakeControl<Artwork>(this, "Image2", 240, 300, 1920, 1920);
+    Image2->setCursor(Qt::ArrowCursor);
+
+    Label1 = MakeControl<QLabel>(this, "Label1", 2400, 240, 5280, 420, QStringLiteral("Please double-click on your name."));
+    Label1->setFont(big);
+
+    Picture1 = MakeControl<PictureBox>(this, "Picture1", 2400, 720, 2880, 4080);
+    SetBackColor(Picture1, PanelColour);
+    List1 = MakeControl<QListWidget>(Picture1, "List1", 60, 60, 2760, 3960);
+    List1->setFont(ScaledFont(this, 1.6));
+    List1->setFrameShape(QFrame::NoFrame);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetTag(List1, QStringLiteral("User list"));
+
+    Command1 = MakeButton(this, "Command1", QStringLiteral("That's me"), 720,
+                          QStringLiteral("Click your name and click here to enter"));
+    Command3 = MakeButton(this, "Command3", QStringLiteral("Add new name"), 1380,
+                          QStringLiteral("This adds a new name to the list."));
+    Command5 = MakeButton(this, "Command5", QStringLiteral("Edit name"), 2040,
+                          QStringLiteral("Allows you to edit the selected name."));
+    Command2 = MakeButton(this, "Command2", QStringLiteral("Remove name from list"), 2700,
+                          QStringLiteral("Removes the selected name from the list."));
+    Command4 = MakeButton(this, "Command4", QStringLiteral("Exit"), 4305);
+    Command1->setFont(big);
+
+    Label4 = MakeControl<QLabel>(this, "Label4", 2400, 720, 5280, 3000);
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label4->setFont(big);
+    Command6 = MakeControl<QPushButton>(this, "Command6", 2400, 3840, 2520, 495,
+                                        QStringLiteral("Visit the Numbrella page"));
+    Command7 = MakeControl<QPushButton>(this, "Command7", 5040, 3840, 2640, 495,
+                                        QStringLiteral("Notify me of 'Numbrella' updates"));
+
+    Label2 = MakeControl<QLabel>(this, "Label2", 240, 2340, 1920, 600, QStringLiteral("Numbrella: practice makes progress"));
+    QFont italic = font();
+    italic.setItalic(true);
+    Label2->setFont(italic);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    for (QWidget* w : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                       static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5),
+                       static_cast<QWidget*>(List1)})
+        w->installEventFilter(this);
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (SelectedRow() > 0)
+            ChoosePlayer();
+        else
+            ShowMessage(QStringLiteral("Please click on your name and then click the \"That's me\" button or just "
+                                       "double-click on your name."));
+    });
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this] {
+        if (SelectedRow() > 0)
+            ChoosePlayer();
+    });
+    connect(Command3, &QPushButton::clicked, this, [this] { Add(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Edit(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Remove(); });
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        AppState& s = Shared();
+        if (s.AboutRequest == 0) {
+            System().EndProgram();
+            return;
+        }
+        s.AboutRequest = 0;
+        FormActivate();
+    });
+    connect(Command6, &QPushButton::clicked, this, [] { OpenDocument(ProductPage); });
+    connect(Command7, &QPushButton::clicked, this, [] { OpenDocument(UpdatePage); });
+
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, List1->viewport(), qOverload<>(&QWidget::update));
+    Timer2->start();
+}
+
+void GetPlayer::FormLoad()
+{
+    // The list's tip is placed relative to its frame.
+    SetTag(List1, QStringLiteral("*") + TagNumber(PixelsToTwips(Picture1->y())) + TagNumber(PixelsToTwips(Picture1->x()))
+                      + TagOf(List1));
+    CentreForm(this);
+    DrawFormBevel(this);
+    if (Shared().DisplayColours == 256)
+        SetBackColor(List1, 0xC0C0C0);
+}
+
+void GetPlayer::SetPlayerEntriesVisible(bool visible)
+{
+    if (auto* back = Forms::Find<BackForm>())
+        back->SetPlayerEntriesVisible(visible);
+}
+
+void GetPlayer::FormActivate()
+{
+    SetPlayerEntriesVisible(false);
+    ShowToolTip(this, nullptr, 0);
+    AppState& s = Shared();
+    const bool about = s.AboutRequest == 1;
+    ShowPanel(about);
+    if (about)
+        return;
+    Draw3DBorder(List1, Picture1, 2, 1);
+    if (!s.EnteredName.isEmpty())
+        FillList();
+    else if (s.PlayerCount == 0)
+        Add();
+    else
+        FillList();
+}
+
+void GetPlayer::ShowPanel(bool about)
+{
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                       static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Picture1)})
+        w->setVisible(!about);
+    Command6->setVisible(about);
+    Command7->setVisible(about);
+    Label4->setVisible(about);
+    Command4->setText(about ? QStringLiteral("OK") : QStringLiteral("Exit"));
+    if (about)
+        Label4->setText(GetTxt(12).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void GetPlayer::FillList()
+{
+    const AppState& s = Shared();
+    List1->clear();
+    for (int k = 1; k <= s.PlayerCount; ++k)
+        List1->addItem(s.Players[k][0]);
+    for (int k = 1; k <= s.PlayerCount; ++k) {
+        if (s.Players[k][0] == s.LastPlayerName)
+            List1->setCurrentRow(k - 1);
+    }
+}
+
+int GetPlayer::SelectedRow() const
+{
+    const auto selected = List1->selectedItems();
+    return selected.isEmpty() ? 0 : List1->row(selected.first()) + 1;
+}
+
+void GetPlayer::ChoosePlayer()
+{
+    AppState& s = Shared();
+    const int row = SelectedRow();
+    if (row == 0)
+        return;
+    // The selected row decides, also when another player has the same name.
+    s.PlayerName = s.Players[row][0];
+    s.LastPlayerName = s.PlayerName;
+    s.PlayerFileId = RowFileId(s, row);
+    SaveSettings(s);
+    s.PrevPlayerFileId = s.PlayerFileId;
+    s.ScoreFilePath = PlayerScoreFile(s.PlayerFileId);
+    LoadPlayerConfig(s);
+    SetPlayerEntriesVisible(true);
+    Unload();
+}
+
+void GetPlayer::Add()
+{
+    AppState& s = Shared();
+    if (s.PlayerCount >= MaxPlayers) {
+        ShowMessage(QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one."));
+        return;
+    }
+    const std::optional<QString> key = NextFreeKey(s);
+    if (!key) {
+        ShowMessage(QStringLiteral("No more names can be added to this Numbrella: every player key has been used."));
+        return;
+    }
+    ShowChildAndWait(this, Forms::Load<NewGuy>());
+    if (s.EnteredName.isEmpty() || System().HasEnded())
+        return;
+    List1->addItem(s.EnteredName);
+    ShowChildAndWait(this, Forms::Load<Grade>());
+    s.NextPlayerId = *key;
+    AddPlayerRow(s, s.EnteredName, s.NextPlayerId);
+    s.PlayerGrade = s.NewGrade;
+    s.LastPlayerName = s.EnteredName;
+    SavePlayerList(s);
+    // The key is stored at once, so a key is never handed out twice.
+    SaveSettings(s);
+    s.PlayerFileId = s.NextPlayerId.left(3);
+    SavePlayerConfig(s);
+    FillList();
+}
+
+void GetPlayer::Edit()
+{
+    AppState& s = Shared();
+    // Taken before the dialogs: the list is refilled while they are open.
+    const int selected = SelectedRow();
+    ShowChildAndWait(this, Forms::Load<NewGuy>());
+    if (s.EnteredName.isEmpty())
+        return;
+    ShowChildAndWait(this, Forms::Load<Grade>());
+    const QString oldName = selected > 0 ? s.Players[selected][0] : QString();
+    for (int i = 1; selected > 0 && i <= s.PlayerCount; ++i) {
+        if (s.Players[i][0] != oldName)
+            continue;
+        s.Players[i][0] = s.EnteredName;
+        s.PlayerFileId = RowFileId(s, i);
+        LoadPlayerConfig(s);
+        s.PlayerGrade = s.NewGrade;
+        SavePlayerConfig(s);
+    }
+    SavePlayerList(s);
+    FillList();
+}
+
+void GetPlayer::Remove()
+{
+    AppState& s = Shared();
+    const int row = SelectedRow();
+    if (row == 0)
+        return;
+    const QString name = s.Players[row][0];
+    if (AskYesNo(QStringLiteral("Are you sure you want to remove ") + name + QStringLiteral(" from this list?")) != 1)
+        return;
+    s.DeletePlayerName = s.Players[row][1];
+    const QString fileId = RowFileId(s, row);
+    QFile::remove(PlayerScoreFile(fileId));
+    QFile::remove(PlayerConfigFile(fileId));
+    RemovePlayerRow(s, row);
+    SavePlayerList(s);
+    FillList();
+}
+
+bool GetPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter)
+        ShowToolTip(this, static_cast<QWidget*>(watched), 1);
+    else if (event->type() == QEvent::Leave)
+        ShowToolTip(this, static_cast<QWidget*>(watched), 0);
+    return Form::eventFilter(watched, event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// Where a child picks his or her name before practising. Its second face, the About
+// panel, is shown when AboutRequest is 1.
+
+#include "core/Form.h"
+
+class Artwork;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+class GetPlayer : public Form {
+    Q_OBJECT
+public:
+    GetPlayer();
+
+    // The actions of the window, also run by its buttons.
+    void ChoosePlayer();
+    void Add();
+    void Edit();
+    void Remove();
+
+protected:
+    void FormLoad() override;
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillList();
+    void ShowPanel(bool about);
+    // The row of the selected entry (1-based), or 0 when nothing is selected.
+    int SelectedRow() const;
+    void SetPlayerEntriesVisible(bool visible);
+
+    PictureBox* Picture1;
+    QListWidget* List1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label4;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QPushButton* Command6;
+    QPushButton* Command7;
+    Artwork* Image2;
+    QTimer* Timer2;
+};

@@ -1,0 +1,77 @@
+#include "players/Grade.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+Grade::Grade()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("Grade"));
+    setWindowTitle(QStringLiteral("Numbrella"));
+    SetBackColor(this, DefaultBackColour);
+    SetSize(4800, 4200);
+
+    const QFont big = ScaledFont(this, 1.4);
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4080, 420, QStringLiteral("What grade are you in?"));
+    Label1->setFont(big);
+    SetBackColor(Label1, DefaultBackColour);
+
+    List1 = MakeControl<QListWidget>(this, "List1", 360, 780, 1800, 3060);
+    List1->setFont(big);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    Command1 = MakeControl<QPushButton>(this, "Command1", 2640, 1380, 1455, 450, QStringLiteral("OK"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2640, 2100, 1455, 450, QStringLiteral("Cancel"));
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (TakeSelection()) {
+            answered_ = true;
+            Unload();
+        }
+    });
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { TakeSelection(); });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        answered_ = true;
+        Shared().NewGrade.clear();
+        Unload();
+    });
+}
+
+void Grade::FormLoad()
+{
+    if (QWidget* back = Forms::MainWindow())
+        back->raise();
+    CentreForm(this);
+    DrawFormBevel(this);
+    ApplyBackColour(this, Shared().BackColour);
+    List1->addItem(QStringLiteral("N/A"));
+    for (int g = 1; g <= 9; ++g)
+        List1->addItem(QString::number(g));
+    List1->setCurrentRow(-1);
+    List1->clearSelection();
+}
+
+bool Grade::TakeSelection()
+{
+    const auto selected = List1->selectedItems();
+    if (selected.isEmpty()) {
+        List1->setFocus();
+        return false;
+    }
+    Shared().NewGrade = QString::number(List1->row(selected.first()));
+    return true;
+}
+
+void Grade::closeEvent(QCloseEvent* event)
+{
+    // Closing the dialog any other way is a Cancel.
+    if (!answered_)
+        Shared().NewGrade.clear();
+    answered_ = true;
+    Form::closeEvent(event);
+}

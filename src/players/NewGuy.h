@@ -1,0 +1,29 @@
+#pragma once
+// Asks "What is your name?" and leaves the answer in EnteredName ("" when cancelled).
+
+#include "core/Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class NewGuy : public Form {
+    Q_OBJECT
+public:
+    NewGuy();
+
+protected:
+    void FormLoad() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Accept();
+    void Cancel();
+
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    bool answered_ = false;
+};

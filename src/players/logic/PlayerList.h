@@ -1,0 +1,20 @@
+#pragma once
+// Rules of the player list: keys, adding, renaming and removing rows.
+
+#include "core/logic/AppState.h"
+
+#include <optional>
+
+// The key after the given one: the three letters count like an odometer from the third
+// position leftwards (AAA -> AAB, AAZ -> ABA, AZZ -> BAA); positions 4 and 5 stay blank.
+// Nothing after ZZZ.
+std::optional<QString> NextKey(const QString& key);
+// The next key that no row of the list uses yet, starting after NextPlayerId.
+std::optional<QString> NextFreeKey(const AppState& state);
+
+// Appends a row; false when the list is full.
+bool AddPlayerRow(AppState& state, const QString& name, const QString& key);
+// Removes row i (1-based), moving the later rows up.
+void RemovePlayerRow(AppState& state, int row);
+// The file id of a row: the first three characters of its key.
+QString RowFileId(const AppState& state, int row);

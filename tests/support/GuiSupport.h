@@ -1,0 +1,91 @@
+#pragma once
+// Helpers for window tests: a fresh shared state and platform per case, and a script of
+// steps that act on windows as they appear (modal dialogs block the test's own code).
+
+#include "core/App.h"
+#include "core/Form.h"
+#include "support/TestPlatform.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+struct GuiFixture {
+    AppState state;
+    std::unique_ptr<TestPlatform> platform;
+
+    void Reset()
+    {
+        // Windows of an earlier case must not leak into this one.
+        for (Form* f : Forms::All())
+            f->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state = AppState();
+        platform = std::make_unique<TestPlatform>();
+        platform->EnterProgramDir();
+        state.AppPath = platform->programDir.path();
+        InstallApp(&state, platform.get());
+        // The real program ends at once; here every window closes so the waits return.
+        platform->onEnd = [] {
+            QTimer::singleShot(0, [] {
+                for (Form* f : Forms::All())
+                    f->Unload();
+            });
+        };
+    }
+};
+
+// Runs each step once the window it names is visible, in order. A step never acts on the
+// very window instance the step before it acted on, so two steps for the same dialog wait
+// for its next opening. Actions run from the event loop, so they may open modal windows.
+class Script {
+public:
+    Script()
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+    template <class T> Script& On(std::function<void(T*)> action)
+    {
+        steps_.push_back({T::staticMetaObject.className(), [action](Form* f) { action(static_cast<T*>(f)); }});
+        return *this;
+    }
+    int Remaining() const { return static_cast<int>(steps_.size()); }
+
+private:
+    void Poll()
+    {
+        if (steps_.empty() || busy_)
+            return;
+        Form* f = Forms::Find(steps_.front().window.constData());
+        if (!f || !f->isVisible() || (!last_.isNull() && last_ == f && !f->IsUnloaded()))
+            return;
+        auto step = steps_.front();
+        steps_.pop_front();
+        last_ = f;
+        busy_ = true;
+        QPointer<Form> target(f);
+        QTimer::singleShot(0, [this, step, target] {
+            busy_ = false;
+            if (target)
+                step.action(target);
+        });
+    }
+    struct Step {
+        QByteArray window;
+        std::function<void(Form*)> action;
+    };
+    std::deque<Step> steps_;
+    QTimer timer_;
+    QPointer<Form> last_;
+    bool busy_ = false;
+};
+
+template <class T> T* Child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
