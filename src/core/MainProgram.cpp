@@ -6,6 +6,7 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
+#include "practice/Define.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -50,5 +51,7 @@ void Main(const QString& commandLine)
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();
     LogEvent(state, platform, QStringLiteral("f"));
-    RunMainLoop(state, platform, MainLoopWindows{});
+    MainLoopWindows windows;
+    windows.ShowDefine = [] { ShowAndWait<Define>(); };
+    RunMainLoop(state, platform, windows);
 }
