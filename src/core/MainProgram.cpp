@@ -7,6 +7,7 @@
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
 #include "players/GetPlayer.h"
+#include "practice/Define.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -57,5 +58,6 @@ void Main(const QString& commandLine)
     LogEvent(state, platform, QStringLiteral("f"));
     MainLoopWindows windows;
     windows.ShowPlayer = [] { ShowAndWait<GetPlayer>(); };
+    windows.ShowDefine = [] { ShowAndWait<Define>(); };
     RunMainLoop(state, platform, windows);
 }

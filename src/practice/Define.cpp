@@ -1,0 +1,271 @@
+#include "practice/Define.h"
+
+#include "core/App.h"
+#include "core/TextResources.h"
+#include "core/WindowUtils.h"
+#include "core/logic/PlayerFiles.h"
+#include "core/logic/Settings.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr double White = 0xFFFFFF;
+constexpr double Black = 0x000000;
+constexpr double Blue = 0xFF0000; // red sits in the low byte
+constexpr double Red = 0x0000FF;
+
+// Design size in twips, roomy enough for a child to hit every button.
+constexpr int FormWidth = 7800;
+constexpr int FormHeight = 4620;
+constexpr int FrameTop = 1140;
+constexpr int FrameHeight = 2400;
+constexpr int OptionHeight = 330;
+
+constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
+
+} // namespace
+
+Define::Define()
+    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Define"));
+    setWindowTitle(QStringLiteral("Define"));
+    QFont big = font();
+    big.setPixelSize(TwipsToPixels(225));
+    setFont(big);
+    SetSize(FormWidth, FormHeight);
+    // Designed in the program's colour, so that ApplyBackColour carries the label along.
+    SetBackColor(this, DefaultBackColour);
+
+    Label1 = new QLabel(QStringLiteral("This screen is where you define which table you want to practice and for how "
+                                       "long.  Current settings reflect your last practice session."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    SetBackColor(Label1, DefaultBackColour);
+    PlaceTw(Label1, 240, 150, 7320, 900);
+
+    auto frame = [this](const QString& name, const QString& caption, int left, int width, double captionColour) {
+        auto* f = new QGroupBox(caption, this);
+        f->setObjectName(name);
+        SetForeColor(f, captionColour);
+        PlaceTw(f, left, FrameTop, width, FrameHeight);
+        return f;
+    };
+    Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Table"), 240, 2160, Blue);
+    Frame2 = frame(QStringLiteral("Frame2"), QString(), 2520, 1500, Black);
+    Frame3 = frame(QStringLiteral("Frame3"), QString(), 4140, 1500, Black);
+    Frame4 = frame(QStringLiteral("Frame4"), QStringLiteral("Time"), 5760, 1800, Red);
+
+    auto* operations = new QButtonGroup(this);
+    const QStringList opCaptions{"Addition", "Subtraction", "Multiplication", "Division"};
+    for (int i = 0; i < 4; ++i)
+        OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), opCaptions[i], 180,
+                                        360 + i * 420, 1860);
+
+    auto* kinds = new QButtonGroup(this);
+    Option5 = AddOption(Frame2, kinds, QStringLiteral("Option5"), QStringLiteral("All"), 150, 360, 1260);
+    Option6 = AddOption(Frame2, kinds, QStringLiteral("Option6"), QStringLiteral("Up to..."), 150, 780, 1260);
+    Option7 = AddOption(Frame2, kinds, QStringLiteral("Option7"), QStringLiteral("Just..."), 150, 1200, 1260);
+
+    // Two columns of five: 1 to 5 on the left, 6 to 10 on the right. Captions come at load.
+    auto* numbers = new QButtonGroup(this);
+    for (int i = 0; i < 10; ++i)
+        Option8[i] = AddOption(Frame3, numbers, QStringLiteral("Option8_%1").arg(i), QString(), 150 + (i / 5) * 660,
+                               240 + (i % 5) * 420, 660);
+
+    auto* times = new QButtonGroup(this);
+    for (int i = 0; i < 6; ++i) {
+        const int minutes = TimeMinutes[i];
+        const QString caption = minutes == 1 ? QStringLiteral("1 Minute") : QStringLiteral("%1 Minutes").arg(minutes);
+        TimeOptions[i] = AddOption(Frame4, times, QStringLiteral("Option%1").arg(9 + i), caption, 150,
+                                   360 + i * OptionHeight, 1560);
+    }
+
+    Command8 = new QPushButton(QStringLiteral("Okay"), this);
+    Command8->setObjectName(QStringLiteral("Command8"));
+    PlaceTw(Command8, 2265, 3780, 1455, 495);
+    connect(Command8, &QPushButton::clicked, this, [this] { Unload(); });
+
+    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    PlaceTw(Command1, 4080, 3780, 1455, 495);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
+        Shared().PracticeOp = 9;
+        Unload();
+    });
+
+    KeepWhite();
+}
+
+QRadioButton* Define::AddOption(QGroupBox* frame, QButtonGroup* group, const QString& name, const QString& caption,
+                                int left, int top, int width)
+{
+    auto* option = new QRadioButton(caption, frame);
+    option->setObjectName(name);
+    SetForeColor(option, Black);
+    PlaceTw(option, left, top, width, OptionHeight);
+    group->addButton(option);
+    // Turned on by the player or from code alike, the button runs its click rule.
+    connect(option, &QRadioButton::toggled, this, [this, option](bool on) {
+        if (on)
+            OptionClick(option);
+    });
+    return option;
+}
+
+void Define::KeepWhite()
+{
+    for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4}) {
+        SetBackColor(f, White);
+        for (QRadioButton* option : f->findChildren<QRadioButton*>())
+            SetBackColor(option, White);
+    }
+}
+
+void Define::FormLoad()
+{
+    for (int i = 0; i < 10; ++i)
+        Option8[i]->setText(QString::number(i + 1));
+    ApplyBackColour(this, Shared().BackColour);
+    KeepWhite();
+    CentreForm(this);
+    DrawFormBevel(this);
+}
+
+void Define::FormActivate()
+{
+    AppState& s = Shared();
+    ApplyBackColour(this, s.BackColour);
+    KeepWhite();
+
+    if (s.FirstRun == 1) {
+        s.FirstRun = 0;
+        SaveSettings(s);
+        QPointer<Define> self(this);
+        ShowFirstRunNotice();
+        // The notice runs its own event loop; the window may have gone meanwhile.
+        if (!self || IsUnloaded())
+            return;
+    }
+
+    if (s.AutoAdvance == 1) {
+        UnpackPractice(s, s.LevelDef);
+        s.PracticeMinutes = s.AdvanceMinutes;
+    } else {
+        UnpackPractice(s, s.CurrentPractice);
+    }
+
+    Initializing = 1;
+    PresetButtons();
+    Initializing = 0;
+}
+
+void Define::ShowFirstRunNotice()
+{
+    QString text = GetTxt(18);
+    if (System().HasEnded())
+        return; // GetTxt has already told the user that "nbr.txx" is missing
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Define::PresetButtons()
+{
+    AppState& s = Shared();
+    if (s.PracticeOp >= 0 && s.PracticeOp <= 3)
+        SetOption(OperationOptions[s.PracticeOp]);
+
+    if (s.TableNum == 0)
+        SetOption(Option5);
+    else if (s.TableNum < 0)
+        SetOption(Option7);
+    else
+        SetOption(Option6);
+    const int index = std::abs(static_cast<int>(s.TableNum)) - 1;
+    if (s.TableNum != 0 && index < 10)
+        SetOption(Option8[index]);
+
+    if (s.PracticeMinutes < 1 || s.PracticeMinutes > 10)
+        s.PracticeMinutes = 3;
+    // 4, 6, 8 and 9 minutes (a level's minutes) have no button: none is turned on.
+    for (std::size_t i = 0; i < TimeMinutes.size(); ++i) {
+        if (TimeMinutes[i] == s.PracticeMinutes)
+            SetOption(TimeOptions[i]);
+    }
+}
+
+void Define::SetOption(QRadioButton* option)
+{
+    if (option->isChecked())
+        OptionClick(option);
+    else
+        option->setChecked(true);
+}
+
+void Define::OptionClick(QAbstractButton* option)
+{
+    if (option == Option5)
+        Frame3->hide();
+    else if (option == Option6 || option == Option7)
+        Frame3->show();
+    else if (std::find(TimeOptions.begin(), TimeOptions.end(), option) != TimeOptions.end()) {
+        // Choosing the time is the last step of a definition; presetting it is not.
+        if (Initializing != 1)
+            Unload();
+    }
+}
+
+void Define::FormUnload()
+{
+    AppState& s = Shared();
+    if (s.PracticeMinutes == 0)
+        s.PracticeMinutes = 1;
+    // TableNum keeps its sign here: inverting it would leave a wrong table in memory after "Cancel".
+    if (cancelled_)
+        return; // "Cancel" reads nothing back and saves nothing
+    // A 9 left over from an earlier "Cancel" (a player without a stored practice keeps it)
+    // would otherwise send every later "Okay" back to the player list; it stands only
+    // when no operation is chosen now.
+    const bool operationChosen = std::any_of(OperationOptions.begin(), OperationOptions.end(),
+                                             [](QRadioButton* o) { return o->isChecked(); });
+    if (s.PracticeOp == 9 && !operationChosen)
+        return;
+    ReadBackButtons();
+    s.CurrentPractice = PackPractice(s, System().Now());
+    SavePlayerConfig(s);
+}
+
+void Define::ReadBackButtons()
+{
+    AppState& s = Shared();
+    for (int i = 0; i < 4; ++i) {
+        if (OperationOptions[i]->isChecked())
+            s.PracticeOp = static_cast<Int16>(i);
+    }
+    for (int i = 0; i < 10; ++i) {
+        if (Option8[i]->isChecked())
+            s.TableNum = static_cast<Int16>(i + 1);
+    }
+    if (Option5->isChecked())
+        s.TableNum = 0;
+    if (Option7->isChecked())
+        s.TableNum = static_cast<Int16>(-s.TableNum);
+    for (std::size_t i = 0; i < TimeOptions.size(); ++i) {
+        if (TimeOptions[i]->isChecked())
+            s.PracticeMinutes = static_cast<Int16>(TimeMinutes[i]);
+    }
+}
