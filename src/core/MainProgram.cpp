@@ -8,6 +8,7 @@
 #include "mainwin/BackForm.h"
 #include "players/GetPlayer.h"
 #include "practice/Define.h"
+#include "practice/Practice.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -59,5 +60,6 @@ void Main(const QString& commandLine)
     MainLoopWindows windows;
     windows.ShowPlayer = [] { ShowAndWait<GetPlayer>(); };
     windows.ShowDefine = [] { ShowAndWait<Define>(); };
+    windows.ShowPractice = [] { ShowAndWait<Practice>(); };
     RunMainLoop(state, platform, windows);
 }

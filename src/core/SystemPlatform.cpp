@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -13,6 +14,16 @@
 QDateTime SystemPlatform::Now() const
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 SystemPlatform::MonotonicMs() const
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
 }
 
 void SystemPlatform::SeedRandom(double seed)

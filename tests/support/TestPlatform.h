@@ -14,6 +14,7 @@ public:
     TestPlatform();
 
     QDateTime Now() const override { return now; }
+    qint64 MonotonicMs() const override { return monotonicMs; }
     void SeedRandom(double seed) override { seeds.push_back(seed); }
     double Random() override;
     QString MachineSettingsDir() const override { return root.path() + QStringLiteral("/var/lib/numbrella"); }
@@ -38,6 +39,7 @@ public:
     QTemporaryDir root;
     QTemporaryDir programDir;
     QDateTime now;
+    qint64 monotonicMs = 0;
     std::vector<double> randoms; // handed out in turn, then cycling
     std::size_t nextRandom = 0;
     std::vector<double> seeds;

@@ -11,6 +11,8 @@ public:
     virtual ~Platform() = default;
 
     virtual QDateTime Now() const = 0;
+    // Milliseconds on a clock that never jumps (unlike the time of day).
+    virtual qint64 MonotonicMs() const = 0;
     // Seconds since midnight, with fractions; seeds the random generator at start-up.
     virtual double SecondsSinceMidnight() const;
 

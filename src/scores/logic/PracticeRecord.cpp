@@ -45,7 +45,11 @@ std::optional<int> ReadCount(const QString& field)
         if (t.at(i).unicode() < '0' || t.at(i).unicode() > '9')
             return std::nullopt;
     }
-    return t.toInt();
+    bool ok = false;
+    const int value = t.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 QString PackPractice(const AppState& state, const QDateTime& when)

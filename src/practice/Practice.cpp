@@ -1,0 +1,321 @@
+#include "practice/Practice.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "core/logic/PlayerFiles.h"
+#include "mainwin/M_Boxx.h"
+#include "practice/logic/AnswerCheck.h"
+#include "practice/logic/DrillClock.h"
+#include "practice/logic/DrillLayout.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr double Green = 0x00FF00;
+constexpr double LineRed = 0x0000FF;      // red sits in the low byte
+constexpr double LightYellow = 0x80FFFF;  // red 255, green 255, blue 128
+constexpr double LightBlue = 0xFF8080;    // red 128, green 128, blue 255
+constexpr int NumberFontPx = 22;          // 18 points in a face a little wider than the design's
+constexpr int EqualsFontPx = 18;          // 13.5 points
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& text = {})
+{
+    auto* label = MakeControl<QLabel>(parent, name, l, t, w, h, text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QFont PixelFont(int px, bool bold = false)
+{
+    QFont f;
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+void PlaceRect(QWidget* w, const QRect& r)
+{
+    PlaceTw(w, r.x(), r.y(), r.width(), r.height());
+}
+} // namespace
+
+Practice::Practice()
+    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Practice"));
+    setWindowTitle(QStringLiteral("Numbrella"));
+    SetBackColor(this, DefaultBackColour);
+    SetSize(DrillWidth, DrillHeight);
+
+    L1 = MakeLabel(this, "L1", 0, 0, 0, 0);
+    Text3 = MakeLabel(this, "Text3", 0, 0, 720, 555);
+    Text3->setFrameShape(QFrame::StyledPanel);
+    Text3->setFrameShadow(QFrame::Sunken);
+    SetBackColor(Text3, 0xFFFFFF);
+
+    Label6 = MakeLabel(this, "Label6", 480, 120, 4095, 375);
+    Label6->setFont(PixelFont(15, true));
+    SetForeColor(Label6, 0x0000C0);
+    Label2 = MakeLabel(this, "Label2", 0, 0, 495, 480);
+    Label1 = MakeLabel(this, "Label1", 0, 0, 255, 480, QStringLiteral("+"));
+    Label3 = MakeLabel(this, "Label3", 0, 0, 435, 480);
+    Label4 = MakeLabel(this, "Label4", 0, 0, 255, 480, QStringLiteral("="));
+    for (QLabel* l : {Label1, Label2, Label3})
+        l->setFont(PixelFont(NumberFontPx));
+    Label4->setFont(PixelFont(EqualsFontPx, true));
+
+    for (QLineEdit** box : {&Text1, &Text2}) {
+        *box = MakeControl<QLineEdit>(this, box == &Text1 ? "Text1" : "Text2", 0, 0, 600, 435);
+        (*box)->setFont(PixelFont(NumberFontPx));
+        (*box)->setAlignment(Qt::AlignCenter);
+        (*box)->setFrame(false);
+        (*box)->installEventFilter(this);
+        SetBackColor(*box, 0xFFFFFF);
+    }
+
+    Line1 = MakeControl<QWidget>(this, "Line1", 2160, 1560, 960, 30);
+    SetBackColor(Line1, 0x000000);
+    Line2 = MakeControl<QWidget>(this, "Line2", 480, 0, 240, 30);
+    SetBackColor(Line2, LineRed);
+
+    Label8 = MakeLabel(this, "Label8", 4320, ColumnTop, 135, ColumnHeight);
+    SetBackColor(Label8, LightYellow);
+    Time_Bar = MakeLabel(this, "Time_Bar", 4320, ColumnTop, 135, ColumnHeight);
+    SetBackColor(Time_Bar, LightBlue);
+    C_bar = MakeLabel(this, "C_bar", 600, ColumnTop + ColumnHeight + 1, 135, 15);
+    SetBackColor(C_bar, Green);
+
+    Label9 = MakeLabel(this, "Label9", 315, 2160, 735, 195, QStringLiteral("Correct"));
+    Label7 = MakeLabel(this, "Label7", 4200, 2160, 495, 195, QStringLiteral("Time"));
+    Label5 = MakeLabel(this, "Label5", 450, 1860, 495, 255, QStringLiteral("0"));
+    Label5->setFont(PixelFont(16, true));
+
+    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 2700, 1395, 375, QStringLiteral("Show Answer"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 1800, 2700, 1395, 375, QStringLiteral("Enter"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 3360, 2700, 1395, 375, QStringLiteral("Cancel"));
+    for (QPushButton* b : {Command1, Command2, Command3})
+        b->setFocusPolicy(Qt::NoFocus); // the answer box keeps the keyboard
+    connect(Command1, &QPushButton::clicked, this, [this] { CheckAnswer(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { ShowAnswerClick(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Unload(); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        // Catch up on every second that is due, then wait for the next one.
+        for (int due = TicksDue(clockStart_, System().MonotonicMs(), ticksDone_); due > 0 && !IsUnloaded(); --due)
+            Timer1Tick();
+        if (!IsUnloaded() && SecondsLeft_ > 0)
+            ScheduleTick();
+    });
+}
+
+void Practice::FormLoad()
+{
+    AppState& s = Shared();
+    Platform& p = System();
+    DrillMinutes = s.PracticeMinutes;
+    CentreForm(this);
+    DrawFormBevel(this);
+    ApplyBackColour(this, s.BackColour);
+    p.SeedRandom(p.SecondsSinceMidnight());
+    s.CorrectCount = 0;
+    s.AttemptCount = 0;
+    problem_ = ProblemState();
+    SecondsLeft_ = DrillMinutes * 60;
+    PlaceTimeBar(ColumnHeight);
+    SetUpGoal();
+    clockStart_ = p.MonotonicMs();
+    ticksDone_ = 0;
+    ScheduleTick();
+}
+
+void Practice::ScheduleTick()
+{
+    Timer1->start(static_cast<int>(MsUntilNextTick(clockStart_, System().MonotonicMs(), ticksDone_)));
+}
+
+void Practice::FormActivate()
+{
+    AppState& s = Shared();
+    ApplyBackColour(this, s.BackColour);
+    const double backdrop = BackdropColour(s.BackColour);
+    for (QLabel* l : {L1, Label1, Label2, Label3, Label4})
+        SetBackColor(l, backdrop);
+    // The signs and numbers show the backdrop through them, so a wide number never hides a sign.
+    for (QLabel* l : {Label1, Label2, Label3, Label4})
+        l->setAutoFillBackground(false);
+    LayoutProblem();
+    NextProblem(problem_, s, System());
+    PresentProblem();
+}
+
+void Practice::LayoutProblem()
+{
+    AppState& s = Shared();
+    if (s.ProblemFormat < 1 || s.ProblemFormat > 3) {
+        s.ProblemFormat = 1;
+        SavePlayerConfig(s);
+    }
+    const ProblemLayout l = CurrentLayout();
+    Label1->setText(l.sign);
+    PlaceRect(Label1, l.label1);
+    PlaceRect(Label2, l.label2);
+    PlaceRect(Label3, l.label3);
+    PlaceRect(Label4, l.label4);
+    PlaceRect(Text1, l.text1);
+    PlaceRect(Text2, l.text2);
+    PlaceRect(Text3, l.text3);
+    PlaceRect(L1, l.backdrop);
+    Line1->setVisible(l.showLine1);
+    Label4->setVisible(l.showLabel4);
+    Text1->setVisible(!l.useText2);
+    Text2->setVisible(l.useText2);
+    const Qt::Alignment numbers = (l.rightAligned ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter;
+    Label2->setAlignment(numbers);
+    Label3->setAlignment(numbers);
+    Text2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text3->lower();
+    L1->lower();
+}
+
+ProblemLayout Practice::CurrentLayout() const
+{
+    // Number labels grow only for numbers wider than their design ("100").
+    const QFontMetrics fm(Label2->font());
+    auto width = [&](QLabel* l) { return PixelsToTwips(fm.horizontalAdvance(l->text()) + 4); };
+    return LayOutProblem(Shared().ProblemFormat, Shared().PracticeOp, width(Label2), width(Label3));
+}
+
+void Practice::PresentProblem()
+{
+    Label2->setText(QString::number(problem_.ShownFirst));
+    Label3->setText(QString::number(problem_.ShownSecond));
+    const ProblemLayout l = CurrentLayout();
+    PlaceRect(Label2, l.label2);
+    PlaceRect(Label3, l.label3);
+    PlaceRect(L1, l.backdrop);
+    AnswerBox()->clear();
+    AnswerBox()->setFocus();
+}
+
+QLineEdit* Practice::AnswerBox() const
+{
+    return Shared().ProblemFormat == 3 ? Text2 : Text1;
+}
+
+void Practice::SetUpGoal()
+{
+    AppState& s = Shared();
+    s.GoalCount = FindGoal(s, System(), ReadScoreHistory(s.ScoreFilePath));
+    s.CorrectCount = 0;
+    s.AttemptCount = 0;
+    const bool goal = s.GoalCount != 0;
+    Label5->setVisible(!goal);
+    Line2->setVisible(goal);
+    C_bar->setVisible(goal);
+    if (!goal)
+        return;
+    bar_ = CorrectBar::ForGoal(s.GoalCount);
+    PlaceTw(C_bar, 600, bar_.baseline + 1, 135, 15);
+    PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
+}
+
+void Practice::UpdateCorrectBar()
+{
+    const int h = bar_.Height(Shared().CorrectCount);
+    PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
+    PlaceTw(C_bar, 600, bar_.baseline - h, 135, h);
+    C_bar->setVisible(h > 0);
+    C_bar->repaint();
+}
+
+void Practice::PlaceTimeBar(int height)
+{
+    PlaceTw(Time_Bar, 4320, ColumnTop + ColumnHeight - height, 135, height);
+    Time_Bar->setVisible(height > 0);
+}
+
+void Practice::Timer1Tick()
+{
+    if (SecondsLeft_ <= 0)
+        return;
+    ++ticksDone_;
+    --SecondsLeft_;
+    PlaceTimeBar(TimeBarHeight(SecondsLeft_, DrillMinutes));
+    Time_Bar->repaint();
+    if (InReview(SecondsLeft_, DrillMinutes))
+        problem_.ReviewMode = 1;
+    if (SecondsLeft_ == 0)
+        EndPractice();
+}
+
+void Practice::EndPractice()
+{
+    Timer1->stop();
+    AppState& s = Shared();
+    if (!AppendScoreRecord(s, System().Now()))
+        ShowMessage(QStringLiteral("Your score could not be saved: the file ") + s.ScoreFilePath
+                    + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
+    SavePlayerConfig(s);
+    Unload();
+}
+
+void Practice::CheckAnswer()
+{
+    AppState& s = Shared();
+    switch (::CheckAnswer(s, problem_, AnswerBox()->text())) {
+    case Verdict::Ignored:
+        return;
+    case Verdict::Right:
+        Label6->clear();
+        if (s.GoalCount != 0)
+            UpdateCorrectBar();
+        else
+            Label5->setText(QString::number(s.CorrectCount));
+        NextProblem(problem_, s, System());
+        PresentProblem();
+        return;
+    case Verdict::Wrong:
+        Label6->setText(IncorrectMessage);
+        AnswerBox()->clear();
+        AnswerBox()->setFocus();
+        return;
+    }
+}
+
+void Practice::ShowAnswerClick()
+{
+    AnswerBox()->setText(ShowAnswer(Shared(), problem_));
+    AnswerBox()->setFocus();
+}
+
+void Practice::FormUnload()
+{
+    Timer1->stop();
+}
+
+bool Practice::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == Text1 || watched == Text2) && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            CheckAnswer();
+            return true;
+        }
+        if (key->key() == Qt::Key_Backspace)
+            return false;
+        const QString text = key->text();
+        // Digits pass; every other character is dropped. Keys without a character
+        // (arrows, Delete) keep working.
+        if (!text.isEmpty() && text.at(0).isPrint() && !(text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9')))
+            return true;
+    }
+    return Form::eventFilter(watched, event);
+}

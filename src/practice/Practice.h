@@ -1,0 +1,74 @@
+#pragma once
+// The drill: one problem at a time against a one-second clock, with a time bar that
+// shrinks and a correct bar that grows towards the child's best earlier result.
+
+#include "core/Form.h"
+#include "practice/logic/DrillBars.h"
+#include "practice/logic/DrillLayout.h"
+#include "practice/logic/NextProblem.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+class Practice : public Form {
+    Q_OBJECT
+public:
+    Practice();
+
+    // One second of the clock; the timer calls it, and so may a test.
+    void Timer1Tick();
+    void CheckAnswer();
+    void ShowAnswerClick();
+
+    const ProblemState& Problem() const { return problem_; }
+    int SecondsLeft() const { return SecondsLeft_; }
+    Int16 ReviewMode() const { return problem_.ReviewMode; }
+
+protected:
+    void FormLoad() override;
+    void FormActivate() override;
+    void FormUnload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LayoutProblem();
+    ProblemLayout CurrentLayout() const;
+    void PresentProblem();
+    void SetUpGoal();
+    void UpdateCorrectBar();
+    void PlaceTimeBar(int height);
+    void EndPractice();
+    void ScheduleTick();
+    QLineEdit* AnswerBox() const;
+
+    Int16 DrillMinutes = 0;
+    int SecondsLeft_ = 0;
+    ProblemState problem_;
+    CorrectBar bar_;
+    qint64 clockStart_ = 0;
+    int ticksDone_ = 0;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* L1;
+    QLabel* C_bar;
+    QLabel* Time_Bar;
+    QLabel* Text3;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QWidget* Line1;
+    QWidget* Line2;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QTimer* Timer1;
+};

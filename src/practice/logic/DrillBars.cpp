@@ -1,0 +1,62 @@
+#include "practice/logic/DrillBars.h"
+
+#include "core/logic/ActivityLog.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <algorithm>
+#include <cmath>
+
+int TimeBarHeight(int secondsLeft, int drillMinutes)
+{
+    if (drillMinutes <= 0)
+        return 0;
+    return static_cast<int>(std::floor(static_cast<double>(secondsLeft) / (drillMinutes * 60) * ColumnHeight));
+}
+
+bool InReview(int secondsLeft, int drillMinutes)
+{
+    return secondsLeft < drillMinutes * 30;
+}
+
+Int16 FindGoal(AppState& state, const Platform& platform, const std::optional<QStringList>& history)
+{
+    if (!history)
+        return 0;
+    const QString key = DefinitionKey(state.PracticeOp, state.TableNum, state.PracticeMinutes);
+    int goal = 0;
+    for (const QString& record : *history) {
+        if (DefinitionKey(record) != key)
+            continue;
+        UnpackPractice(state, record);
+        goal = std::max(goal, static_cast<int>(state.CorrectCount));
+    }
+    // Without minutes for the criterion there is no rate to scale it by.
+    if (state.AutoAdvance == 1 && state.AdvanceMinutes != 0) {
+        const int target = static_cast<int>(
+            std::floor(static_cast<double>(state.AdvanceNum) / state.AdvanceMinutes * state.PracticeMinutes));
+        QString line = QStringLiteral("23 x = ") + QString::number(target);
+        LogEvent(state, platform, line);
+        goal = std::max(goal, target);
+    }
+    return static_cast<Int16>(std::clamp(goal, 0, 32767));
+}
+
+CorrectBar CorrectBar::ForGoal(int goalCount)
+{
+    CorrectBar bar;
+    const double goalHeight = ColumnHeight * 0.7;
+    bar.scale = goalCount != 0 ? goalHeight / goalCount : 0;
+    bar.goalY = bar.baseline - goalHeight;
+    return bar;
+}
+
+int CorrectBar::Height(int correctCount)
+{
+    int h = static_cast<int>(std::floor(scale * correctCount));
+    if (h > ColumnHeight) {
+        scale /= 2;
+        goalY = baseline - std::floor((baseline - goalY) / 2);
+        h = static_cast<int>(std::floor(scale * correctCount));
+    }
+    return std::max(h, 0);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Keeps the drill's one-second ticks on time: each tick is due a whole number of
+// seconds after the start on a monotonic clock, so a late tick delays nothing after it.
+
+#include <QtGlobal>
+
+// How many ticks are due by now that have not run yet.
+int TicksDue(qint64 startMs, qint64 nowMs, int ticksDone);
+// Milliseconds until the next tick is due (0 when it is already due).
+qint64 MsUntilNextTick(qint64 startMs, qint64 nowMs, int ticksDone);

@@ -1,0 +1,91 @@
+#include "practice/logic/DrillLayout.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int Label2Width = 495, Label3Width = 435, NumberHeight = 480;
+constexpr int SignWidth = 255;
+constexpr int AnswerWidth = 600, AnswerHeight = 435;
+constexpr int FrameWidth = 720, FrameHeight = 555;
+
+// A number label at its design place, widened to fit its text. The first number grows
+// leftwards and the second rightwards, away from the sign between them.
+QRect Widened(int designLeft, int top, int designWidth, int textWidth, bool growLeft)
+{
+    const int width = std::max(designWidth, textWidth);
+    return QRect(growLeft ? designLeft + designWidth - width : designLeft, top, width, NumberHeight);
+}
+
+QRect FromEdges(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+} // namespace
+
+QString OperationSign(int practiceOp, int problemFormat)
+{
+    switch (practiceOp) {
+    case 1:
+        return QStringLiteral("-");
+    case 2:
+        return QStringLiteral("x");
+    case 3:
+        return problemFormat == 3 ? QString(QChar(0x00F7)) : QStringLiteral("/");
+    default:
+        return QStringLiteral("+");
+    }
+}
+
+ProblemLayout LayOutProblem(int problemFormat, int practiceOp, int width1, int width2)
+{
+    ProblemLayout l;
+    l.sign = OperationSign(practiceOp, problemFormat);
+    if (problemFormat == 3) {
+        const int x0 = 2720;
+        const int w2 = std::max(Label2Width, width1);
+        const int w3 = std::max(Label3Width, width2);
+        l.label2 = QRect(x0 - w2, 700, w2, NumberHeight);
+        l.label3 = QRect(x0 - w3, 1120, w3, NumberHeight);
+        l.label1 = QRect(x0 - 760, 1120, SignWidth, NumberHeight);
+        l.text2 = QRect(x0 - AnswerWidth, 1780, AnswerWidth, AnswerHeight);
+        l.text3 = QRect(l.text2.left() - 50, 1720, FrameWidth, FrameHeight);
+        l.text1 = QRect(0, 0, AnswerWidth, AnswerHeight);
+        l.label4 = QRect(0, 0, SignWidth, NumberHeight);
+        l.showLine1 = true;
+        l.showLabel4 = false;
+        l.useText2 = true;
+        l.rightAligned = true;
+        l.backdrop = FromEdges(l.label1.left() - 200, l.label2.top() - 200, l.text3.left() + FrameWidth + 400,
+                               l.text3.top() + FrameHeight + 200);
+        return l;
+    }
+    const int top = 1080;
+    int x0 = 2400;
+    if (problemFormat == 1) {
+        // Half the window's width less half the row's width.
+        x0 = DrillWidth / 2 - (AnswerWidth + 2035) / 2;
+        l.label4 = QRect(x0 + 1200, top, SignWidth, NumberHeight);
+        l.text1 = QRect(x0 + 1635, top, AnswerWidth, AnswerHeight);
+        l.text3 = QRect(x0 + 1560, 1020, FrameWidth, FrameHeight);
+    } else {
+        l.label4 = QRect(x0 - 240, top, SignWidth, NumberHeight);
+        l.text1 = QRect(x0 - 930, top, AnswerWidth, AnswerHeight);
+        l.text3 = QRect(x0 - 1005, 1020, FrameWidth, FrameHeight);
+    }
+    l.label2 = Widened(x0, top, Label2Width, width1, true);
+    l.label1 = QRect(x0 + 480, top, SignWidth, NumberHeight);
+    l.label3 = Widened(x0 + 720, top, Label3Width, width2, false);
+    l.text2 = QRect(0, 0, AnswerWidth, AnswerHeight);
+    if (problemFormat == 1) {
+        l.backdrop = FromEdges(l.label2.left() - 200, top - 200, l.text1.left() + AnswerWidth + 400, top + NumberHeight + 200);
+    } else {
+        l.backdrop = FromEdges(l.text3.left() - 200, l.text3.top() - 200, l.label3.left() + l.label3.width() + 400,
+                               l.text3.top() + FrameHeight + 200);
+    }
+    return l;
+}
+
+double BackdropColour(double backColour)
+{
+    return backColour - 2105376;
+}

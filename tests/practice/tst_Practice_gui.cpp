@@ -1,0 +1,184 @@
+// The drill window: a whole practice through its answer box and clock, and what it
+// leaves in the score history and the player's settings.
+#include "core/WindowUtils.h"
+#include "practice/Practice.h"
+#include "support/GuiSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestPractice : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void wholePractice();
+    void nothingAnswered();
+    void cancelWritesNothing();
+    void goalLine_data();
+    void goalLine();
+    void keyFilter();
+
+private:
+    Practice* Open();
+    void Answer(Practice* w, const QString& typed);
+    GuiFixture fx;
+};
+
+void TestPractice::init()
+{
+    fx.Reset();
+    AppState& s = fx.state;
+    s.PlayerFileId = QStringLiteral("AAB");
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    s.PracticeOp = 2;
+    s.TableNum = -5;
+    s.PracticeMinutes = 1;
+    s.ProblemFormat = 1;
+    // Partners drawn in turn: 3, 7, 1, 9, 5, ...
+    fx.platform->randoms = {0.25, 0.65, 0.05, 0.85, 0.45};
+}
+
+Practice* TestPractice::Open()
+{
+    Practice* w = Forms::Load<Practice>();
+    w->show();
+    w->Activate();
+    return w;
+}
+
+void TestPractice::Answer(Practice* w, const QString& typed)
+{
+    auto* box = Child<QLineEdit>(w, "Text1");
+    box->clear();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void TestPractice::wholePractice()
+{
+    Practice* w = Open();
+    QPointer<Practice> guard(w);
+    auto* box = Child<QLineEdit>(w, "Text1");
+    auto* feedback = Child<QLabel>(w, "Label6");
+    auto* count = Child<QLabel>(w, "Label5");
+    const int first = w->Problem().Answer;
+    const int firstPartner = w->Problem().PartnerValue;
+    QCOMPARE(Child<QLabel>(w, "Label2")->text(), QStringLiteral("5"));
+    QCOMPARE(first, 5 * w->Problem().PartnerValue);
+
+    Answer(w, QString::number(first + 1));               // wrong
+    QCOMPARE(feedback->text(), QStringLiteral("Incorrect.  Please try again."));
+    QVERIFY(box->text().isEmpty());
+    Answer(w, QString::number(first + 2));               // wrong again, same fact
+    Answer(w, QString());                                 // empty: nothing counts
+    QCOMPARE(int(fx.state.AttemptCount), 2);
+    QCOMPARE(w->Problem().MissedFacts, QStringList{FactKey(5, w->Problem().PartnerValue)});
+    Answer(w, QStringLiteral("0") + QString::number(first)); // right, with a leading zero
+    QVERIFY(feedback->text().isEmpty());
+    QCOMPARE(count->text(), QStringLiteral("1"));
+    QVERIFY(w->Problem().PartnerValue != firstPartner); // a new problem, never the same fact twice
+
+    Child<QPushButton>(w, "Command2")->click();          // Show Answer, twice
+    Child<QPushButton>(w, "Command2")->click();
+    QCOMPARE(int(fx.state.CorrectCount), -1);
+    QCOMPARE(box->text(), QString::number(w->Problem().Answer));
+    QTest::keyClick(box, Qt::Key_Return);                // the shown answer is judged
+    QCOMPARE(int(fx.state.CorrectCount), 0);
+    QCOMPARE(count->text(), QStringLiteral("0"));
+    Answer(w, QString::number(w->Problem().Answer));
+    QCOMPARE(int(fx.state.CorrectCount), 1);
+    QCOMPARE(int(fx.state.AttemptCount), 5);
+
+    for (int tick = 1; tick <= 30; ++tick)
+        w->Timer1Tick();
+    QCOMPARE(w->SecondsLeft(), 30);
+    QCOMPARE(int(w->ReviewMode()), 0);
+    w->Timer1Tick();
+    QCOMPARE(w->SecondsLeft(), 29);
+    QCOMPARE(int(w->ReviewMode()), 1);
+    for (int tick = 32; tick <= 59; ++tick)
+        w->Timer1Tick();
+    QVERIFY(!QFile::exists(QStringLiteral("AAB.scr")));
+    auto* timeBar = Child<QLabel>(w, "Time_Bar");
+    w->Timer1Tick();
+    QCOMPARE(timeBar->height(), 0);
+    QVERIFY(Forms::Find<Practice>() == nullptr);
+    QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"2F1200603151405001005\"\r\n"));
+    QVERIFY(ReadBytes(QStringLiteral("AAB.cfg")).contains("\r\n1\r\n"));
+}
+
+void TestPractice::nothingAnswered()
+{
+    fx.state.PracticeMinutes = 10;
+    Practice* w = Open();
+    for (int tick = 0; tick < 600; ++tick)
+        w->Timer1Tick();
+    QVERIFY(Forms::Find<Practice>() == nullptr);
+    QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"2F0200603151405000000\"\r\n"));
+}
+
+void TestPractice::cancelWritesNothing()
+{
+    Practice* w = Open();
+    Answer(w, QString::number(w->Problem().Answer));
+    w->Timer1Tick();
+    Child<QPushButton>(w, "Command3")->click();
+    QVERIFY(Forms::Find<Practice>() == nullptr);
+    QVERIFY(!QFile::exists(QStringLiteral("AAB.scr")));
+    QVERIFY(!QFile::exists(QStringLiteral("AAB.cfg")));
+}
+
+void TestPractice::goalLine_data()
+{
+    QTest::addColumn<bool>("history");
+    QTest::addColumn<int>("autoAdvance");
+    QTest::addColumn<int>("goal");
+    QTest::newRow("best earlier record") << true << 0 << 10;
+    QTest::newRow("no history, no advancement") << false << 0 << 0;
+    QTest::newRow("no history, advancement on") << false << 1 << 0;
+    QTest::newRow("advancement target") << true << 1 << 30;
+}
+
+void TestPractice::goalLine()
+{
+    QFETCH(bool, history);
+    QFETCH(int, autoAdvance);
+    QFETCH(int, goal);
+    if (history)
+        WriteBytes(QStringLiteral("AAB.scr"), "\"2F1200603151405010012\"\r\n\"2F2200603151405040040\"\r\n\"2F1200603151405008008\"\r\n");
+    fx.state.AutoAdvance = autoAdvance;
+    fx.state.AdvanceNum = 30;
+    fx.state.AdvanceMinutes = 1;
+    Practice* w = Open();
+    QCOMPARE(int(fx.state.GoalCount), goal);
+    QCOMPARE(int(fx.state.CorrectCount), 0);
+    auto* line = Child<QWidget>(w, "Line2");
+    auto* correct = Child<QLabel>(w, "Label5");
+    QCOMPARE(line->isVisible(), goal != 0);
+    QCOMPARE(correct->isVisible(), goal == 0);
+    if (goal != 0) {
+        // The goal sits at 70% of the column above its bottom (2175 twips).
+        QCOMPARE(line->y(), TwipsToPixels(2175 - 1455 * 0.7));
+        Answer(w, QString::number(w->Problem().Answer));
+        auto* bar = Child<QLabel>(w, "C_bar");
+        QCOMPARE(bar->height(), TwipsToPixels(std::floor(1018.5 / goal)));
+        QCOMPARE(bar->y() + bar->height(), TwipsToPixels(2175));
+    }
+    w->Unload();
+}
+
+void TestPractice::keyFilter()
+{
+    Practice* w = Open();
+    auto* box = Child<QLineEdit>(w, "Text1");
+    QTest::keyClicks(box, QStringLiteral("1a2-.3 "));
+    QCOMPARE(box->text(), QStringLiteral("123"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    w->Unload();
+}
+
+QTEST_MAIN(TestPractice)
+#include "tst_Practice_gui.moc"
