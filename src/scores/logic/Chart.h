@@ -1,0 +1,43 @@
+#pragma once
+// The geometry of the score chart, in twips: one bar per practice of the set, blue for
+// the right answers with the wrong attempts stacked above in red, a scale, the goal line
+// and the marker under the most recent practice.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+constexpr int ChartBaseline = 2800; // the "0" caption's top + 100
+constexpr int ChartBarWidth = 135;
+constexpr int ChartBarPlaces = 30;
+
+struct ChartBar {
+    int left;
+    int blueTop, blueHeight;
+    bool red;                 // wrong attempts to show above the bar
+    int redTop, redHeight;
+};
+
+struct ChartLayout {
+    int scale = 0;            // twips per right answer
+    int topValue = 0;         // caption 2000 twips above the baseline
+    int middleValue = 0;      // caption 1000 twips above it
+    double x0 = 0;
+    int firstShown = 0;       // index in the set of the first record charted
+    std::vector<ChartBar> bars;
+    int goalY = 0, goalX1 = 0, goalX2 = 0; // X2 left end, X1 right end
+    int markerLeft = 0, recentLeft = 0;    // "Most Recent" marker and caption
+};
+
+// Twips per right answer for a peak: an even whole number, so the highest bar reaches at
+// most five sixths of the chart. A peak of 0 or less is charted as a peak of 1.
+int ChartScale(double peak);
+
+// Lays out the latest 30 records (all when fewer), centred in a window of the given width
+// as if there were that many.
+ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth, int advanceNum);
+
+// The four lines of a bar's details: right count, percentage ("-" when the attempts are
+// 0 or unreadable), time hh:mm and the date in the given short form. Empty when the
+// record's date is not a valid date.
+QStringList BarDetails(const QString& record, const QString& shortDateFormat);

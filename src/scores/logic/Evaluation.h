@@ -1,0 +1,33 @@
+#pragma once
+// Judging a finished practice against the set it belongs to: the best-score message,
+// the goal of the player's level and the climb up the ladder of levels.
+
+#include "core/logic/AppState.h"
+#include "core/logic/Platform.h"
+
+#include <QStringList>
+
+inline const QString BestScoreMessage = QStringLiteral("Good job!  You just got your best score!");
+inline const QString LevelGoalMessage = QStringLiteral("Congratulations! You have met the goal for this level!");
+inline const QString AllTablesMessage = QStringLiteral("Congratulations!!! You've met the goals for all your tables!");
+
+// Records of a set that count towards the criterion "exercises with 90% correct": more
+// than 10 right and strictly more than 90% of the attempts.
+int CountNinety(const QStringList& records);
+
+// Whether the set of the shared PracticeOp, TableNum and PracticeMinutes is the player's
+// current level. Decodes LevelDef into LevelNum and LevelFunc first.
+bool IsCurrentLevel(AppState& state);
+
+// The greatest right count of the set; a lone record's is raised by 30%; on the current
+// level the advancement goal counts too.
+double FindPeak(const QStringList& records, bool currentLevel, int advanceNum);
+
+// The table of the next level of an operation: Just 1..4 -> next Just, Just 5 -> Up to 5,
+// Up to 5 -> Just 6, ..., Just 10 -> All, Up to n -> Up to n + 1, Up to 10 -> All, All -> 1.
+Int16 NextLevelTable(Int16 tableNum);
+
+// The evaluation of the set's latest record (records in file order, at least one). Writes
+// the two log lines, advances and stores the level when its goal is met, and returns the
+// message for the score window ("" for none).
+QString EvaluatePractice(AppState& state, Platform& platform, const QStringList& records, int ninety, double peak);
