@@ -6,6 +6,7 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
+#include "music/logic/MidiVolume.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -46,6 +47,7 @@ void Main(const QString& commandLine)
     LoadPlayerList(state);
     LogEvent(state, platform, QStringLiteral("c"));
     LogEvent(state, platform, QStringLiteral("d"));
+    ProbeMidiVolume(state, platform);
     LogEvent(state, platform, QStringLiteral("e"));
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();

@@ -3,6 +3,7 @@
 // machine-wide files, and records of what the program asked of the outside world.
 
 #include "core/logic/Platform.h"
+#include "support/FakeMidiDevice.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ public:
     void EndProgram() override { ended = true; }
     bool HasEnded() const override { return ended; }
     int DisplayColours() const override { return displayColours; }
+    MidiDevice& MidiOut() override { return midi; }
 
     // The settings file and the log under the temporary root.
     QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
@@ -39,6 +41,7 @@ public:
     QStringList started;
     bool ended = false;
     int displayColours = -1;
+    FakeMidiDevice midi;
 };
 
 // The whole file as bytes; empty when it cannot be read.
