@@ -1,0 +1,139 @@
+#include "music/MMControl.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QThread>
+#include <QToolButton>
+
+namespace {
+enum ButtonKind { KindPrev, KindPlay, KindPause, KindStop };
+
+// Plain bold shapes in friendly colours; the disabled look is derived by the style.
+QIcon TransportIcon(int kind)
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath path;
+    switch (kind) {
+    case KindPrev:
+        p.setBrush(QColor(70, 130, 220));
+        p.drawRoundedRect(QRectF(12, 14, 9, 36), 2, 2);
+        path.addPolygon(QPolygonF({QPointF(52, 14), QPointF(52, 50), QPointF(24, 32)}));
+        path.closeSubpath();
+        p.drawPath(path);
+        break;
+    case KindPlay:
+        p.setBrush(QColor(60, 180, 75));
+        path.addPolygon(QPolygonF({QPointF(18, 10), QPointF(18, 54), QPointF(54, 32)}));
+        path.closeSubpath();
+        p.drawPath(path);
+        break;
+    case KindPause:
+        p.setBrush(QColor(245, 165, 35));
+        p.drawRoundedRect(QRectF(16, 12, 12, 40), 2, 2);
+        p.drawRoundedRect(QRectF(36, 12, 12, 40), 2, 2);
+        break;
+    default:
+        p.setBrush(QColor(220, 60, 60));
+        p.drawRoundedRect(QRectF(14, 14, 36, 36), 3, 3);
+        break;
+    }
+    return QIcon(pixmap);
+}
+
+bool Is(const QString& command, const char* name)
+{
+    return command.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+MMControl::MMControl(QWidget* parent)
+    : QWidget(parent)
+    , playback_(std::make_unique<MidiPlayback>(MidiSynth::Process()))
+{
+    setObjectName(QStringLiteral("MM"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    prev_ = AddButton("Prev", KindPrev);
+    play_ = AddButton("Play", KindPlay);
+    pause_ = AddButton("Pause", KindPause);
+    stop_ = AddButton("Stop", KindStop);
+    connect(prev_, &QToolButton::clicked, this, &MMControl::PrevClick);
+    connect(play_, &QToolButton::clicked, this, &MMControl::PlayClick);
+    connect(pause_, &QToolButton::clicked, this, &MMControl::PauseClick);
+    connect(stop_, &QToolButton::clicked, this, &MMControl::StopClick);
+}
+
+MMControl::~MMControl() = default;
+
+QToolButton* MMControl::AddButton(const char* name, int kind)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QLatin1String(name));
+    button->setIcon(TransportIcon(kind));
+    button->setIconSize(QSize(24, 24));
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    button->setMinimumSize(32, 28);
+    layout()->addWidget(button);
+    return button;
+}
+
+void MMControl::SetCommand(const QString& command)
+{
+    command_ = command;
+    error_ = Run(command);
+    wait_ = false;
+}
+
+int MMControl::Run(const QString& command)
+{
+    if (Is(command, "Open")) {
+        playback_->Close();
+        QFile file(fileName_);
+        if (fileName_.isEmpty() || !file.open(QIODevice::ReadOnly))
+            return ErrorCannotOpen;
+        return playback_->Open(file.readAll()) ? ErrorNone : ErrorCannotOpen;
+    }
+    if (Is(command, "Close")) {
+        playback_->Close();
+        return ErrorNone;
+    }
+    const bool known = Is(command, "Play") || Is(command, "Stop") || Is(command, "Prev");
+    if (!known)
+        return ErrorUnknownCommand;
+    if (!playback_->IsOpen())
+        return ErrorNotOpen;
+    if (Is(command, "Play")) {
+        playback_->Play();
+        while (wait_ && playback_->IsPlaying())
+            QThread::msleep(10);
+    } else if (Is(command, "Stop")) {
+        playback_->Stop();
+    } else {
+        playback_->Rewind();
+    }
+    return ErrorNone;
+}
+
+int MMControl::Mode() const
+{
+    if (!playback_->IsOpen())
+        return ModeNotOpen;
+    return playback_->IsPlaying() ? ModePlay : ModeStop;
+}
+
+bool MMControl::PrevEnabled() const { return prev_->isEnabledTo(this); }
+void MMControl::SetPrevEnabled(bool enabled) { prev_->setEnabled(enabled); }
+bool MMControl::PlayEnabled() const { return play_->isEnabledTo(this); }
+void MMControl::SetPlayEnabled(bool enabled) { play_->setEnabled(enabled); }
+bool MMControl::PauseEnabled() const { return pause_->isEnabledTo(this); }
+void MMControl::SetPauseEnabled(bool enabled) { pause_->setEnabled(enabled); }
+bool MMControl::StopEnabled() const { return stop_->isEnabledTo(this); }
+void MMControl::SetStopEnabled(bool enabled) { stop_->setEnabled(enabled); }
