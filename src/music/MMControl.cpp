@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QThread>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 enum ButtonKind { KindPrev, KindPlay, KindPause, KindStop };
@@ -22,25 +23,25 @@ QIcon TransportIcon(int kind)
     switch (kind) {
     case KindPrev:
         p.setBrush(QColor(70, 130, 220));
-        p.drawRoundedRect(QRectF(12, 14, 9, 36), 2, 2);
-        path.addPolygon(QPolygonF({QPointF(52, 14), QPointF(52, 50), QPointF(24, 32)}));
+        p.drawRoundedRect(QRectF(7, 8, 11, 48), 2, 2);
+        path.addPolygon(QPolygonF({QPointF(58, 8), QPointF(58, 56), QPointF(21, 32)}));
         path.closeSubpath();
         p.drawPath(path);
         break;
     case KindPlay:
         p.setBrush(QColor(60, 180, 75));
-        path.addPolygon(QPolygonF({QPointF(18, 10), QPointF(18, 54), QPointF(54, 32)}));
+        path.addPolygon(QPolygonF({QPointF(12, 5), QPointF(12, 59), QPointF(60, 32)}));
         path.closeSubpath();
         p.drawPath(path);
         break;
     case KindPause:
         p.setBrush(QColor(245, 165, 35));
-        p.drawRoundedRect(QRectF(16, 12, 12, 40), 2, 2);
-        p.drawRoundedRect(QRectF(36, 12, 12, 40), 2, 2);
+        p.drawRoundedRect(QRectF(11, 7, 15, 50), 2, 2);
+        p.drawRoundedRect(QRectF(38, 7, 15, 50), 2, 2);
         break;
     default:
         p.setBrush(QColor(220, 60, 60));
-        p.drawRoundedRect(QRectF(14, 14, 36, 36), 3, 3);
+        p.drawRoundedRect(QRectF(9, 9, 46, 46), 4, 4);
         break;
     }
     return QIcon(pixmap);
@@ -78,11 +79,19 @@ QToolButton* MMControl::AddButton(const char* name, int kind)
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QLatin1String(name));
     button->setIcon(TransportIcon(kind));
-    button->setIconSize(QSize(24, 24));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     button->setMinimumSize(32, 28);
     layout()->addWidget(button);
     return button;
+}
+
+void MMControl::resizeEvent(QResizeEvent* event)
+{
+    // The shapes grow with the buttons, so big buttons are easy to read for small children.
+    const int side = std::max(16, std::min(width() / 4, height()) * 7 / 10);
+    for (QToolButton* button : {prev_, play_, pause_, stop_})
+        button->setIconSize(QSize(side, side));
+    QWidget::resizeEvent(event);
 }
 
 void MMControl::SetCommand(const QString& command)

@@ -62,6 +62,9 @@ signals:
     void PauseClick();
     void StopClick();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     int Run(const QString& command);
     QToolButton* AddButton(const char* name, int kind);

@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
@@ -57,11 +58,7 @@ MidiSynth::MidiSynth(Output output, int sampleRate)
 
 MidiSynth::~MidiSynth()
 {
-    if (driver_)
-        delete_fluid_audio_driver(driver_);
-    stopSilent_ = true;
-    if (silent_.joinable())
-        silent_.join();
+    StopOutput();
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)
@@ -70,8 +67,23 @@ MidiSynth::~MidiSynth()
 
 MidiSynth& MidiSynth::Process()
 {
-    static MidiSynth* synth = new MidiSynth(Output::Speakers);
+    static MidiSynth* synth = [] {
+        auto* made = new MidiSynth(Output::Speakers);
+        // Sound threads must not outlive the libraries they use as the process ends.
+        std::atexit([] { Process().StopOutput(); });
+        return made;
+    }();
     return *synth;
+}
+
+void MidiSynth::StopOutput()
+{
+    if (driver_)
+        delete_fluid_audio_driver(driver_);
+    driver_ = nullptr;
+    stopSilent_ = true;
+    if (silent_.joinable())
+        silent_.join();
 }
 
 QString MidiSynth::SoundFontPath()

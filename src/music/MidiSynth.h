@@ -54,6 +54,7 @@ private:
     static int AudioCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
     int Mix(int frames, int channels, float* out[]);
     void OpenSpeakers();
+    void StopOutput();
     void RunSilentOutput();
 
     Output output_;
