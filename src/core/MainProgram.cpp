@@ -9,6 +9,7 @@
 #include "players/GetPlayer.h"
 #include "practice/Define.h"
 #include "practice/Practice.h"
+#include "music/logic/MidiVolume.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -53,6 +54,7 @@ void Main(const QString& commandLine)
     LoadPlayerList(state);
     LogEvent(state, platform, QStringLiteral("c"));
     LogEvent(state, platform, QStringLiteral("d"));
+    ProbeMidiVolume(state, platform);
     LogEvent(state, platform, QStringLiteral("e"));
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();

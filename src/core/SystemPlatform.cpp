@@ -1,5 +1,7 @@
 #include "core/SystemPlatform.h"
 
+#include "music/MidiSynth.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -74,4 +76,9 @@ int SystemPlatform::DisplayColours() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen && screen->depth() == 8 ? 256 : -1;
+}
+
+MidiDevice& SystemPlatform::MidiOut()
+{
+    return MidiSynth::Process();
 }

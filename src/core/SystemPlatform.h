@@ -18,6 +18,7 @@ public:
     bool StartDetached(const QString& program) override;
     void EndProgram() override;
     int DisplayColours() const override;
+    MidiDevice& MidiOut() override;
 
 private:
     std::mt19937 engine_;

@@ -6,6 +6,8 @@
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
 #include "players/GetPlayer.h"
+#include "scores/ShowScores.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,11 +46,12 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
     // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {Configure, Scores, MusicBreak, Help})
+    for (QAction* a : {Configure, MusicBreak, Help})
         a->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
+    connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
 
@@ -102,6 +105,13 @@ void BackForm::RunCommand(void (BackForm::*command)())
 void BackForm::SendComments()
 {
     WriteCommentsPage(GetTxt(10));
+}
+
+void BackForm::ShowPlayerScores()
+{
+    // The chart opens at the chosen player's current practice.
+    UnpackPractice(Shared(), Shared().CurrentPractice);
+    ShowScoresWindow();
 }
 
 void BackForm::ShowAbout()

@@ -7,6 +7,7 @@
 #include "practice/logic/AnswerCheck.h"
 #include "practice/logic/DrillClock.h"
 #include "practice/logic/DrillLayout.h"
+#include "scores/ShowScores.h"
 #include "scores/logic/PracticeRecord.h"
 
 #include <QKeyEvent>
@@ -264,6 +265,7 @@ void Practice::EndPractice()
         ShowMessage(QStringLiteral("Your score could not be saved: the file ") + s.ScoreFilePath
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
     SavePlayerConfig(s);
+    ShowScoresWindow();
     Unload();
 }
 

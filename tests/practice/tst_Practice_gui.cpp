@@ -2,8 +2,10 @@
 // leaves in the score history and the player's settings.
 #include "core/WindowUtils.h"
 #include "practice/Practice.h"
+#include "scores/ShowScores.h"
 #include "support/GuiSupport.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +18,7 @@ private slots:
     void wholePractice();
     void nothingAnswered();
     void cancelWritesNothing();
+    void metGoalMovesTheLevel();
     void goalLine_data();
     void goalLine();
     void keyFilter();
@@ -102,7 +105,20 @@ void TestPractice::wholePractice()
         w->Timer1Tick();
     QVERIFY(!QFile::exists(QStringLiteral("AAB.scr")));
     auto* timeBar = Child<QLabel>(w, "Time_Bar");
+    // The score window opens on the set just practised, after the record was written.
+    QStringList shownSet;
+    QByteArray historyWhenShown;
+    Script scores;
+    scores.On<ShowScores>([&](ShowScores* sw) {
+        for (const char* name : {"Combo1", "Combo2", "Combo3", "Combo4"})
+            shownSet << Child<QComboBox>(sw, name)->currentText();
+        historyWhenShown = ReadBytes(QStringLiteral("AAB.scr"));
+        sw->close();
+    });
     w->Timer1Tick();
+    QCOMPARE(scores.Remaining(), 0);
+    QCOMPARE(shownSet, QStringList({"Multiplication", "Just", "5", "1 minute"}));
+    QVERIFY(!historyWhenShown.isEmpty());
     QCOMPARE(timeBar->height(), 0);
     QVERIFY(Forms::Find<Practice>() == nullptr);
     QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"2F1200603151405001005\"\r\n"));
@@ -112,11 +128,37 @@ void TestPractice::wholePractice()
 void TestPractice::nothingAnswered()
 {
     fx.state.PracticeMinutes = 10;
+    Script scores;
+    scores.On<ShowScores>([](ShowScores* sw) { sw->close(); });
     Practice* w = Open();
     for (int tick = 0; tick < 600; ++tick)
         w->Timer1Tick();
     QVERIFY(Forms::Find<Practice>() == nullptr);
     QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"2F0200603151405000000\"\r\n"));
+}
+
+void TestPractice::metGoalMovesTheLevel()
+{
+    // Level: Multiplication, Just 5, one minute; one right answer beats a goal of 0.
+    fx.state.AutoAdvance = 1;
+    fx.state.LevelDef = QStringLiteral("2F1200601010000000000");
+    fx.state.AdvanceMinutes = 1;
+    fx.state.AdvanceNum = 0;
+    fx.state.AdvanceRight = 9;
+    Script scores;
+    QString message;
+    scores.On<ShowScores>([&](ShowScores* sw) {
+        message = Child<QLabel>(sw, "Label14")->text();
+        sw->close();
+    });
+    Practice* w = Open();
+    Answer(w, QString::number(w->Problem().Answer));
+    for (int tick = 0; tick < 60; ++tick)
+        w->Timer1Tick();
+    QCOMPARE(message, QStringLiteral("Congratulations! You have met the goal for this level!"));
+    const QList<QByteArray> cfg = ReadBytes(QStringLiteral("AAB.cfg")).split('\n');
+    QVERIFY(cfg.at(1).startsWith("\"2P1"));  // CurrentPractice: Up to 5, the level after Just 5
+    QVERIFY(cfg.at(3).startsWith("\"2P1"));  // LevelDef
 }
 
 void TestPractice::cancelWritesNothing()

@@ -3,6 +3,7 @@
 // machine-wide files, and records of what the program asked of the outside world.
 
 #include "core/logic/Platform.h"
+#include "support/FakeMidiDevice.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@ public:
     }
     bool HasEnded() const override { return ended; }
     int DisplayColours() const override { return displayColours; }
+    MidiDevice& MidiOut() override { return midi; }
 
     // The settings file and the log under the temporary root.
     QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
@@ -49,6 +51,7 @@ public:
     // What the end of the program does to the windows of a window test.
     std::function<void()> onEnd;
     int displayColours = -1;
+    FakeMidiDevice midi;
 };
 
 // The whole file as bytes; empty when it cannot be read.

@@ -81,4 +81,5 @@ struct AppState {
 
     // Music
     MidiOutCaps MidiCaps;
+    Int16 MidiVolumeSupport = 0; // 1 when start-up's probe could set the volume
 };

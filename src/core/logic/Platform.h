@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+class MidiDevice;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -38,6 +40,8 @@ public:
     virtual bool HasEnded() const { return false; }
     // Number of colours of the display: 256 on an 8-bit display, otherwise anything else.
     virtual int DisplayColours() const = 0;
+    // MIDI output device 0: its capabilities and volume.
+    virtual MidiDevice& MidiOut() = 0;
 };
 
 // Root under which the fixed machine-wide locations are taken; "" for the real machine.

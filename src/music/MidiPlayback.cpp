@@ -1,0 +1,104 @@
+#include "music/MidiPlayback.h"
+
+#include <QThread>
+
+MidiPlayback::MidiPlayback(MidiSynth& synth)
+    : synth_(synth)
+{
+}
+
+MidiPlayback::~MidiPlayback()
+{
+    Close();
+}
+
+bool MidiPlayback::Open(const QByteArray& file)
+{
+    Close();
+    if (file.size() < 14 || !file.startsWith("MThd") || !synth_.Synth())
+        return false;
+    file_ = file;
+    return Restart();
+}
+
+void MidiPlayback::Close()
+{
+    Release();
+    file_.clear();
+}
+
+bool MidiPlayback::Restart()
+{
+    Release();
+    player_ = new_fluid_player(synth_.Synth());
+    if (player_ && fluid_player_add_mem(player_, file_.constData(), static_cast<size_t>(file_.size())) != FLUID_OK)
+        Release();
+    return player_ != nullptr;
+}
+
+void MidiPlayback::Release()
+{
+    if (!player_)
+        return;
+    fluid_player_stop(player_);
+    if (synth_.GetOutput() == MidiSynth::Output::Speakers) {
+        // The player's clock thread silences its notes on its next tick (every few
+        // milliseconds) and must be past any tick it started before the player goes.
+        QThread::msleep(12);
+    }
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    started_ = false;
+    paused_ = false;
+}
+
+bool MidiPlayback::Finished() const
+{
+    // A player whose piece ended cannot run again; nor can one whose file did not load.
+    if (!started_ || !paused_)
+        return started_;
+    const int total = fluid_player_get_total_ticks(player_);
+    return total == 0 || fluid_player_get_current_tick(player_) >= total;
+}
+
+void MidiPlayback::Play()
+{
+    if (!player_ || IsPlaying())
+        return;
+    synth_.StartSound();
+    if (Finished() && !Restart())
+        return;
+    fluid_player_play(player_);
+    started_ = true;
+    paused_ = false;
+}
+
+void MidiPlayback::Stop()
+{
+    if (!player_ || !started_)
+        return;
+    if (IsPlaying())
+        paused_ = true;
+    fluid_player_stop(player_);
+}
+
+void MidiPlayback::Rewind()
+{
+    if (!player_)
+        return;
+    const bool wasPlaying = IsPlaying();
+    if (started_ && !Restart())
+        return;
+    if (wasPlaying)
+        Play();
+}
+
+bool MidiPlayback::IsPlaying() const
+{
+    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+}
+
+int MidiPlayback::Position() const
+{
+    return player_ ? fluid_player_get_current_tick(player_) : 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A FluidSynth synthesizer with a General MIDI soundfont. One per process stands for MIDI
+// output device 0: it keeps the device's two channel levels and applies them to its sound.
+// Nothing heavy happens before the first piece plays, so start-up stays fast.
+
+#include "music/logic/MidiDevice.h"
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <fluidsynth.h>
+#include <thread>
+
+class MidiSynth : public MidiDevice {
+public:
+    enum class Output {
+        // Sound card when one opens, otherwise a silent output that keeps time, so that
+        // pieces still play through and end.
+        Speakers,
+        // No sound by itself: Render() makes the sound and players follow the frames rendered.
+        Offline,
+    };
+
+    explicit MidiSynth(Output output, int sampleRate = 44100);
+    ~MidiSynth() override;
+    MidiSynth(const MidiSynth&) = delete;
+    MidiSynth& operator=(const MidiSynth&) = delete;
+
+    // The process's synthesizer. Never destroyed: players of windows not yet deleted at
+    // exit may still use it.
+    static MidiSynth& Process();
+    static QString SoundFontPath();
+
+    int GetDevCaps(MidiOutCaps& caps) override;
+    int GetVolume(std::uint32_t& volume) override;
+    int SetVolume(std::uint32_t volume) override;
+
+    Output GetOutput() const { return output_; }
+    // The synthesizer, made on first use; nullptr when FluidSynth cannot make one.
+    fluid_synth_t* Synth();
+    // Loads the soundfont and opens the output, once; the first piece played calls it.
+    void StartSound();
+    bool HasSoundFont() const { return soundFont_ != FLUID_FAILED; }
+    // True when a sound card took the output.
+    bool HasSpeakers() const { return driver_ != nullptr; }
+
+    // Stereo frames with the channel levels applied.
+    void Render(float* left, float* right, int frames);
+
+    // Warnings and errors FluidSynth reported since the last call (it does not print them).
+    static QStringList TakeMessages();
+
+private:
+    static int AudioCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
+    int Mix(int frames, int channels, float* out[]);
+    void OpenSpeakers();
+    void StopOutput();
+    void RunSilentOutput();
+
+    Output output_;
+    int sampleRate_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_audio_driver_t* driver_ = nullptr;
+    int soundFont_ = FLUID_FAILED;
+    bool started_ = false;
+    std::atomic<std::uint32_t> volume_{0xFFFFFFFFu};
+    std::atomic<bool> stopSilent_{false};
+    std::thread silent_;
+};

@@ -1,0 +1,65 @@
+#include "music/logic/MidiVolume.h"
+
+#include "core/logic/ActivityLog.h"
+
+#include <algorithm>
+
+std::uint32_t MidiVolumeValue(std::int32_t high, std::int32_t low)
+{
+    if (high == 0)
+        high = -1;
+    if (low == 0)
+        low = -1;
+    const std::uint32_t right = static_cast<std::uint32_t>(high) & 0xFFFFu;
+    const std::uint32_t left = static_cast<std::uint32_t>(low) & 0xFFFFu;
+    return (right << 16) | left;
+}
+
+int SetMidiVolume(MidiDevice& device, std::int32_t high, std::int32_t low)
+{
+    return device.SetVolume(MidiVolumeValue(high, low));
+}
+
+int SetVolumeFromBar(MidiDevice& device, int position)
+{
+    position = std::clamp(position, 0, VolumeBarBottom);
+    const int level = std::min((VolumeBarBottom - position) * 4096, 65535);
+    if (level == 0)
+        return device.SetVolume(0);
+    return SetMidiVolume(device, level - 1, level);
+}
+
+int VolumeBarPosition(std::uint32_t volume)
+{
+    const int left = static_cast<int>(volume & 0xFFFFu);
+    return std::clamp(VolumeBarBottom - (left + 2048) / 4096, 0, VolumeBarBottom);
+}
+
+void ProbeMidiVolume(AppState& state, Platform& platform)
+{
+    MidiDevice& device = platform.MidiOut();
+    state.MidiVolumeSupport = 0;
+    LogEvent(state, platform, QStringLiteral("v1"));
+    if (device.GetDevCaps(state.MidiCaps) != MidiNoError)
+        return;
+    LogEvent(state, platform, QStringLiteral("v2"));
+    if (state.MidiCaps.Support == 0)
+        return;
+    LogEvent(state, platform, QStringLiteral("v3"));
+    std::uint32_t before = 0;
+    if (device.GetVolume(before) != MidiNoError)
+        return;
+    LogEvent(state, platform, QStringLiteral("v4"));
+    const std::int32_t left = static_cast<std::int32_t>(before & 0xFFFFu);
+    const std::int32_t right = static_cast<std::int32_t>(before >> 16);
+    // The same volume with the right channel one step lower shows whether a change takes.
+    if (SetMidiVolume(device, right - 1, left) != MidiNoError)
+        return;
+    state.MidiVolumeSupport = 1;
+    LogEvent(state, platform, QStringLiteral("v5"));
+    std::uint32_t after = 0;
+    device.GetVolume(after);
+    LogEvent(state, platform, QStringLiteral("v6"));
+    if (after != before)
+        LogEvent(state, platform, QStringLiteral("v7"));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The music volume: the two-channel volume of MIDI output device 0, set from the music
+// window's volume bar and probed once at start-up.
+
+#include "core/logic/AppState.h"
+#include "core/logic/Platform.h"
+#include "music/logic/MidiDevice.h"
+
+#include <cstdint>
+
+// The device volume for two channel values: 0 stands for -1, and only the low 16 bits of
+// each value count; high is the right channel, low the left.
+std::uint32_t MidiVolumeValue(std::int32_t high, std::int32_t low);
+// Sends that volume to the device; returns the device's result (0 = success).
+int SetMidiVolume(MidiDevice& device, std::int32_t high, std::int32_t low);
+
+// The volume bar runs from 0 (top, loudest) to 16 (bottom).
+constexpr int VolumeBarBottom = 16;
+// Sets the volume for a bar position. The bottom is silence: the level arithmetic would
+// turn its level 0 into full volume.
+int SetVolumeFromBar(MidiDevice& device, int position);
+// The bar position that shows a device volume (its left channel).
+int VolumeBarPosition(std::uint32_t volume);
+
+// Start-up's check of the device, step by step in the activity log ("v1" to "v7").
+// Leaves MidiCaps filled and MidiVolumeSupport 1 when the device took a new volume.
+void ProbeMidiVolume(AppState& state, Platform& platform);

@@ -1,0 +1,331 @@
+#include "scores/ShowScores.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "core/logic/Tunes.h"
+#include "mainwin/M_Boxx.h"
+#include "music/MMControl.h"
+#include "scores/logic/Evaluation.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int WindowWidth = 8640;
+constexpr int WindowHeight = 4920;
+constexpr double Blue = 0xFF0000;   // red sits in the low byte
+constexpr double Red = 0x0000FF;
+constexpr double DetailsYellow = 0x80FFFF;
+const QStringList OperationNames{"Addition", "Subtraction", "Multiplication", "Division"};
+const QStringList KindNames{"All", "Up to", "Just"};
+
+QString MinutesText(int minutes)
+{
+    return minutes == 1 ? QStringLiteral("1 minute") : QString::number(minutes) + QStringLiteral(" minutes");
+}
+
+int KindOf(int tableNum)
+{
+    return tableNum == 0 ? 0 : (tableNum > 0 ? 1 : 2);
+}
+} // namespace
+
+ShowScores::ShowScores()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("ShowScores"));
+    setWindowTitle(QStringLiteral("Your Scores"));
+    SetBackColor(this, 0xFFFFFF);
+    SetSize(WindowWidth, WindowHeight);
+    setMouseTracking(true);
+
+    for (int i = 0; i < ChartBarPlaces; ++i) {
+        Label7[i] = MakeControl<QLabel>(this, "", 0, 0, ChartBarWidth, 0);
+        Label7[i]->setObjectName(QStringLiteral("Label7_%1").arg(i));
+        SetBackColor(Label7[i], Red);
+        Label7[i]->hide();
+        Label1[i] = MakeControl<QLabel>(this, "", 0, 0, ChartBarWidth, 0);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        SetBackColor(Label1[i], Blue);
+        Label1[i]->setMouseTracking(true);
+        Label1[i]->installEventFilter(this);
+        Label1[i]->hide();
+    }
+    Label3 = MakeControl<QLabel>(this, "Label3", 240, 705, 375, 255);
+    Label4 = MakeControl<QLabel>(this, "Label4", 360, 1695, 255, 255);
+    Label5 = MakeControl<QLabel>(this, "Label5", 360, 2700, 255, 255, QStringLiteral("0"));
+    Label11 = MakeControl<QLabel>(this, "Label11", 240, 3000, 615, 255, QStringLiteral("# Right"));
+    for (QLabel* l : {Label3, Label4, Label5, Label11}) {
+        SetForeColor(l, Blue);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    Label11->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Line1 = MakeControl<QWidget>(this, "Line1", 0, 0, 0, 15);
+    SetBackColor(Line1, Red);
+    Line1->hide();
+    Label6 = MakeControl<QLabel>(this, "Label6", 0, 0, 495, 195, QStringLiteral("Goal"));
+    SetForeColor(Label6, Red);
+    Label6->hide();
+    Shape1 = MakeControl<QLabel>(this, "Shape1", 0, 2820, 255, 135);
+    SetBackColor(Shape1, Red);
+    Shape1->hide();
+    Label13 = MakeControl<QLabel>(this, "Label13", 0, 3000, 1095, 255, QStringLiteral("Most Recent"));
+    Label13->setAlignment(Qt::AlignCenter);
+    Label13->hide();
+    Label17 = MakeControl<QLabel>(this, "Label17", 0, 2940, 975, 795);
+    SetBackColor(Label17, DetailsYellow);
+    Label17->setAlignment(Qt::AlignCenter);
+    Label17->setFrameShape(QFrame::Box);
+    Label17->hide();
+    Label14 = MakeControl<QLabel>(this, "Label14", 2040, 3300, 4095, 495);
+    Label14->setAlignment(Qt::AlignCenter);
+    Label14->setWordWrap(true);
+    Label14->setFont(ScaledFont(this, 1.3));
+    SetBackColor(Label14, 0xFFFFFF);
+
+    Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 4080, 1815, 375);
+    Combo2 = MakeControl<QComboBox>(this, "Combo2", 2160, 4080, 1095, 375);
+    Combo3 = MakeControl<QComboBox>(this, "Combo3", 3360, 4080, 735, 375);
+    Combo4 = MakeControl<QComboBox>(this, "Combo4", 4200, 4080, 1455, 375);
+    for (QComboBox* c : {Combo1, Combo2, Combo3, Combo4})
+        connect(c, &QComboBox::currentIndexChanged, this, [this] { ListChanged(); });
+    Command2 = MakeControl<QPushButton>(this, "Command2", 5880, 4080, 1215, 375, QStringLiteral("Get Scores"));
+    Command2->hide();
+    Command1 = MakeControl<QPushButton>(this, "Command1", 7200, 4080, 1215, 375, QStringLiteral("Exit"));
+    connect(Command2, &QPushButton::clicked, this, [this] { GetScores(); });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (exitFlag_)
+            Unload();
+    });
+
+    MM = new MMControl(this);
+    MM->setObjectName(QStringLiteral("MM"));
+    MM->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(2000);
+    connect(Timer1, &QTimer::timeout, this, [this] { exitFlag_ = true; });
+}
+
+void ShowScores::FormLoad()
+{
+    Timer1->start();
+    exitFlag_ = false;
+    if (QWidget* back = Forms::MainWindow())
+        back->raise();
+    CentreForm(this);
+    DrawFormBevel(this);
+    AppState& s = Shared();
+    const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
+    if (!history) {
+        ShowMessage(QStringLiteral("You have no scores yet."));
+        Unload();
+        return;
+    }
+    FillLists(*history);
+    ShowSetScores();
+}
+
+void ShowScores::FillLists(const QStringList& history)
+{
+    AppState& s = Shared();
+    const Int16 op = s.PracticeOp, table = s.TableNum, minutes = s.PracticeMinutes;
+    std::array<bool, 4> ops{};
+    std::array<bool, 3> kinds{};
+    std::array<bool, 11> numbers{};
+    std::array<bool, 11> times{};
+    for (const QString& record : history) {
+        UnpackPractice(s, record);
+        if (s.PracticeOp >= 0 && s.PracticeOp <= 3)
+            ops[s.PracticeOp] = true;
+        kinds[KindOf(s.TableNum)] = true;
+        if (s.TableNum != 0 && std::abs(s.TableNum) <= 10)
+            numbers[std::abs(s.TableNum)] = true;
+        if (s.PracticeMinutes >= 1 && s.PracticeMinutes <= 10)
+            times[s.PracticeMinutes] = true;
+    }
+    s.PracticeOp = op;
+    s.TableNum = table;
+    s.PracticeMinutes = minutes;
+    selecting_ = true;
+    for (int i = 0; i < 4; ++i)
+        if (ops[i])
+            Combo1->addItem(OperationNames[i]);
+    for (int i = 0; i < 3; ++i)
+        if (kinds[i])
+            Combo2->addItem(KindNames[i]);
+    for (int i = 1; i <= 10; ++i) {
+        if (numbers[i])
+            Combo3->addItem(QString::number(i));
+        if (times[i])
+            Combo4->addItem(MinutesText(i));
+    }
+    selecting_ = false;
+}
+
+void ShowScores::SelectSet()
+{
+    const AppState& s = Shared();
+    selecting_ = true;
+    const QChar opLetter = QStringLiteral("ASMD").at(std::clamp<int>(s.PracticeOp, 0, 3));
+    for (int i = 0; i < Combo1->count(); ++i)
+        if (Combo1->itemText(i).startsWith(opLetter))
+            Combo1->setCurrentIndex(i);
+    if (s.TableNum == 0)
+        Combo3->hide();
+    else
+        Combo3->setCurrentIndex(Combo3->findText(QString::number(std::abs(s.TableNum))));
+    Combo2->setCurrentIndex(Combo2->findText(KindNames[KindOf(s.TableNum)]));
+    Combo4->setCurrentIndex(Combo4->findText(MinutesText(s.PracticeMinutes)));
+    selecting_ = false;
+    ListChanged();
+}
+
+void ShowScores::ListChanged()
+{
+    if (selecting_)
+        return;
+    Command2->show();
+    const QString kind = Combo2->currentText();
+    Combo3->setVisible(!kind.startsWith(QLatin1Char('A')) && !kind.isEmpty());
+}
+
+void ShowScores::GetScores()
+{
+    AppState& s = Shared();
+    const int op = QStringLiteral("ASMD").indexOf(Combo1->currentText().left(1));
+    if (op >= 0)
+        s.PracticeOp = static_cast<Int16>(op);
+    s.TableNum = static_cast<Int16>(Combo3->currentText().toInt());
+    if (Combo2->currentText().startsWith(QLatin1Char('A')))
+        s.TableNum = 0;
+    else if (Combo2->currentText().startsWith(QLatin1Char('J')))
+        s.TableNum = static_cast<Int16>(-s.TableNum);
+    s.PracticeMinutes = static_cast<Int16>(Combo4->currentText().section(QLatin1Char(' '), 0, 0).toInt());
+    ShowSetScores();
+    Command2->hide();
+}
+
+void ShowScores::ShowSetScores()
+{
+    AppState& s = Shared();
+    const Int16 table = s.TableNum;
+    HideDetails();
+    records_.clear();
+    for (int i = 0; i < ChartBarPlaces; ++i) {
+        Label1[i]->hide();
+        Label7[i]->hide();
+    }
+    SelectSet();
+    s.TableNum = table;
+    const QString key = DefinitionKey(s.PracticeOp, s.TableNum, s.PracticeMinutes);
+    const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
+    for (const QString& record : history.value_or(QStringList()))
+        if (DefinitionKey(record) == key)
+            records_ << record;
+    if (records_.isEmpty()) {
+        ShowMessage(QStringLiteral("No scores for this set yet.  Please select another."));
+        return;
+    }
+    const bool level = IsCurrentLevel(s);
+    const double peak = FindPeak(records_, level, s.AdvanceNum);
+    const int ninety = CountNinety(records_);
+    chart_ = LayOutChart(records_, peak, WindowWidth, s.AdvanceNum);
+    Label3->setText(QString::number(chart_.topValue));
+    Label4->setText(QString::number(chart_.middleValue));
+    for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
+        const ChartBar& b = chart_.bars[i];
+        PlaceTw(Label1[i], b.left, b.blueTop, ChartBarWidth, b.blueHeight);
+        Label1[i]->setVisible(b.blueHeight > 0);
+        if (b.red) {
+            PlaceTw(Label7[i], b.left, b.redTop, ChartBarWidth, b.redHeight);
+            Label7[i]->show();
+        }
+    }
+    Line1->setVisible(level);
+    Label6->setVisible(level);
+    if (level) {
+        PlaceTw(Line1, chart_.goalX2, chart_.goalY, chart_.goalX1 - chart_.goalX2, 15);
+        PlaceTw(Label6, chart_.goalX1 + 100, chart_.goalY - 195 / 2, 495, 195);
+    }
+    PlaceTw(Shape1, chart_.markerLeft, 2820, 255, 135);
+    PlaceTw(Label13, chart_.recentLeft, 3000, 1095, 255);
+    Shape1->show();
+    Label13->show();
+    const QString message = EvaluatePractice(s, System(), records_, ninety, peak);
+    if (!message.isEmpty())
+        PlayTune();
+    Label14->setText(message);
+    Command2->hide();
+}
+
+void ShowScores::PlayTune()
+{
+    const QString tune = RandomMidiFile(System());
+    if (tune.isEmpty())
+        return;
+    MM->SetFileName(tune);
+    MM->SetShareable(false);
+    MM->SetWait(true);
+    MM->SetCommand(QStringLiteral("Open"));
+    MM->SetWait(false);
+    MM->SetCommand(QStringLiteral("Play"));
+}
+
+void ShowScores::ShowBarDetails(int bar)
+{
+    if (bar < 0 || bar >= static_cast<int>(chart_.bars.size()))
+        return;
+    hoveredBar_ = bar;
+    const int width = 975;
+    PlaceTw(Label17, chart_.bars[bar].left + 120 - width / 2, 2940, width, 795);
+    const QStringList lines = BarDetails(records_.at(chart_.firstShown + bar), QLocale::system().dateFormat(QLocale::ShortFormat));
+    if (lines.isEmpty())
+        return;
+    Label17->setText(lines.join(QLatin1Char('\n')));
+    Label17->show();
+    Label17->raise();
+}
+
+void ShowScores::HideDetails()
+{
+    Label17->hide();
+    hoveredBar_ = -1;
+}
+
+bool ShowScores::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        for (int i = 0; i < ChartBarPlaces; ++i)
+            if (watched == Label1[i] && i != hoveredBar_)
+                ShowBarDetails(i);
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void ShowScores::mouseMoveEvent(QMouseEvent* event)
+{
+    if (Label17->isVisible())
+        HideDetails();
+    Form::mouseMoveEvent(event);
+}
+
+void ShowScores::FormUnload()
+{
+    Timer1->stop();
+    MM->SetWait(true);
+    MM->SetCommand(QStringLiteral("Stop"));
+    MM->SetCommand(QStringLiteral("Close"));
+}
+
+void ShowScoresWindow()
+{
+    ShowAndWait<ShowScores>();
+}
