@@ -1,5 +1,6 @@
 #include "mainwin/BackForm.h"
 
+#include "config/Config.h"
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -44,10 +45,11 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
     // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {Configure, Scores, MusicBreak, Help})
+    for (QAction* a : {Scores, MusicBreak, Help})
         a->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
+    connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
@@ -102,6 +104,11 @@ void BackForm::RunCommand(void (BackForm::*command)())
 void BackForm::SendComments()
 {
     WriteCommentsPage(GetTxt(10));
+}
+
+void BackForm::ShowConfig()
+{
+    ShowAndWait<Config>();
 }
 
 void BackForm::ShowAbout()
