@@ -1,5 +1,7 @@
 #include "config/Config.h"
 
+#include "config/LevelFrame.h"
+#include "config/SwatchFrame.h"
 #include "config/logic/ConfigRules.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
@@ -9,15 +11,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <cstdlib>
 
 namespace {
 
@@ -50,13 +49,19 @@ Config::Config()
     Label1->setAlignment(Qt::AlignCenter);
 
     BuildFormatFrame();
-    BuildColourFrame();
+    // Wide and tall enough for the swatch grid with even margins all round.
+    Frame3 = new SwatchFrame(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    PlaceTw(Frame3, 3300, 780, 1815, 1935);
+    connect(Frame3, &SwatchFrame::SwatchClicked, this, [this](int i) { SwatchClick(i); });
 
     Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, QStringLiteral("Auto Advance"));
     Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, QStringLiteral("Grade"));
     Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1590, 1200, 465);
 
-    BuildLevelFrame();
+    Frame4 = new LevelFrame(this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    PlaceTw(Frame4, 240, 3360, 8880, 1080);
     BuildCriteriaFrame();
 
     Command2 = MakeControl<QPushButton>(this, "Command2", 3480, 6240, 1710, 495, QStringLiteral("Save"));
@@ -69,12 +74,11 @@ Config::Config()
         SetBackColor(w, DefaultBackColour);
     SeeThroughCaptions();
     // Captions sit on the frame line, so the swatch grid has even room all round.
-    for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4})
+    for (QGroupBox* f : std::initializer_list<QGroupBox*>{Frame1, Frame2, Frame3, Frame4})
         f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #8c8c8c; border-radius: 4px; margin-top: 9px; }"
                                         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"));
 
-    for (QComboBox* list : {Combo1, Combo2, Combo3, Combo4, Combo6})
-        connect(list, &QComboBox::activated, this, [this, list] { ListClick(list); });
+    connect(Combo6, &QComboBox::activated, this, [this] { GradeClick(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { AutoAdvanceClick(); });
     connect(Command2, &QPushButton::clicked, this, [this] { SaveClick(); });
     connect(Command3, &QPushButton::clicked, this, [this] { CancelClick(); });
@@ -87,38 +91,13 @@ void Config::BuildFormatFrame()
     Option1 = MakeControl<QRadioButton>(Frame1, "Option1", 240, 450, 2520, RowHeight, QStringLiteral(" 4 + 3 = __"));
     Option2 = MakeControl<QRadioButton>(Frame1, "Option2", 240, 930, 2520, RowHeight, QStringLiteral(" __ = 4 + 3"));
     Option3 = MakeControl<QRadioButton>(Frame1, "Option3", 240, 1590, 420, RowHeight);
-    // The vertical layout: a fixed-pitch font keeps the 4 right above the 3.
-    Label5 = MakeControl<QLabel>(Frame1, "Label5", 720, 1380, 840, 660);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(font().pixelSize());
-    Label5->setFont(fixed);
+    // The vertical layout: right-aligned, so the 4 stands right above the 3 in any font.
+    Label5 = MakeControl<QLabel>(Frame1, "Label5", 720, 1380, 480, 660);
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label5->installEventFilter(this);
     Label5->setCursor(Qt::PointingHandCursor);
-    Line1 = MakeControl<QWidget>(Frame1, "Line1", 720, 2040, 600, 30);
+    Line1 = MakeControl<QWidget>(Frame1, "Line1", 720, 2040, 480, 30);
     SetBackColor(Line1, Black);
-}
-
-void Config::BuildColourFrame()
-{
-    // Wide and tall enough for the grid with even margins all round.
-    Frame3 = MakeControl<QGroupBox>(this, "Frame3", 3300, 780, 1815, 1935, QStringLiteral("Colors"));
-    for (int i = 0; i < SwatchCount; ++i) {
-        const Swatch s = SwatchAt(i);
-        const QByteArray name = QByteArrayLiteral("Label13_") + QByteArray::number(i);
-        Label13[i] = MakeControl<QLabel>(Frame3, name.constData(), s.left, s.top, SwatchSize, SwatchSize);
-        Label13[i]->setFrameShape(QFrame::Box);
-        Label13[i]->setCursor(Qt::PointingHandCursor);
-        SetBackColor(Label13[i], s.colour);
-        Label13[i]->installEventFilter(this);
-    }
-}
-
-void Config::BuildLevelFrame()
-{
-    Frame4 = MakeControl<QGroupBox>(this, "Frame4", 240, 3360, 8880, 1080, QStringLiteral("Current Level"));
-    Combo1 = MakeControl<QComboBox>(Frame4, "Combo1", 240, 450, 2640, 465);
-    Combo2 = MakeControl<QComboBox>(Frame4, "Combo2", 3060, 450, 1680, 465);
-    Combo3 = MakeControl<QComboBox>(Frame4, "Combo3", 4920, 450, 1080, 465);
 }
 
 void Config::BuildCriteriaFrame()
@@ -163,10 +142,9 @@ void Config::FormLoad()
 
     ApplyBackColour(this, s.BackColour);
     SeeThroughCaptions();
-    SetBackColor(Label13[WhiteSwatch], White);
+    Frame3->SetColour(WhiteSwatch, White);
     CentreForm(this);
     chosenColour_ = s.BackColour;
-    KindFlag = 0;
 
     Label1->setText(s.PlayerName);
     Label5->setText(QStringLiteral("   4\n+ 3"));
@@ -181,8 +159,8 @@ void Config::FormLoad()
         Frame4->hide();
     }
 
-    PresetLevel();
-    Select(Combo4, MinutesEntry(s.AdvanceMinutes));
+    Frame4->Preset();
+    Combo4->setCurrentIndex(MinutesEntry(s.AdvanceMinutes));
     Text1->setText(QString::number(s.AdvanceNum));
     Text2->setText(QString::number(s.AdvanceRight));
 
@@ -196,44 +174,12 @@ void Config::FormLoad()
 
 void Config::FillLists()
 {
-    Combo1->addItems({QStringLiteral("Addition"), QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
-                      QStringLiteral("Division")});
-    Combo2->addItems({QStringLiteral("All"), QStringLiteral("Up to"), QStringLiteral("Just")});
-    for (int n = 1; n <= 10; ++n)
-        Combo3->addItem(QString::number(n));
     Combo4->addItems(MinutesEntries());
     const QString grade = Shared().PlayerGrade;
     const QStringList grades = GradeEntries(grade);
     Combo6->addItems(grades);
     // Showing the grade is not a choice of one: the defaults stay as they are.
     Combo6->setCurrentIndex(GradeEntry(grades, grade));
-    for (QComboBox* list : {Combo1, Combo2, Combo3, Combo4})
-        list->setCurrentIndex(-1);
-}
-
-void Config::PresetLevel()
-{
-    AppState& s = Shared();
-    const LevelEntries shown = LevelShown(s.PracticeOp, s.TableNum);
-    Select(Combo1, shown.operation);
-    if (s.TableNum >= 0) {
-        Select(Combo2, KindUpTo);
-    } else {
-        s.TableNum = static_cast<Int16>(-s.TableNum);
-        Select(Combo2, KindJust);
-    }
-    if (shown.number >= 0) {
-        Select(Combo3, shown.number);
-    } else {
-        Combo3->hide();
-        Select(Combo2, KindAll);
-    }
-}
-
-void Config::Select(QComboBox* list, int entry)
-{
-    list->setCurrentIndex(entry);
-    ListClick(list);
 }
 
 void Config::SetAutoAdvance(bool ticked)
@@ -242,56 +188,9 @@ void Config::SetAutoAdvance(bool ticked)
     AutoAdvanceClick();
 }
 
-void Config::ListClick(QComboBox* list)
-{
-    if (list == Combo1)
-        OperationClick();
-    else if (list == Combo2)
-        KindClick();
-    else if (list == Combo3)
-        NumberClick();
-    else if (list == Combo6)
-        GradeClick();
-}
-
-void Config::OperationClick()
-{
-    if (Combo1->currentIndex() >= 0)
-        Shared().PracticeOp = static_cast<Int16>(Combo1->currentIndex());
-}
-
-void Config::KindClick()
-{
-    AppState& s = Shared();
-    switch (Combo2->currentIndex()) {
-    case KindAll:
-        s.TableNum = 0;
-        Combo3->hide();
-        return;
-    case KindUpTo:
-        KindFlag = 1;
-        break;
-    case KindJust:
-        KindFlag = 0;
-        break;
-    default:
-        return;
-    }
-    Combo3->show();
-    // After "All" the number list still shows its number; that number is the table again.
-    if (Combo3->currentIndex() >= 0)
-        NumberClick();
-}
-
-void Config::NumberClick()
-{
-    if (Combo3->currentIndex() >= 0)
-        Shared().TableNum = static_cast<Int16>(Combo3->currentIndex() + 1);
-}
-
 void Config::GradeClick()
 {
-    Select(Combo4, ThreeMinutesEntry);
+    Combo4->setCurrentIndex(ThreeMinutesEntry);
     if (const auto criteria = DefaultCriteria(Combo6->currentText())) {
         Text1->setText(QString::number(criteria->AdvanceNum));
         Text2->setText(QString::number(criteria->AdvanceRight));
@@ -309,7 +208,7 @@ void Config::AutoAdvanceClick()
 
 void Config::SwatchClick(int index)
 {
-    chosenColour_ = BackColorOf(Label13[index]).value_or(chosenColour_);
+    chosenColour_ = Frame3->ColourOf(index);
     SetBackColor(this, chosenColour_);
     for (QWidget* w : Coloured())
         SetBackColor(w, chosenColour_);
@@ -327,28 +226,18 @@ void Config::SaveClick()
         s.ProblemFormat = 2;
     else if (Option3->isChecked())
         s.ProblemFormat = 3;
-    s.TableNum = SavedTable(s.TableNum, KindFlag);
+    s.TableNum = SavedTable(s.TableNum, Frame4->KindFlag());
     s.LevelDef = PackPractice(s, System().Now());
 
-    if (Text1->text().trimmed().isEmpty()) {
-        Refuse(Text1, QStringLiteral("Please set Advancement Criteria"));
+    const CriteriaCheck check = CheckCriteria(Text1->text(), Text2->text());
+    Text2->setText(check.text2);
+    if (!check.values) {
+        Refuse(check.refusedBox == 1 ? Text1 : Text2, check.message);
         return;
     }
-    const auto right = ReadCriterion(Text1->text());
-    if (!right) {
-        Refuse(Text1, QStringLiteral("Please type the number of problems right as a whole number from 0 to 999."));
-        return;
-    }
-    if (Text2->text().trimmed().isEmpty())
-        Text2->setText(QStringLiteral("7"));
-    const auto practices = ReadCriterion(Text2->text());
-    if (!practices) {
-        Refuse(Text2, QStringLiteral("Please type the number of exercises as a whole number from 0 to 999."));
-        return;
-    }
-    s.AdvanceNum = *right;
+    s.AdvanceNum = check.values->AdvanceNum;
+    s.AdvanceRight = check.values->AdvanceRight;
     s.AdvanceMinutes = EntryMinutes(Combo4->currentIndex());
-    s.AdvanceRight = *practices;
     s.PlayerGrade = Combo6->currentText();
     s.AutoAdvance = Check1->isChecked() ? 1 : 0;
     s.BackColour = chosenColour_;
@@ -391,17 +280,9 @@ void Config::FormUnload()
 
 bool Config::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == Label5) {
-            Option3->setChecked(true);
-            return true;
-        }
-        for (int i = 0; i < SwatchCount; ++i) {
-            if (watched == Label13[i]) {
-                SwatchClick(i);
-                return true;
-            }
-        }
+    if (watched == Label5 && event->type() == QEvent::MouseButtonPress) {
+        Option3->setChecked(true);
+        return true;
     }
     return Form::eventFilter(watched, event);
 }

@@ -3,11 +3,8 @@
 // the player's level and the advancement criteria. It works on the chosen player and
 // writes the player's settings file on "Save".
 
-#include "config/logic/Swatches.h"
 #include "core/Form.h"
 #include "core/logic/AppState.h"
-
-#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class LevelFrame;
+class SwatchFrame;
 
 class Config : public Form {
     Q_OBJECT
@@ -29,23 +28,15 @@ protected:
 
 private:
     void BuildFormatFrame();
-    void BuildLevelFrame();
     void BuildCriteriaFrame();
-    void BuildColourFrame();
     void FillLists();
     // The controls that take the window's colour.
     QList<QWidget*> Coloured() const;
     void SeeThroughCaptions();
-    void PresetLevel();
 
-    // Selects an entry (or ticks the box) from code; its click rule runs as if the user had done it.
-    void Select(QComboBox* list, int entry);
+    // Ticks the box from code; its click rule runs as if the user had done it.
     void SetAutoAdvance(bool ticked);
 
-    void ListClick(QComboBox* list);
-    void OperationClick();
-    void KindClick();
-    void NumberClick();
     void GradeClick();
     void AutoAdvanceClick();
     void SwatchClick(int index);
@@ -55,8 +46,6 @@ private:
     // Tells why the box's number cannot be saved and puts the focus there.
     void Refuse(QLineEdit* box, const QString& message);
 
-    // The level kind: 1 for "Up to", 0 for "Just".
-    Int16 KindFlag = 0;
     double chosenColour_ = 0;
     // The definition of the moment the window opened, given back when it closes.
     Int16 savedOp_ = 0;
@@ -74,20 +63,16 @@ private:
     QWidget* Line1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
+    SwatchFrame* Frame3 = nullptr;
+    LevelFrame* Frame4 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
     QRadioButton* Option3 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QComboBox* Combo3 = nullptr;
     QComboBox* Combo4 = nullptr;
     QComboBox* Combo6 = nullptr;
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
-    std::array<QLabel*, SwatchCount> Label13{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -21,6 +21,8 @@ private slots:
     void savedTable();
     void readCriterion_data();
     void readCriterion();
+    void checkCriteria_data();
+    void checkCriteria();
     void swatches_data();
     void swatches();
     void swatchGridHasEveryCellOnce();
@@ -186,6 +188,49 @@ void TestConfigRules::readCriterion()
     QCOMPARE(n.has_value(), value >= 0);
     if (n)
         QCOMPARE(int(*n), value);
+}
+
+void TestConfigRules::checkCriteria_data()
+{
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<int>("refusedBox");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("text2After");
+    QTest::addColumn<int>("num");
+    QTest::addColumn<int>("right");
+    const QString unset = QStringLiteral("Please set Advancement Criteria");
+    const QString badRight = QStringLiteral("Please type the number of problems right as a whole number from 0 to 999.");
+    const QString badPractices = QStringLiteral("Please type the number of exercises as a whole number from 0 to 999.");
+    QTest::newRow("both typed") << "25" << "3" << 0 << "" << "3" << 25 << 3;
+    QTest::newRow("empty second box becomes 7") << "25" << "" << 0 << "" << "7" << 25 << 7;
+    QTest::newRow("blank second box becomes 7") << "25" << "  " << 0 << "" << "7" << 25 << 7;
+    QTest::newRow("zeros") << "0" << "0" << 0 << "" << "0" << 0 << 0;
+    QTest::newRow("empty first box") << "" << "" << 1 << unset << "" << 0 << 0;
+    QTest::newRow("blank first box") << " " << "4" << 1 << unset << "4" << 0 << 0;
+    QTest::newRow("first box not a number") << "ten" << "" << 1 << badRight << "" << 0 << 0;
+    QTest::newRow("first box too big") << "1000" << "4" << 1 << badRight << "4" << 0 << 0;
+    QTest::newRow("second box negative") << "20" << "-3" << 2 << badPractices << "-3" << 0 << 0;
+}
+
+void TestConfigRules::checkCriteria()
+{
+    QFETCH(QString, text1);
+    QFETCH(QString, text2);
+    QFETCH(int, refusedBox);
+    QFETCH(QString, message);
+    QFETCH(QString, text2After);
+    QFETCH(int, num);
+    QFETCH(int, right);
+    const CriteriaCheck c = CheckCriteria(text1, text2);
+    QCOMPARE(c.refusedBox, refusedBox);
+    QCOMPARE(c.message, message);
+    QCOMPARE(c.text2, text2After);
+    QCOMPARE(c.values.has_value(), refusedBox == 0);
+    if (c.values) {
+        QCOMPARE(int(c.values->AdvanceNum), num);
+        QCOMPARE(int(c.values->AdvanceRight), right);
+    }
 }
 
 void TestConfigRules::swatches_data()

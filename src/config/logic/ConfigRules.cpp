@@ -93,3 +93,26 @@ std::optional<Int16> ReadCriterion(const QString& text)
         return std::nullopt;
     return static_cast<Int16>(value);
 }
+
+CriteriaCheck CheckCriteria(const QString& text1, const QString& text2)
+{
+    CriteriaCheck check;
+    check.text2 = text2;
+    auto refuse = [&check](int box, const QString& message) {
+        check.refusedBox = box;
+        check.message = message;
+        return check;
+    };
+    if (text1.trimmed().isEmpty())
+        return refuse(1, QStringLiteral("Please set Advancement Criteria"));
+    const auto right = ReadCriterion(text1);
+    if (!right)
+        return refuse(1, QStringLiteral("Please type the number of problems right as a whole number from 0 to 999."));
+    if (text2.trimmed().isEmpty())
+        check.text2 = QStringLiteral("7");
+    const auto practices = ReadCriterion(check.text2);
+    if (!practices)
+        return refuse(2, QStringLiteral("Please type the number of exercises as a whole number from 0 to 999."));
+    check.values = Criteria{*right, *practices};
+    return check;
+}

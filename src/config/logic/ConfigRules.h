@@ -50,3 +50,12 @@ Int16 SavedTable(Int16 tableNum, Int16 kindFlag);
 // A criterion as typed: a whole number from 0 to 999 (blanks around it allowed), or nothing.
 std::optional<Int16> ReadCriterion(const QString& text);
 constexpr int MaxCriterion = 999;
+
+// What "Save" makes of the two criteria boxes: the numbers, or the box it refuses and why.
+struct CriteriaCheck {
+    std::optional<Criteria> values;
+    int refusedBox = 0; // 1 or 2 when refused
+    QString message;
+    QString text2; // the second box after the check: an empty one becomes "7"
+};
+CriteriaCheck CheckCriteria(const QString& text1, const QString& text2);
