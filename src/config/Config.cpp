@@ -252,6 +252,9 @@ void Config::Refuse(QLineEdit* box, const QString& message)
     // The message box runs its own event loop; the window may have gone meanwhile.
     if (!self || IsUnloaded())
         return;
+    // The keyboard comes back here, not to the window behind, so the box can be typed in at once.
+    raise();
+    activateWindow();
     box->setFocus();
     box->selectAll();
 }
