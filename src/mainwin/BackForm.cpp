@@ -1,5 +1,6 @@
 #include "mainwin/BackForm.h"
 
+#include "config/Config.h"
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -46,10 +47,11 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
     // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {Configure, MusicBreak, Help})
+    for (QAction* a : {MusicBreak, Help})
         a->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
+    connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
@@ -112,6 +114,11 @@ void BackForm::ShowPlayerScores()
     // The chart opens at the chosen player's current practice.
     UnpackPractice(Shared(), Shared().CurrentPractice);
     ShowScoresWindow();
+}
+
+void BackForm::ShowConfig()
+{
+    ShowAndWait<Config>();
 }
 
 void BackForm::ShowAbout()

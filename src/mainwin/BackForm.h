@@ -35,6 +35,7 @@ private:
     // Runs a menu command, then steps back behind the windows it opened.
     void RunCommand(void (BackForm::*command)());
     void SendComments();
+    void ShowConfig();
     void ShowAbout();
     void ShowPlayerScores();
     void ShowOtherWindows();

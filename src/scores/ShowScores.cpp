@@ -59,7 +59,7 @@ ShowScores::ShowScores()
     Label3 = MakeControl<QLabel>(this, "Label3", 240, 705, 375, 255);
     Label4 = MakeControl<QLabel>(this, "Label4", 360, 1695, 255, 255);
     Label5 = MakeControl<QLabel>(this, "Label5", 360, 2700, 255, 255, QStringLiteral("0"));
-    Label11 = MakeControl<QLabel>(this, "Label11", 240, 3000, 615, 255, QStringLiteral("# Right"));
+    Label11 = MakeControl<QLabel>(this, "Label11", 240, 3000, 855, 255, QStringLiteral("# Right"));
     for (QLabel* l : {Label3, Label4, Label5, Label11}) {
         SetForeColor(l, Blue);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -83,10 +83,12 @@ ShowScores::ShowScores()
     Label17->setAlignment(Qt::AlignCenter);
     Label17->setFrameShape(QFrame::Box);
     Label17->hide();
-    Label14 = MakeControl<QLabel>(this, "Label14", 2040, 3300, 4095, 495);
+    Label14 = MakeControl<QLabel>(this, "Label14", 2040, 3300, 4095, 735);
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setWordWrap(true);
-    Label14->setFont(ScaledFont(this, 1.3));
+    QFont messageFont = ScaledFont(this, 1.15);
+    messageFont.setBold(true);
+    Label14->setFont(messageFont);
     SetBackColor(Label14, 0xFFFFFF);
 
     Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 4080, 1815, 375);

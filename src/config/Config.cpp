@@ -1,0 +1,291 @@
+#include "config/Config.h"
+
+#include "config/LevelFrame.h"
+#include "config/SwatchFrame.h"
+#include "config/logic/ConfigRules.h"
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "core/logic/PlayerFiles.h"
+#include "mainwin/M_Boxx.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr double White = 0xFFFFFF;
+constexpr double Black = 0x000000;
+
+// Design size in twips: large type and lists a child can hit.
+constexpr int FormWidth = 9360;
+constexpr int FormHeight = 6960;
+constexpr int RowHeight = 405;
+
+} // namespace
+
+Config::Config()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Config"));
+    setWindowTitle(QStringLiteral("Configuration"));
+    QFont big = font();
+    big.setPixelSize(TwipsToPixels(225));
+    setFont(big);
+    SetSize(FormWidth, FormHeight);
+    // Designed in the program's colour, so that ApplyBackColour carries every caption along.
+    SetBackColor(this, DefaultBackColour);
+
+    Label1 = MakeControl<QLabel>(this, "Label1", 240, 120, 8880, 540);
+    QFont name = font();
+    name.setPixelSize(TwipsToPixels(330));
+    Label1->setFont(name);
+    Label1->setAlignment(Qt::AlignCenter);
+
+    BuildFormatFrame();
+    // Wide and tall enough for the swatch grid with even margins all round.
+    Frame3 = new SwatchFrame(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    PlaceTw(Frame3, 3300, 780, 1815, 1935);
+    connect(Frame3, &SwatchFrame::SwatchClicked, this, [this](int i) { SwatchClick(i); });
+
+    Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, QStringLiteral("Auto Advance"));
+    Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, QStringLiteral("Grade"));
+    Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1590, 1200, 465);
+
+    Frame4 = new LevelFrame(this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    PlaceTw(Frame4, 240, 3360, 8880, 1080);
+    BuildCriteriaFrame();
+
+    Command2 = MakeControl<QPushButton>(this, "Command2", 3480, 6240, 1710, 495, QStringLiteral("Save"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 5415, 6240, 1710, 495, QStringLiteral("Cancel"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 7410, 6240, 1710, 495, QStringLiteral("Help"));
+    // The help viewer enables this button once it is part of the program.
+    Command1->setEnabled(false);
+
+    for (QWidget* w : Coloured())
+        SetBackColor(w, DefaultBackColour);
+    SeeThroughCaptions();
+    // Captions sit on the frame line, so the swatch grid has even room all round.
+    for (QGroupBox* f : std::initializer_list<QGroupBox*>{Frame1, Frame2, Frame3, Frame4})
+        f->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #8c8c8c; border-radius: 4px; margin-top: 9px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"));
+
+    connect(Combo6, &QComboBox::activated, this, [this] { GradeClick(); });
+    connect(Check1, &QCheckBox::clicked, this, [this] { AutoAdvanceClick(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { SaveClick(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { CancelClick(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { HelpClick(); });
+}
+
+void Config::BuildFormatFrame()
+{
+    Frame1 = MakeControl<QGroupBox>(this, "Frame1", 240, 780, 2880, 2400, QStringLiteral("Problem Format"));
+    Option1 = MakeControl<QRadioButton>(Frame1, "Option1", 240, 450, 2520, RowHeight, QStringLiteral(" 4 + 3 = __"));
+    Option2 = MakeControl<QRadioButton>(Frame1, "Option2", 240, 930, 2520, RowHeight, QStringLiteral(" __ = 4 + 3"));
+    Option3 = MakeControl<QRadioButton>(Frame1, "Option3", 240, 1590, 420, RowHeight);
+    // The vertical layout: right-aligned, so the 4 stands right above the 3 in any font.
+    Label5 = MakeControl<QLabel>(Frame1, "Label5", 720, 1380, 480, 660);
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label5->installEventFilter(this);
+    Label5->setCursor(Qt::PointingHandCursor);
+    Line1 = MakeControl<QWidget>(Frame1, "Line1", 720, 2040, 480, 30);
+    SetBackColor(Line1, Black);
+}
+
+void Config::BuildCriteriaFrame()
+{
+    Frame2 = MakeControl<QGroupBox>(this, "Frame2", 240, 4560, 8880, 1500, QStringLiteral("Advancement Criteria"));
+    Text1 = MakeControl<QLineEdit>(Frame2, "Text1", 240, 450, 720, 435);
+    Label4 = MakeControl<QLabel>(Frame2, "Label4", 1080, 465, 2100, RowHeight, QStringLiteral("problems right in "));
+    Combo4 = MakeControl<QComboBox>(Frame2, "Combo4", 3180, 435, 1800, 465);
+    Label3 = MakeControl<QLabel>(Frame2, "Label3", 5220, 465, 960, RowHeight, QStringLiteral("- OR -"));
+    Text2 = MakeControl<QLineEdit>(Frame2, "Text2", 240, 960, 720, 435);
+    Label6 = MakeControl<QLabel>(Frame2, "Label6", 1080, 975, 4200, RowHeight,
+                                 QStringLiteral("exersizes with 90% correct"));
+    Label3->setAlignment(Qt::AlignCenter);
+    for (QLineEdit* box : {Text1, Text2})
+        box->setAlignment(Qt::AlignRight);
+}
+
+QList<QWidget*> Config::Coloured() const
+{
+    return {Label1, Label2, Label3, Label4, Label5, Label6, Check1, Option1, Option2, Option3,
+            Frame1, Frame2, Frame3, Frame4};
+}
+
+void Config::SeeThroughCaptions()
+{
+    // Captions carry the colour but let their frame show through, so no patch of
+    // another shade stands round them.
+    for (QWidget* w : Coloured()) {
+        if (!qobject_cast<QGroupBox*>(w))
+            w->setAutoFillBackground(false);
+    }
+}
+
+void Config::FormLoad()
+{
+    AppState& s = Shared();
+    savedOp_ = s.PracticeOp;
+    savedTable_ = s.TableNum;
+    savedMinutes_ = s.PracticeMinutes;
+    savedCorrect_ = s.CorrectCount;
+    savedAttempts_ = s.AttemptCount;
+
+    ApplyBackColour(this, s.BackColour);
+    SeeThroughCaptions();
+    Frame3->SetColour(WhiteSwatch, White);
+    CentreForm(this);
+    chosenColour_ = s.BackColour;
+
+    Label1->setText(s.PlayerName);
+    Label5->setText(QStringLiteral("   4\n+ 3"));
+
+    FillLists();
+
+    if (s.AutoAdvance == 1) {
+        SetAutoAdvance(true);
+        UnpackPractice(s, s.LevelDef);
+    } else {
+        Frame2->hide();
+        Frame4->hide();
+    }
+
+    Frame4->Preset();
+    Combo4->setCurrentIndex(MinutesEntry(s.AdvanceMinutes));
+    Text1->setText(QString::number(s.AdvanceNum));
+    Text2->setText(QString::number(s.AdvanceRight));
+
+    if (s.ProblemFormat < 2)
+        Option1->setChecked(true);
+    else if (s.ProblemFormat == 2)
+        Option2->setChecked(true);
+    else if (s.ProblemFormat == 3)
+        Option3->setChecked(true);
+}
+
+void Config::FillLists()
+{
+    Combo4->addItems(MinutesEntries());
+    const QString grade = Shared().PlayerGrade;
+    const QStringList grades = GradeEntries(grade);
+    Combo6->addItems(grades);
+    // Showing the grade is not a choice of one: the defaults stay as they are.
+    Combo6->setCurrentIndex(GradeEntry(grades, grade));
+}
+
+void Config::SetAutoAdvance(bool ticked)
+{
+    Check1->setChecked(ticked);
+    AutoAdvanceClick();
+}
+
+void Config::GradeClick()
+{
+    Combo4->setCurrentIndex(ThreeMinutesEntry);
+    if (const auto criteria = DefaultCriteria(Combo6->currentText())) {
+        Text1->setText(QString::number(criteria->AdvanceNum));
+        Text2->setText(QString::number(criteria->AdvanceRight));
+    }
+}
+
+void Config::AutoAdvanceClick()
+{
+    const bool ticked = Check1->isChecked();
+    Frame2->setVisible(ticked);
+    Frame4->setVisible(ticked);
+    if (ticked && (Text1->text().isEmpty() || Text1->text() == QLatin1String("0")))
+        GradeClick();
+}
+
+void Config::SwatchClick(int index)
+{
+    chosenColour_ = Frame3->ColourOf(index);
+    SetBackColor(this, chosenColour_);
+    for (QWidget* w : Coloured())
+        SetBackColor(w, chosenColour_);
+    SeeThroughCaptions();
+    Frame2->raise();
+    Frame4->raise();
+}
+
+void Config::SaveClick()
+{
+    AppState& s = Shared();
+    if (Option1->isChecked())
+        s.ProblemFormat = 1;
+    else if (Option2->isChecked())
+        s.ProblemFormat = 2;
+    else if (Option3->isChecked())
+        s.ProblemFormat = 3;
+    s.TableNum = SavedTable(s.TableNum, Frame4->KindFlag());
+    s.LevelDef = PackPractice(s, System().Now());
+
+    const CriteriaCheck check = CheckCriteria(Text1->text(), Text2->text());
+    Text2->setText(check.text2);
+    if (!check.values) {
+        Refuse(check.refusedBox == 1 ? Text1 : Text2, check.message);
+        return;
+    }
+    s.AdvanceNum = check.values->AdvanceNum;
+    s.AdvanceRight = check.values->AdvanceRight;
+    s.AdvanceMinutes = EntryMinutes(Combo4->currentIndex());
+    s.PlayerGrade = Combo6->currentText();
+    s.AutoAdvance = Check1->isChecked() ? 1 : 0;
+    s.BackColour = chosenColour_;
+    SavePlayerConfig(s);
+    Unload();
+}
+
+void Config::Refuse(QLineEdit* box, const QString& message)
+{
+    QPointer<Config> self(this);
+    ShowMessage(message);
+    // The message box runs its own event loop; the window may have gone meanwhile.
+    if (!self || IsUnloaded())
+        return;
+    // The keyboard comes back here, not to the window behind, so the box can be typed in at once.
+    raise();
+    activateWindow();
+    box->setFocus();
+    box->selectAll();
+}
+
+void Config::CancelClick()
+{
+    UnpackPractice(Shared(), Shared().CurrentPractice);
+    Unload();
+}
+
+void Config::HelpClick()
+{
+    Shared().HelpSearchText = QStringLiteral("* Configuring");
+}
+
+void Config::FormUnload()
+{
+    // The drill may be running behind this window: its definition and tally stay as they were.
+    AppState& s = Shared();
+    s.PracticeOp = savedOp_;
+    s.TableNum = savedTable_;
+    s.PracticeMinutes = savedMinutes_;
+    s.CorrectCount = savedCorrect_;
+    s.AttemptCount = savedAttempts_;
+}
+
+bool Config::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label5 && event->type() == QEvent::MouseButtonPress) {
+        Option3->setChecked(true);
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}

@@ -1,0 +1,43 @@
+#include "config/SwatchFrame.h"
+
+#include "core/WindowUtils.h"
+
+#include <QEvent>
+#include <QLabel>
+
+SwatchFrame::SwatchFrame(QWidget* parent)
+    : QGroupBox(QStringLiteral("Colors"), parent)
+{
+    for (int i = 0; i < SwatchCount; ++i) {
+        const Swatch s = SwatchAt(i);
+        const QByteArray name = QByteArrayLiteral("Label13_") + QByteArray::number(i);
+        Label13[i] = MakeControl<QLabel>(this, name.constData(), s.left, s.top, SwatchSize, SwatchSize);
+        Label13[i]->setFrameShape(QFrame::Box);
+        Label13[i]->setCursor(Qt::PointingHandCursor);
+        SetBackColor(Label13[i], s.colour);
+        Label13[i]->installEventFilter(this);
+    }
+}
+
+double SwatchFrame::ColourOf(int index) const
+{
+    return BackColorOf(Label13.at(index)).value_or(0);
+}
+
+void SwatchFrame::SetColour(int index, double colour)
+{
+    SetBackColor(Label13.at(index), colour);
+}
+
+bool SwatchFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < SwatchCount; ++i) {
+            if (watched == Label13[i]) {
+                emit SwatchClicked(i);
+                return true;
+            }
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}

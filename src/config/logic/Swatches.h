@@ -1,0 +1,19 @@
+#pragma once
+// The sixteen colour swatches of the configuration window: a four-by-four grid of
+// 255-twip squares inside the "Colors" frame, each with its own colour.
+
+#include <array>
+
+constexpr int SwatchCount = 16;
+constexpr int SwatchSize = 255; // twips
+// The swatch that is set back to white whenever the window opens.
+constexpr int WhiteSwatch = 8;
+
+struct Swatch {
+    int left = 0; // twips inside the frame
+    int top = 0;
+    double colour = 0; // RGB, red in the low byte
+};
+
+// Swatch i (0 to 15), placed and coloured.
+Swatch SwatchAt(int index);
