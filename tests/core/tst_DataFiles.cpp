@@ -3,6 +3,7 @@
 #include "core/logic/LineFormat.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/Settings.h"
+#include "scores/logic/PracticeRecord.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -28,6 +29,8 @@ private slots:
     void settingsDamaged_data();
     void settingsDamaged();
     void movedProgramFolder();
+    void sharedFolderSharesFiles_data();
+    void sharedFolderSharesFiles();
     void logOff();
     void logLinesAndComma();
 
@@ -327,6 +330,32 @@ void TestDataFiles::movedProgramFolder()
     QVERIFY(ReadBytes(p->IniPath()).startsWith("\"" + gone.toUtf8() + "\""));
     SaveSettings(s);
     QVERIFY(ReadBytes(p->IniPath()).startsWith("\"" + s.AppPath.toUtf8() + "\""));
+}
+
+void TestDataFiles::sharedFolderSharesFiles_data()
+{
+    QTest::addColumn<bool>("sharedFolder");
+    QTest::newRow("folder of one user") << false;
+    QTest::newRow("folder every user may write") << true;
+}
+
+void TestDataFiles::sharedFolderSharesFiles()
+{
+    QFETCH(bool, sharedFolder);
+    const QString dir = QDir::currentPath();
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                   | (sharedFolder ? QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther
+                                                   : QFileDevice::Permissions()));
+    AppState s;
+    s.PlayerCount = 1;
+    s.Players[1] = {"Ann", "AAB  "};
+    SavePlayerList(s);
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    AppendScoreRecord(s, p->now);
+    for (const char* name : {"Players", "AAB.scr"}) {
+        const bool othersWrite = QFile::permissions(QString::fromLatin1(name)) & QFileDevice::WriteOther;
+        QCOMPARE(othersWrite, sharedFolder);
+    }
 }
 
 void TestDataFiles::logOff()

@@ -1,6 +1,7 @@
 #include "core/logic/LineFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cmath>
 #include <cstdint>
@@ -23,6 +24,18 @@ QString ColourText(double colour)
     return QString::number(colour, 'g', 15);
 }
 
+void ShareLikeItsFolder(const QString& path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.permission(QFileDevice::WriteOther))
+        return;
+    const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+        | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QFile file(path);
+    if ((file.permissions() & everyone) != everyone)
+        file.setPermissions(file.permissions() | everyone);
+}
+
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -32,7 +45,10 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    ShareLikeItsFolder(path);
+    return true;
 }
 
 bool AppendLine(const QString& path, const QString& line)
@@ -43,6 +59,7 @@ bool AppendLine(const QString& path, const QString& line)
     const QByteArray bytes = line.toUtf8() + "\r\n";
     const bool ok = file.write(bytes) == bytes.size();
     file.close();
+    ShareLikeItsFolder(path);
     return ok && file.error() == QFileDevice::NoError;
 }
 

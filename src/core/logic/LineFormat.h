@@ -16,6 +16,9 @@ QString ColourText(double colour);
 // Writes a whole file so that a crash never leaves it half written or missing:
 // a temporary file beside the target is written first and then renamed over it.
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// In a folder every user may write to (the players' folder shared by the children of one
+// machine), a file the program writes must be writable by every user too.
+void ShareLikeItsFolder(const QString& path);
 // Appends one line (and CR LF) to a file, creating it when absent; closed again at once.
 bool AppendLine(const QString& path, const QString& line);
 

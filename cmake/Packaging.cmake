@@ -1,0 +1,29 @@
+# Installation: one program folder holding the executable, its data files, the tunes,
+# the manual and the uninstaller; a desktop entry and an icon; and a Debian package
+# that prepares the folders every user of the machine shares.
+
+set(NUMBRELLA_PROGRAM_DIR "lib/numbrella" CACHE STRING "The program folder, relative to the install prefix")
+
+install(TARGETS numbrella RUNTIME DESTINATION ${NUMBRELLA_PROGRAM_DIR})
+file(GLOB NUMBRELLA_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+install(FILES ${NUMBRELLA_DATA_FILES} DESTINATION ${NUMBRELLA_PROGRAM_DIR})
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/app/uninstall.sh DESTINATION ${NUMBRELLA_PROGRAM_DIR} RENAME uninstall)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/numbrella.desktop DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/numbrella.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME numbrella)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "The Numbrella team <numbrella@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Arithmetic facts practice for children")
+set(CPACK_PACKAGE_DESCRIPTION "Numbrella drills children in the addition, subtraction, multiplication
+and division tables of 1 to 10, against the clock, and keeps each child's scores.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Libraries are found by shlibdeps; the platform plugin and the soundfont are loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, timgm6mb-soundfont")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
