@@ -5,7 +5,7 @@ NUMBRELLA_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
-  xvfb xauth xdotool imagemagick openbox
+  xvfb xauth xdotool imagemagick openbox x11-utils
 )
 
 ensure_packages() {

@@ -50,6 +50,8 @@ Form::~Form() = default;
 
 void Form::Load()
 {
+    // The desktop (and whoever drives the program from outside) can tell the windows apart.
+    setWindowRole(objectName());
     FormLoad();
 }
 

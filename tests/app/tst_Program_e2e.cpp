@@ -9,7 +9,6 @@ class TestProgram : public QObject {
     Q_OBJECT
 private slots:
     void logCheckpoints();
-    void uninstallOptionReadsNothing();
 
 private:
     QProcess* Start(const QString& root, const QStringList& args);
@@ -44,34 +43,6 @@ void TestProgram::logCheckpoints()
     const QByteArray once = "\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n" + probe + "\"e\"\r\n\"f\"\r\n\"h\"\r\n";
     QCOMPARE(ReadBytes(log), once + once);
     QVERIFY(QFile::exists(root.path() + QStringLiteral("/var/lib/numbrella/nbr.INI")));
-}
-
-void TestProgram::uninstallOptionReadsNothing()
-{
-    // A copy of the program folder, so the uninstaller removes the copy and not the build.
-    QTemporaryDir root;
-    QTemporaryDir programDir;
-    QDir().mkpath(root.path() + QStringLiteral("/tmp"));
-    const QString built = QFileInfo(QStringLiteral(NUMBRELLA_EXECUTABLE)).absolutePath();
-    for (const char* name : {"numbrella", "uninstall", "nbr.txx"})
-        QVERIFY(QFile::copy(built + QLatin1Char('/') + QLatin1String(name), programDir.filePath(QLatin1String(name))));
-    WriteBytes(programDir.filePath(QStringLiteral("Players")), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
-    WriteBytes(programDir.filePath(QStringLiteral("AAB.scr")), "\"0H2200603151405007009\"\r\n");
-
-    auto* proc = new QProcess(this);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("NUMBRELLA_ROOT"), root.path());
-    proc->setProcessEnvironment(env);
-    proc->start(programDir.filePath(QStringLiteral("numbrella")), {QStringLiteral("Uninstall"), QStringLiteral("log")});
-    QVERIFY(proc->waitForFinished(10000));
-    QCOMPARE(proc->exitCode(), 0);
-    // The uninstaller runs on by itself; it removes the program files only.
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(programDir.filePath(QStringLiteral("numbrella"))), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(programDir.filePath(QStringLiteral("nbr.txx"))), 10000);
-    QVERIFY(QFile::exists(programDir.filePath(QStringLiteral("Players"))));
-    QVERIFY(QFile::exists(programDir.filePath(QStringLiteral("AAB.scr"))));
-    QVERIFY(!QFile::exists(root.path() + QStringLiteral("/var/lib/numbrella/nbr.INI")));
-    QVERIFY(!QFile::exists(root.path() + QStringLiteral("/tmp/nbr.log")));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

@@ -1,0 +1,86 @@
+# Shared steps of the end-to-end tests: a virtual screen with a window manager, a fresh
+# machine-wide folder and a fresh copy of the program folder, and ways to find Numbrella's
+# windows (by their role, which is the window's name in the program) and click their
+# controls by the positions the program lays them out at (twips, 15 to a pixel).
+set -euo pipefail
+
+BIN_DIR=${1:?the folder of the built program}
+SHOTS_DIR=${2:-$PWD/e2e-shots}
+TEST_NAME=$(basename "$0" .sh)
+WORK=$(mktemp -d)
+export NUMBRELLA_ROOT=$WORK/root
+PROGRAM=$WORK/program
+mkdir -p "$NUMBRELLA_ROOT/tmp" "$NUMBRELLA_ROOT/var/lib/numbrella" "$PROGRAM" "$SHOTS_DIR"
+cp "$BIN_DIR"/numbrella "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
+
+APP_PID=""
+cleanup() {
+    local rc=$?
+    if [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+        import -window root "$SHOTS_DIR/$TEST_NAME.png" 2>/dev/null || true
+        echo "Last screen saved in $SHOTS_DIR/$TEST_NAME.png" >&2
+    fi
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+    exit $rc
+}
+trap cleanup EXIT
+
+fail() { echo "FAILED ($TEST_NAME): $*" >&2; exit 1; }
+
+start_screen() {
+    local fd_file=$WORK/display
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do [ -s "$fd_file" ] && break; sleep 0.1; done
+    export DISPLAY=:$(cat "$fd_file")
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    sleep 1
+}
+
+start_program() {
+    unset QT_QPA_PLATFORM
+    "$PROGRAM/numbrella" "$@" >"$WORK/stdout" 2>&1 &
+    APP_PID=$!
+}
+
+# The visible window whose role is $1; waits up to $2 seconds (default 10).
+window() {
+    local role=$1 limit=${2:-10} id
+    for _ in $(seq $((limit * 10))); do
+        for id in $(xdotool search --onlyvisible --class numbrella 2>/dev/null); do
+            if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$role\""; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_gone() {
+    local role=$1 limit=${2:-10}
+    for _ in $(seq $((limit * 10))); do
+        window "$role" 0 >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the point (x, y) in twips of the window with role $1.
+click() {
+    local id
+    id=$(window "$1") || fail "no window $1 to click in"
+    xdotool mousemove --window "$id" $(($2 / 15)) $(($3 / 15)) click 1
+    sleep 0.3
+}
+
+keys() { xdotool key --delay 50 "$@"; sleep 0.2; }
+type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }
+
+# Line $2 of file $1 without its CR LF.
+line() { sed -n "$2p" "$1" | tr -d '\r'; }
