@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Renders Numbrella's main windows on a virtual screen into docs/screenshots/, as a
+# parent sees them before installing. Usage: tools/screenshots.sh [folder of the built program]
+set -euo pipefail
+ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
+BIN=${1:-$ROOT_DIR/build/release/bin}
+OUT=$ROOT_DIR/docs/screenshots
+if [ ! -x "$BIN/numbrella" ]; then
+    cmake -S "$ROOT_DIR" -B "$ROOT_DIR/build/release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$ROOT_DIR/build/release" -j"$(nproc)" >/dev/null
+fi
+source "$ROOT_DIR/tests/e2e/lib.sh" "$BIN" "$OUT"
+mkdir -p "$OUT"
+
+# A family that has used Numbrella for a while: Ann on her level, with a dozen practices.
+prepare() {
+    local format=$1
+    printf '2\r\n"Ann"\r\n"AAB  "\r\n"Ben"\r\n"AAC  "\r\n' > "$PROGRAM/Players"
+    printf '"%s"\r\n"AAC  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+        > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
+    printf '"3"\r\n"2H2200611121530000000"\r\n1\r\n"2H2200611121530000000"\r\n20\r\n2\r\n5\r\n%s\r\n12640511\r\n' "$format" \
+        > "$PROGRAM/AAB.cfg"
+    : > "$PROGRAM/AAB.scr"
+    local i=1
+    for counts in 008010 010011 009012 012013 011011 014016 013014 015015 012015 016017 017018 015016; do
+        printf '"2H2200611%02d1530%s"\r\n' "$i" "$counts" >> "$PROGRAM/AAB.scr"
+        i=$((i + 1))
+    done
+}
+
+# Saves the window with role $1 (and a margin round it) as $2.png.
+shot() {
+    local id geometry x y w h
+    id=$(window "$1" 10) || fail "no window $1"
+    sleep 0.7
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    x=$((X - 30)); y=$((Y - 50)); w=$((WIDTH + 60)); h=$((HEIGHT + 80))
+    [ $x -lt 0 ] && x=0; [ $y -lt 0 ] && y=0
+    import -window root -crop "${w}x${h}+${x}+${y}" "$OUT/$2.png"
+    echo "$OUT/$2.png"
+}
+
+menu() {   # clicks a menu bar entry of the background window at x twips
+    click BackForm "$1" 150
+}
+
+start_screen
+for format in 1 2 3; do
+    prepare "$format"
+    start_program
+    if [ "$format" = 1 ]; then
+        shot GetPlayer players
+    fi
+    window GetPlayer >/dev/null
+    click GetPlayer 6600 967          # That's me (Ann is selected)
+    if [ "$format" = 1 ]; then
+        shot Define definition
+    fi
+    window Define >/dev/null
+    keys Return
+    click Define 3000 4030            # Okay
+    window Practice >/dev/null
+    type_text "1"
+    shot Practice "drill-format-$format"
+    click Practice 4057 2887          # Cancel
+    if [ "$format" = 1 ]; then
+        menu 2100                     # Scores
+        shot ShowScores scores
+        sleep 2
+        click ShowScores 7807 4267    # Exit
+        menu 1150                     # Configure
+        shot Config configuration
+    fi
+    kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+    APP_PID=""
+done
+echo "Screenshots written to $OUT"
