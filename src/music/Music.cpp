@@ -18,7 +18,7 @@
 
 namespace {
 constexpr int WindowWidth = 7560;
-constexpr int WindowHeight = 5160;
+constexpr int WindowHeight = 5400;
 } // namespace
 
 Music::Music()
@@ -42,17 +42,17 @@ Music::Music()
     connect(MM, &MMControl::StopClick, this, [this] { StopClick(); });
     connect(MM, &MMControl::PrevClick, this, [this] { StopClick(); });
 
-    Label1 = MakeControl<QLabel>(this, "Label1", 360, 2040, 6000, 2160);
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 2040, 6000, 2400);
     SetBackColor(Label1, 0xFFFFFF);
-    Label2 = MakeControl<QLabel>(this, "Label2", 480, 2130, 5760, 1980);
+    Label2 = MakeControl<QLabel>(this, "Label2", 480, 2130, 5760, 2220);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setFont(ScaledFont(this, 1.15));
 
-    Label3 = MakeControl<QLabel>(this, "Label3", 6600, 360, 600, 3840);
+    Label3 = MakeControl<QLabel>(this, "Label3", 6600, 360, 600, 4080);
     Label3->setFrameShape(QFrame::Box);
     Label3->setToolTip(QStringLiteral("Volume"));
-    VScroll1 = MakeControl<QScrollBar>(this, "VScroll1", 6690, 450, 420, 3660, Qt::Vertical);
+    VScroll1 = MakeControl<QScrollBar>(this, "VScroll1", 6690, 450, 420, 3900, Qt::Vertical);
     VScroll1->setRange(0, VolumeBarBottom);
     VScroll1->setPageStep(4);
     VScroll1->setToolTip(QStringLiteral("Volume"));
@@ -60,7 +60,7 @@ Music::Music()
     Label3->hide();
     VScroll1->hide();
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4440, 1560, 480, QStringLiteral("Exit"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4680, 1560, 480, QStringLiteral("Exit"));
     Command1->setFont(ScaledFont(this, 1.2));
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 
