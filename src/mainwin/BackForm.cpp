@@ -6,6 +6,7 @@
 #include "core/WindowUtils.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
+#include "music/Music.h"
 #include "players/GetPlayer.h"
 #include "scores/ShowScores.h"
 #include "scores/logic/PracticeRecord.h"
@@ -47,19 +48,20 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
     // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {MusicBreak, Help})
-        a->setEnabled(false);
+    Help->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
     connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
+    connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowMusic); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
 
     Image1 = new Artwork(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(QStringLiteral("Music Break"));
+    connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&BackForm::ShowMusic); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,6 +121,11 @@ void BackForm::ShowPlayerScores()
 void BackForm::ShowConfig()
 {
     ShowAndWait<Config>();
+}
+
+void BackForm::ShowMusic()
+{
+    ShowAndWait<Music>();
 }
 
 void BackForm::ShowAbout()

@@ -37,6 +37,7 @@ private:
     void SendComments();
     void ShowConfig();
     void ShowAbout();
+    void ShowMusic();
     void ShowPlayerScores();
     void ShowOtherWindows();
 

@@ -1,6 +1,7 @@
 #include "core/logic/Tunes.h"
 
 #include <QDir>
+#include <algorithm>
 
 QStringList MidiFiles()
 {
@@ -13,8 +14,13 @@ QString RandomMidiFile(Platform& platform)
     const QStringList files = MidiFiles();
     if (files.isEmpty())
         return QString();
-    int r = static_cast<int>(platform.Random() * files.size());
-    if (r >= files.size())
-        r = files.size() - 1;
-    return files.at(r);
+    return files.at(RandomIndex(platform, static_cast<int>(files.size())));
+}
+
+int RandomIndex(Platform& platform, int count)
+{
+    if (count <= 0)
+        return 0;
+    const int r = static_cast<int>(platform.Random() * count);
+    return std::clamp(r, 0, count - 1);
 }

@@ -9,3 +9,5 @@
 QStringList MidiFiles();
 // One of them drawn uniformly at random, or "" when there are none.
 QString RandomMidiFile(Platform& platform);
+// A position from 0 to count - 1 drawn uniformly at random (0 when count is 0).
+int RandomIndex(Platform& platform, int count);
