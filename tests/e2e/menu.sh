@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Every entry of the menu opens its window and the window closes again, while the child's
+# definition window stays.
+source "$(dirname "$0")/lib.sh"
+printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
+printf '"%s"\r\n"AAB  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+    > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
+printf '"3"\r\n"2H2200611121530000000"\r\n0\r\n""\r\n0\r\n0\r\n0\r\n1\r\n12640511\r\n' > "$PROGRAM/AAB.cfg"
+printf '"2H2200611121530012014"\r\n' > "$PROGRAM/AAB.scr"
+start_screen
+start_program
+window GetPlayer 15 >/dev/null || fail "no player list"
+click GetPlayer 6600 967                    # That's me
+window Define >/dev/null || fail "no definition window"
+
+# Menu bar entries, left to right, in twips from the window's left edge.
+FILE=300 CONFIGURE=1125 SCORES=2085 MUSIC=3135 HELP=4095 ABOUT=4785 MORE=5490
+
+opens() {   # menu x, window role, then the clicks that close it
+    local x=$1 role=$2
+    shift 2
+    click BackForm "$x" 150
+    window "$role" >/dev/null || fail "the menu did not open $role"
+    "$@"
+    wait_gone "$role" 5 || fail "$role did not close"
+    window Define 2 >/dev/null || fail "the definition window is gone after $role"
+}
+
+opens $CONFIGURE Config click Config 6270 6487                 # Cancel
+opens $SCORES ShowScores eval 'sleep 2.2; click ShowScores 7807 4267'   # Exit after two seconds
+opens $MUSIC Music click Music 6420 4920                      # Exit
+opens $ABOUT GetPlayer eval 'click GetPlayer 6600 4552; click GetPlayer 6600 967'   # OK, then That's me
+
+click BackForm $MORE 150
+keys Down Return                                             # Send us your comments
+for _ in $(seq 30); do [ -e "$PROGRAM/sendcom.htm" ] && break; sleep 0.1; done
+head -c 15 "$PROGRAM/sendcom.htm" | grep -q '<!DOCTYPE html>' || fail "the comments page was not written"
+
+click BackForm $FILE 150
+keys Down Return                                             # Exit
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "File / Exit did not end the program"
+APP_PID=""
+echo "1 passed, 0 failed"
