@@ -3,11 +3,13 @@
 # parent sees them before installing. Usage: tools/screenshots.sh [folder of the built program]
 set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
-BIN=${1:-$ROOT_DIR/build/release/bin}
 OUT=$ROOT_DIR/docs/screenshots
-if [ ! -x "$BIN/numbrella" ]; then
+if [ -n "${1:-}" ]; then
+    BIN=$1
+else
     cmake -S "$ROOT_DIR" -B "$ROOT_DIR/build/release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$ROOT_DIR/build/release" -j"$(nproc)" >/dev/null
+    BIN=$ROOT_DIR/build/release/bin
 fi
 source "$ROOT_DIR/tests/e2e/lib.sh" "$BIN" "$OUT"
 mkdir -p "$OUT"
@@ -64,12 +66,16 @@ for format in 1 2 3; do
     shot Practice "drill-format-$format"
     click Practice 4057 2887          # Cancel
     if [ "$format" = 1 ]; then
-        menu 2100                     # Scores
+        menu 2085                     # Scores
         shot ShowScores scores
         sleep 2
         click ShowScores 7807 4267    # Exit
-        menu 1150                     # Configure
+        menu 1125                     # Configure
         shot Config configuration
+        click Config 6270 6487        # Cancel
+        menu 3135                     # Music Break
+        shot Music music
+        click Music 6420 4920         # Exit
     fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
     APP_PID=""
