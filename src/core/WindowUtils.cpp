@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QToolTip>
 
@@ -169,6 +170,14 @@ QString TagOf(const QWidget* control)
 void PlaceTw(QWidget* control, int left, int top, int width, int height)
 {
     control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+bool IsEnterPress(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 QFont ScaledFont(const QWidget* widget, double factor)

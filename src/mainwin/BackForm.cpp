@@ -4,6 +4,7 @@
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
+#include "help/HUTIL3.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
 #include "players/GetPlayer.h"
@@ -46,14 +47,14 @@ BackForm::BackForm()
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
 
-    // Entries whose windows are not part of the program yet stay disabled.
-    for (QAction* a : {MusicBreak, Help})
-        a->setEnabled(false);
+    // The entry whose window is not part of the program yet stays disabled.
+    MusicBreak->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
     connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
+    connect(Help, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowHelp); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
 
@@ -119,6 +120,11 @@ void BackForm::ShowPlayerScores()
 void BackForm::ShowConfig()
 {
     ShowAndWait<Config>();
+}
+
+void BackForm::ShowHelp()
+{
+    ShowModal<HUTIL3>();
 }
 
 void BackForm::ShowAbout()
