@@ -6,6 +6,8 @@
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "help/HUTIL2.h"
+#include "help/LoadDocumentation.h"
 #include "mainwin/M_Boxx.h"
 #include "scores/logic/PracticeRecord.h"
 
@@ -67,8 +69,6 @@ Config::Config()
     Command2 = MakeControl<QPushButton>(this, "Command2", 3480, 6240, 1710, 495, QStringLiteral("Save"));
     Command3 = MakeControl<QPushButton>(this, "Command3", 5415, 6240, 1710, 495, QStringLiteral("Cancel"));
     Command1 = MakeControl<QPushButton>(this, "Command1", 7410, 6240, 1710, 495, QStringLiteral("Help"));
-    // The help viewer enables this button once it is part of the program.
-    Command1->setEnabled(false);
 
     for (QWidget* w : Coloured())
         SetBackColor(w, DefaultBackColour);
@@ -267,7 +267,10 @@ void Config::CancelClick()
 
 void Config::HelpClick()
 {
+    // Without the manual the viewer still opens, on the text read earlier or on nothing.
+    LoadDocumentation();
     Shared().HelpSearchText = QStringLiteral("* Configuring");
+    ShowModal<HUTIL2>();
 }
 
 void Config::FormUnload()

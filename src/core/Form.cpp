@@ -83,6 +83,22 @@ void Form::AddDrawing(const std::vector<Segment>& segments)
     update();
 }
 
+void Form::RequestActivate()
+{
+    // After the platform has finished activating: the handler may open windows and wait
+    // for them, which must not happen inside the platform's own activation.
+    if (activateQueued_ || unloaded_)
+        return;
+    activateQueued_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] {
+            activateQueued_ = false;
+            if (!unloaded_)
+                FormActivate();
+        },
+        Qt::QueuedConnection);
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // The close box unloads the window like any other way of closing it.
@@ -92,16 +108,8 @@ void Form::closeEvent(QCloseEvent* event)
 
 bool Form::event(QEvent* event)
 {
-    // Run after the platform has finished activating: the handler may open windows and
-    // wait for them, which must not happen inside the platform's own activation.
-    if (event->type() == QEvent::WindowActivate && !unloaded_) {
-        QMetaObject::invokeMethod(
-            this, [this] {
-                if (!unloaded_)
-                    FormActivate();
-            },
-            Qt::QueuedConnection);
-    }
+    if (event->type() == QEvent::WindowActivate)
+        RequestActivate();
     return QWidget::event(event);
 }
 

@@ -34,6 +34,10 @@ public:
 
     // Runs the activation handling by hand (the platform also runs it on activation).
     void Activate() { FormActivate(); }
+    // Runs the activation handling once the current event is done; requests that come
+    // before it runs are one activation.
+    void RequestActivate();
+    bool ActivationPending() const { return activateQueued_; }
 
 signals:
     void Unloaded();
@@ -50,6 +54,7 @@ protected:
 private:
     bool unloaded_ = false;
     bool unloading_ = false;
+    bool activateQueued_ = false;
     std::vector<Segment> drawing_;
 };
 

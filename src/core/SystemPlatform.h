@@ -2,6 +2,7 @@
 // The real outside world of the running program.
 
 #include "core/logic/Platform.h"
+#include "help/SystemPrinter.h"
 
 #include <random>
 
@@ -19,7 +20,9 @@ public:
     void EndProgram() override;
     int DisplayColours() const override;
     MidiDevice& MidiOut() override;
+    PrinterDevice& Printer() override { return printer_; }
 
 private:
     std::mt19937 engine_;
+    SystemPrinter printer_;
 };

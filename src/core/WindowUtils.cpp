@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QToolTip>
 
@@ -43,6 +44,10 @@ void ShowChildAndWait(QWidget* parent, Form* child)
         p->show();
         p->raise();
         p->activateWindow();
+        // The parent's activation handling runs again whenever its dialog closes, whether
+        // or not the desktop reports the activation.
+        if (auto* form = qobject_cast<Form*>(p.data()))
+            form->RequestActivate();
     }
 }
 
@@ -169,6 +174,14 @@ QString TagOf(const QWidget* control)
 void PlaceTw(QWidget* control, int left, int top, int width, int height)
 {
     control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+bool IsEnterPress(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 QFont ScaledFont(const QWidget* widget, double factor)

@@ -58,5 +58,7 @@ T* MakeControl(QWidget* parent, const char* name, int left, int top, int width, 
     PlaceTw(control, left, top, width, height);
     return control;
 }
+// True for a press of the Return key or the keypad's Enter key.
+bool IsEnterPress(const QEvent* event);
 // The widget's font made larger (or smaller) by a factor.
 QFont ScaledFont(const QWidget* widget, double factor);

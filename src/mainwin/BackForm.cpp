@@ -4,6 +4,7 @@
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
+#include "help/HUTIL3.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
 #include "music/Music.h"
@@ -47,13 +48,12 @@ BackForm::BackForm()
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
 
-    // Entries whose windows are not part of the program yet stay disabled.
-    Help->setEnabled(false);
 
     connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
     connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
+    connect(Help, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowHelp); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowMusic); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
@@ -126,6 +126,11 @@ void BackForm::ShowConfig()
 void BackForm::ShowMusic()
 {
     ShowAndWait<Music>();
+}
+
+void BackForm::ShowHelp()
+{
+    ShowModal<HUTIL3>();
 }
 
 void BackForm::ShowAbout()

@@ -36,6 +36,7 @@ private:
     void RunCommand(void (BackForm::*command)());
     void SendComments();
     void ShowConfig();
+    void ShowHelp();
     void ShowAbout();
     void ShowMusic();
     void ShowPlayerScores();

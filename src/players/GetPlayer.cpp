@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -215,6 +216,10 @@ void GetPlayer::ChoosePlayer()
 
 void GetPlayer::Add()
 {
+    // One name at a time: an activation while the dialogs are up must not add it twice.
+    if (busy_)
+        return;
+    const QScopedValueRollback<bool> busy(busy_, true);
     AppState& s = Shared();
     if (s.PlayerCount >= MaxPlayers) {
         ShowMessage(QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one."));
@@ -244,6 +249,9 @@ void GetPlayer::Add()
 
 void GetPlayer::Edit()
 {
+    if (busy_)
+        return;
+    const QScopedValueRollback<bool> busy(busy_, true);
     AppState& s = Shared();
     // Taken before the dialogs: the list is refilled while they are open.
     const int selected = SelectedRow();

@@ -47,4 +47,5 @@ private:
     QPushButton* Command7;
     Artwork* Image2;
     QTimer* Timer2;
+    bool busy_ = false;
 };

@@ -4,7 +4,6 @@
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,12 +92,9 @@ void NewGuy::closeEvent(QCloseEvent* event)
 
 bool NewGuy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Accept();
-            return true;
-        }
+    if (watched == Text1 && IsEnterPress(event)) {
+        Accept();
+        return true;
     }
     return Form::eventFilter(watched, event);
 }

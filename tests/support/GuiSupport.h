@@ -7,6 +7,7 @@
 #include "support/TestPlatform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <deque>
@@ -38,7 +39,7 @@ struct GuiFixture {
     }
 };
 
-// Runs each step once the window it names is visible, in order. A step never acts on the
+// Runs each step once the window it names is visible and settled, in order. A step never acts on the
 // very window instance the step before it acted on, so two steps for the same dialog wait
 // for its next opening. Actions run from the event loop, so they may open modal windows.
 class Script {
@@ -62,7 +63,17 @@ private:
         if (steps_.empty() || busy_)
             return;
         Form* f = Forms::Find(steps_.front().window.constData());
-        if (!f || !f->isVisible() || (!last_.isNull() && last_ == f && !f->IsUnloaded()))
+        if (!f || !f->isVisible() || (!last_.isNull() && last_ == f && !f->IsUnloaded())) {
+            seen_ = nullptr;
+            return;
+        }
+        // Like a person, act only once the window has settled: activated (its activation
+        // handling done), or up for a moment where the desktop activates nothing.
+        if (seen_ != f) {
+            seen_ = f;
+            seenFor_.start();
+        }
+        if (f->ActivationPending() || (!f->isActiveWindow() && seenFor_.elapsed() < 200))
             return;
         auto step = steps_.front();
         steps_.pop_front();
@@ -82,6 +93,8 @@ private:
     std::deque<Step> steps_;
     QTimer timer_;
     QPointer<Form> last_;
+    QPointer<Form> seen_;
+    QElapsedTimer seenFor_;
     bool busy_ = false;
 };
 

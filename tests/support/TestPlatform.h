@@ -4,6 +4,7 @@
 
 #include "core/logic/Platform.h"
 #include "support/FakeMidiDevice.h"
+#include "support/FakePrinter.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -32,6 +33,7 @@ public:
     bool HasEnded() const override { return ended; }
     int DisplayColours() const override { return displayColours; }
     MidiDevice& MidiOut() override { return midi; }
+    PrinterDevice& Printer() override { return printer; }
 
     // The settings file and the log under the temporary root.
     QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
@@ -52,6 +54,7 @@ public:
     std::function<void()> onEnd;
     int displayColours = -1;
     FakeMidiDevice midi;
+    FakePrinter printer;
 };
 
 // The whole file as bytes; empty when it cannot be read.

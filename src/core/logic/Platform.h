@@ -1,12 +1,14 @@
 #pragma once
 // The one seam to the outside world: time, random numbers, the fixed machine-wide
-// locations, the desktop shell, processes, the end of the program and the display.
+// locations, the desktop shell, processes, the end of the program, the display, the
+// MIDI device and the printer.
 // Production code gets the real one from main.cpp; tests hand in their own.
 
 #include <QDateTime>
 #include <QString>
 
 class MidiDevice;
+class PrinterDevice;
 
 class Platform {
 public:
@@ -42,6 +44,8 @@ public:
     virtual int DisplayColours() const = 0;
     // MIDI output device 0: its capabilities and volume.
     virtual MidiDevice& MidiOut() = 0;
+    // The default printer.
+    virtual PrinterDevice& Printer() = 0;
 };
 
 // Root under which the fixed machine-wide locations are taken; "" for the real machine.

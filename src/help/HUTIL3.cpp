@@ -1,0 +1,87 @@
+#include "help/HUTIL3.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "help/HUTIL2.h"
+#include "help/LoadDocumentation.h"
+#include "help/logic/Documentation.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+HUTIL3::HUTIL3()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("HUTIL3"));
+    setWindowTitle(QStringLiteral("Numbrella Help"));
+    setFont(ScaledFont(this, 1.2));
+    SetSize(6000, 7200);
+
+    Label1 = MakeControl<QLabel>(this, "Label1", 240, 180, 5520, 480, QStringLiteral("Table of Contents"));
+    Label1->setFont(ScaledFont(this, 1.5));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    Picture1 = MakeControl<PictureBox>(this, "Picture1", 240, 780, 5520, 5340);
+    List1 = MakeControl<QListWidget>(Picture1, "List1", 60, 60, 5400, 5220);
+    List1->setFont(ScaledFont(this, 1.1));
+    List1->setFrameShape(QFrame::NoFrame);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetBackColor(List1, 0xFFFFFF);
+
+    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 6360, 2640, 495, QStringLiteral("Display Topic"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 3120, 6360, 2640, 495, QStringLiteral("Exit"));
+
+    connect(Command2, &QPushButton::clicked, this, [this] { DisplayTopic(); });
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { DisplayTopic(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
+}
+
+void HUTIL3::FormLoad()
+{
+    const double colour = Shared().BackColour;
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label1)})
+        SetBackColor(w, colour);
+    CentreForm(this);
+    DrawFormBevel(this);
+    Draw3DBorder(List1, Picture1, 2, 1);
+    if (!LoadDocumentation()) {
+        Unload();
+        return;
+    }
+    Forms::Load<HUTIL2>();
+    List1->addItems(TableOfContents(Shared().DocText));
+    if (List1->count() > 0)
+        List1->setCurrentRow(0);
+}
+
+void HUTIL3::DisplayTopic()
+{
+    const QListWidgetItem* item = List1->currentItem();
+    Shared().HelpSearchText = TopicKey(item ? item->text() : QString());
+    QPointer<HUTIL3> self(this);
+    ShowModal(Forms::Load<HUTIL2>());
+    if (self)
+        CloseOnHelpFlag();
+}
+
+void HUTIL3::FormActivate()
+{
+    CloseOnHelpFlag();
+}
+
+void HUTIL3::CloseOnHelpFlag()
+{
+    AppState& s = Shared();
+    if (IsUnloaded() || s.HelpFlag != 1)
+        return;
+    s.HelpFlag = 0;
+    Unload();
+}
+
+void HUTIL3::FormUnload()
+{
+    // The viewer loaded for the next topic goes with the contents.
+    if (HUTIL2* viewer = Forms::Find<HUTIL2>(); viewer && !viewer->isVisible())
+        viewer->Unload();
+}

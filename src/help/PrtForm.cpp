@@ -1,0 +1,58 @@
+#include "help/PrtForm.h"
+
+#include "core/App.h"
+#include "core/WindowUtils.h"
+#include "help/HUTIL2.h"
+#include "help/logic/Documentation.h"
+#include "help/logic/Printing.h"
+#include "mainwin/M_Boxx.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+PrtForm::PrtForm()
+    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("PrtForm"));
+    setWindowTitle(QStringLiteral("Printing"));
+    setFont(ScaledFont(this, 1.2));
+    SetSize(5400, 2700);
+
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4680, 420, QStringLiteral("Print?"));
+    Label1->setFont(ScaledFont(this, 1.2));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 360, 780, 4680, 450, QStringLiteral("This topic only"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 360, 1350, 4680, 450,
+                                        QStringLiteral("The entire documentation"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 3600, 2010, 1440, 450, QStringLiteral("Cancel"));
+
+    connect(Command2, &QPushButton::clicked, this, [this] { PrintTopic(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Print(Shared().DocText); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
+}
+
+void PrtForm::FormLoad()
+{
+    CentreForm(this);
+}
+
+void PrtForm::PrintTopic()
+{
+    // The topic that holds the match on screen, from its heading to the next one.
+    const HUTIL2* viewer = Forms::Find<HUTIL2>();
+    const QString text = viewer ? viewer->ViewerText() : Shared().DocText;
+    Print(TopicText(text, viewer ? viewer->CurrentPosition() : 1));
+}
+
+void PrtForm::Print(const QString& text)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    repaint();
+    const QString problem = PrintText(System().Printer(), text);
+    QApplication::restoreOverrideCursor();
+    QPointer<PrtForm> self(this);
+    if (!problem.isEmpty())
+        ShowMessage(problem);
+    if (self)
+        Unload();
+}

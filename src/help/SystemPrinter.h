@@ -1,0 +1,25 @@
+#pragma once
+// The platform's printer: the default printer of the desktop (through CUPS), or a PDF file
+// when one is named. The text is kept until the end of the document and then laid out in
+// the printer's own font, margins and paper.
+
+#include "help/logic/PrinterDevice.h"
+
+#include <vector>
+
+class SystemPrinter : public PrinterDevice {
+public:
+    // With a file name, prints into that PDF file instead of on the default printer.
+    explicit SystemPrinter(QString pdfFile = {});
+
+    void SetFontSize(int points) override { fontSize_ = points; }
+    void Print(const QString& text) override;
+    void NewPage() override;
+    QString EndDoc() override;
+
+private:
+    QString pdfFile_;
+    int fontSize_ = 12;
+    // The text of each piece that starts on a new page.
+    std::vector<QString> pieces_{QString()};
+};

@@ -1,0 +1,27 @@
+#pragma once
+// A printer for tests: records every call in order and the text printed, and answers the
+// end of the document with a chosen failure ("" prints).
+
+#include "help/logic/PrinterDevice.h"
+
+#include <QStringList>
+
+class FakePrinter : public PrinterDevice {
+public:
+    void SetFontSize(int points) override { calls << QStringLiteral("FontSize %1").arg(points); }
+    void Print(const QString& text) override
+    {
+        calls << QStringLiteral("Print");
+        printed += text;
+    }
+    void NewPage() override { calls << QStringLiteral("NewPage"); }
+    QString EndDoc() override
+    {
+        calls << QStringLiteral("EndDoc");
+        return failure;
+    }
+
+    QStringList calls;
+    QString printed;
+    QString failure;
+};
