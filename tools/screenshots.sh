@@ -76,6 +76,16 @@ for format in 1 2 3; do
         menu 3135                     # Music Break
         shot Music music
         click Music 6420 4920         # Exit
+        menu 4095                     # Help
+        shot HUTIL3 help-contents
+        click HUTIL3 1560 6607        # Display Topic
+        window HUTIL2 >/dev/null
+        click HUTIL2 600 7207         # Find
+        window Get_Str >/dev/null
+        type_text "music"
+        keys Return
+        shot HUTIL2 help-viewer
+        click HUTIL2 9720 7207        # Exit
     fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
     APP_PID=""

@@ -29,6 +29,7 @@ opens() {   # menu x, window role, then the clicks that close it
 opens $CONFIGURE Config click Config 6270 6487                 # Cancel
 opens $SCORES ShowScores eval 'sleep 2.2; click ShowScores 7807 4267'   # Exit after two seconds
 opens $MUSIC Music click Music 6420 4920                      # Exit
+opens $HELP HUTIL3 eval 'click HUTIL3 1560 6607; window HUTIL2 >/dev/null || fail "no viewer"; click HUTIL2 9720 7207'   # Display Topic, then the viewer's Exit closes both
 opens $ABOUT GetPlayer eval 'click GetPlayer 6600 4552; click GetPlayer 6600 967'   # OK, then That's me
 
 click BackForm $MORE 150
