@@ -57,8 +57,10 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 bool AppendLine(const QString& path, const QString& line)
 {
     QFile file(path);
-    // Read access only to look at the last byte; unbuffered, so the line goes out in one write.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+    // Read access only to look at the last byte (a file we may only write to is appended
+    // to unlooked); unbuffered, so the line goes out in one write.
+    const auto append = QIODevice::Append | QIODevice::Unbuffered;
+    if (!file.open(QIODevice::ReadWrite | append) && !file.open(QIODevice::WriteOnly | append))
         return false;
     const qint64 oldSize = file.size();
     QByteArray bytes = line.toUtf8() + "\r\n";
