@@ -43,9 +43,10 @@ bool HasSoundCard()
 }
 } // namespace
 
-MidiSynth::MidiSynth(Output output, int sampleRate)
+MidiSynth::MidiSynth(Output output, int sampleRate, const QString& soundFont)
     : output_(output)
     , sampleRate_(sampleRate)
+    , soundFontPath_(soundFont)
 {
     QuietFluidSynth();
     settings_ = new_fluid_settings();
@@ -133,8 +134,8 @@ void MidiSynth::StartSound()
     if (started_ || !Synth())
         return;
     started_ = true;
-    if (QFile::exists(SoundFontPath()))
-        soundFont_ = fluid_synth_sfload(synth_, QFile::encodeName(SoundFontPath()).constData(), 1);
+    if (QFile::exists(soundFontPath_))
+        soundFont_ = fluid_synth_sfload(synth_, QFile::encodeName(soundFontPath_).constData(), 1);
     if (output_ == Output::Speakers)
         OpenSpeakers();
 }

@@ -21,7 +21,8 @@ public:
         Offline,
     };
 
-    explicit MidiSynth(Output output, int sampleRate = 44100);
+    // Without the soundfont file the synthesizer still runs, silently.
+    explicit MidiSynth(Output output, int sampleRate = 44100, const QString& soundFont = SoundFontPath());
     ~MidiSynth() override;
     MidiSynth(const MidiSynth&) = delete;
     MidiSynth& operator=(const MidiSynth&) = delete;
@@ -59,6 +60,7 @@ private:
 
     Output output_;
     int sampleRate_;
+    QString soundFontPath_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;

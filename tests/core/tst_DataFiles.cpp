@@ -4,9 +4,11 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/Settings.h"
 #include "scores/logic/PracticeRecord.h"
+#include "support/DiskFull.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QtTest>
 
 class TestDataFiles : public QObject {
@@ -33,6 +35,10 @@ private slots:
     void sharedFolderSharesFiles();
     void logOff();
     void logLinesAndComma();
+    void hugeFiles_data();
+    void hugeFiles();
+    void fullDiskKeepsEveryFile();
+    void settingsFolderCannotBeWritten();
 
 private:
     std::unique_ptr<TestPlatform> p;
@@ -57,6 +63,8 @@ void TestDataFiles::readValues_data()
     QTest::newRow("bare line feeds") << QByteArray("\"a\"\n\"b\"\n") << QStringList{"a", "b"};
     QTest::newRow("no line end at the end") << QByteArray("\"a\"\r\n5") << QStringList{"a", "5"};
     QTest::newRow("utf-8 name") << QByteArray("\"Zo\xc3\xab\"\r\n") << QStringList{QString::fromUtf8("Zo\xc3\xab")};
+    QTest::newRow("byte-order mark before the first value") << QByteArray("\xef\xbb\xbf\"a\"\r\n7") << QStringList{"a", "7"};
+    QTest::newRow("nothing but a byte-order mark") << QByteArray("\xef\xbb\xbf") << QStringList{};
 }
 
 void TestDataFiles::readValues()
@@ -135,6 +143,17 @@ void TestDataFiles::playerListDamaged_data()
     QTest::newRow("count too large keeps only real rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
     QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
     QTest::newRow("empty file") << QByteArray() << 0 << "";
+    QByteArray fortyOne = "41\r\n";
+    for (int i = 1; i <= 41; ++i)
+        fortyOne += "\"P" + QByteArray::number(i) + "\"\r\n\"K" + QByteArray::number(i) + "  \"\r\n";
+    QTest::newRow("count 41 keeps 40 rows") << fortyOne << 40 << "P40";
+    QTest::newRow("line feeds only, no last line end") << QByteArray("2\n\"Ann\"\n\"AAB  \"\n\"Bob\"\n\"AAC  \"") << 2 << "Bob";
+    QTest::newRow("blank lines passed over")
+        << QByteArray("\r\n2\r\n\r\n\"Ann\"\r\n  \r\n\"AAB  \"\r\n\r\n\"Bob\"\r\n\"AAC  \"\r\n\r\n") << 2 << "Bob";
+    QTest::newRow("byte-order mark, count x") << QByteArray("\xef\xbb\xbfx\r\n\"Zo\xc3\xab\"\r\n\"AAB  \"\r\n") << 1
+                                               << QString::fromUtf8("Zo\xc3\xab");
+    const QString longName(10000, QLatin1Char('N'));
+    QTest::newRow("name of 10,000 characters") << "1\r\n\"" + longName.toUtf8() + "\"\r\n\"AAB  \"\r\n" << 1 << longName;
 }
 
 void TestDataFiles::playerListDamaged()
@@ -210,6 +229,12 @@ void TestDataFiles::playerConfigDamaged_data()
     QTest::newRow("colour 0 keeps the colour")
         << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n0\r\n") << 10 << 3 << 255.0 << 0;
     QTest::newRow("complete") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << 10 << 3 << 65280.0 << 0;
+    QTest::newRow("line feeds only, no last line end") << QByteArray("\"2\"\n\"1K1\"\n0\n\"\"\n10\n5\n5\n3\n65280") << 10 << 3 << 65280.0 << 1;
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n")
+                                     << 10 << 3 << 65280.0 << 2;
+    // A blank line is an empty value: the number expected there fails and the rest are kept.
+    QTest::newRow("blank line where a number stands") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n")
+                                                      << 9 << 1 << 255.0 << 0;
 }
 
 void TestDataFiles::playerConfigDamaged()
@@ -287,17 +312,22 @@ void TestDataFiles::settingsDamaged_data()
     QTest::addColumn<double>("colour");
     QTest::addColumn<int>("firstRun");
     QTest::addColumn<QString>("reserved2");
+    QTest::addColumn<QByteArray>("before"); // bytes before the first line
     QTest::newRow("line 7 holds 0") << QByteArray("\"AAC  \"\r\n\"Ann\"\r\n\r\n\r\n\r\n0\r\n\"\"\r\n0\r\n\"r\"\r\n")
-                                    << "AAC  " << 12640511.0 << 0 << "r";
+                                    << "AAC  " << 12640511.0 << 0 << "r" << QByteArray();
     QTest::newRow("line 7 empty") << QByteArray("\"AAC  \"\r\n\"Ann\"\r\n\r\n\r\n\r\n\r\n\"\"\r\n0\r\n\"r\"\r\n")
-                                  << "AAC  " << 12640511.0 << 0 << "r";
+                                  << "AAC  " << 12640511.0 << 0 << "r" << QByteArray();
     QTest::newRow("short key filled with blanks") << QByteArray("\"AB\"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\n0\r\n\"\"\r\n")
-                                                  << "AB   " << 255.0 << 0 << "";
+                                                  << "AB   " << 255.0 << 0 << "" << QByteArray();
     QTest::newRow("long key cut at five") << QByteArray("\"ABCDEFG\"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\n0\r\n\"\"\r\n")
-                                          << "ABCDE" << 255.0 << 0 << "";
+                                          << "ABCDE" << 255.0 << 0 << "" << QByteArray();
     QTest::newRow("bad FirstRun skipped, line 10 still read")
-        << QByteArray("\"AAC  \"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\nyes\r\n\"r\"\r\n") << "AAC  " << 255.0 << 7 << "r";
-    QTest::newRow("cut after line 3") << QByteArray("\"AAD  \"\r\n\"\"\r\n") << "AAD  " << 12640511.0 << 7 << "";
+        << QByteArray("\"AAC  \"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\nyes\r\n\"r\"\r\n") << "AAC  " << 255.0 << 7 << "r" << QByteArray();
+    QTest::newRow("cut after line 3") << QByteArray("\"AAD  \"\r\n\"\"\r\n") << "AAD  " << 12640511.0 << 7 << "" << QByteArray();
+    QTest::newRow("byte-order mark") << QByteArray("\"AAC  \"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\n0\r\n\"r\"\r\n")
+                                     << "AAC  " << 255.0 << 0 << "r" << QByteArray("\xef\xbb\xbf");
+    QTest::newRow("line feeds only, no last line end") << QByteArray("\"AAC  \"\n\"\"\n\n\n\n255\n\"\"\n0\n\"r\"")
+                                                       << "AAC  " << 255.0 << 0 << "r" << QByteArray();
 }
 
 void TestDataFiles::settingsDamaged()
@@ -307,10 +337,12 @@ void TestDataFiles::settingsDamaged()
     QFETCH(double, colour);
     QFETCH(int, firstRun);
     QFETCH(QString, reserved2);
-    WriteBytes(p->IniPath(), "\"" + p->programDir.path().toUtf8() + "\"\r\n" + lines2to10);
+    QFETCH(QByteArray, before);
+    WriteBytes(p->IniPath(), before + "\"" + p->programDir.path().toUtf8() + "\"\r\n" + lines2to10);
     AppState s;
     s.FirstRun = 7;
     LoadSettings(s, *p);
+    QCOMPARE(s.AppPath, p->programDir.path());
     QCOMPARE(s.NextPlayerId, nextId);
     QCOMPARE(s.BackColour, colour);
     QCOMPARE(int(s.FirstRun), firstRun);
@@ -385,6 +417,97 @@ void TestDataFiles::logLinesAndComma()
     QDir(p->root.path()).rmdir(QStringLiteral("tmp"));
     LogEvent(second, *p, QStringLiteral("c"));
     QVERIFY(!QFile::exists(p->LogFilePath()));
+}
+
+void TestDataFiles::hugeFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("line");
+    QByteArray garbage(4096, 0);
+    QRandomGenerator random(14);
+    for (char& c : garbage)
+        c = static_cast<char>(random.bounded(256));
+    QTest::newRow("Players of 50 MB") << "Players" << QByteArray("2\r\n") << QByteArray("\"Ann\"\r\n\"AAB  \"\r\n");
+    QTest::newRow("Players of binary garbage") << "Players" << QByteArray() << garbage;
+    QTest::newRow("settings of binary garbage") << "AAB.cfg" << QByteArray() << garbage;
+    QTest::newRow("nbr.INI of 50 MB") << "nbr.INI" << QByteArray("\".\"\r\n\"ABC  \"\r\n") << QByteArray("\"x\"\r\n");
+    QTest::newRow("nbr.INI of binary garbage") << "nbr.INI" << QByteArray() << garbage;
+}
+
+void TestDataFiles::hugeFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, line);
+    const QString path = file == QLatin1String("nbr.INI") ? p->IniPath() : file;
+    WriteRepeated(path, head, line, 50 << 20);
+    AppState s;
+    s.PlayerFileId = QStringLiteral("AAB");
+    LoadPlayerList(s);
+    LoadPlayerConfig(s);
+    LoadSettings(s, *p);
+    QVERIFY(s.PlayerCount >= 0 && s.PlayerCount <= MaxPlayers);
+    if (line.startsWith("\"Ann\""))
+        QCOMPARE(s.Players[40], (std::array<QString, 2>{"Ann", "AAB  "}));
+    if (head.contains("ABC"))
+        QCOMPARE(s.NextPlayerId, QStringLiteral("ABC  "));
+    QCOMPARE(s.NextPlayerId.size(), 5);
+    QVERIFY(QFileInfo(path).size() >= 50 << 20); // reading never shortens a file
+}
+
+void TestDataFiles::fullDiskKeepsEveryFile()
+{
+    AppState s = SampleConfig();
+    s.WindowsDir = p->MachineSettingsDir();
+    s.IniPath = p->IniPath();
+    s.PlayerCount = 1;
+    s.Players[1] = {"Ann", "AAB  "};
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    QVERIFY(SavePlayerList(s) && SavePlayerConfig(s) && SaveSettings(s) && AppendScoreRecord(s, p->now));
+    const QStringList files{PlayerListFile, QStringLiteral("AAB.cfg"), p->IniPath(), QStringLiteral("AAB.scr")};
+    QList<QByteArray> before;
+    for (const QString& f : files)
+        before << ReadBytes(f);
+
+    s.Players[2] = {"Bob Bobson the Second", "AAC  "};
+    s.PlayerCount = 2;
+    s.PlayerGrade = QStringLiteral("4");
+    s.LastPlayerName = QStringLiteral("Bob");
+    {
+        // Room for a few bytes of the history line, not for all of it.
+        DiskFull full(before.last().size() + 10);
+        QVERIFY(!SavePlayerList(s));
+        QVERIFY(!SavePlayerConfig(s));
+        QVERIFY(!SaveSettings(s));
+        QVERIFY(!AppendScoreRecord(s, p->now));
+    }
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(ReadBytes(files[i]), before[i]);
+    // No half-written temporary file is left beside them.
+    QCOMPARE(QDir::current().entryList(QDir::Files).size(), 3);
+    // With room again the same calls write.
+    QVERIFY(SavePlayerList(s) && AppendScoreRecord(s, p->now));
+    QCOMPARE(ReadScoreHistory(QStringLiteral("AAB.scr"))->size(), 2);
+}
+
+void TestDataFiles::settingsFolderCannotBeWritten()
+{
+    // A file where the machine-wide folder should be: nothing can be written there, even by
+    // the administrator who runs the tests.
+    QDir(p->MachineSettingsDir()).removeRecursively();
+    WriteBytes(p->MachineSettingsDir(), "not a folder");
+    AppState s;
+    s.BackColour = 255;
+    LoadSettings(s, *p);
+    QVERIFY(!QFile::exists(p->IniPath()));
+    // The program goes on with the defaults in memory.
+    QCOMPARE(int(s.FirstRun), 1);
+    QCOMPARE(s.NextPlayerId, QStringLiteral("AAA  "));
+    QCOMPARE(s.AppPath, QDir::currentPath());
+    s.LastPlayerName = QStringLiteral("Ann");
+    QVERIFY(!SaveSettings(s));
+    QCOMPARE(ReadBytes(p->MachineSettingsDir()), QByteArray("not a folder"));
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

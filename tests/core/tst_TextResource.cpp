@@ -51,6 +51,9 @@ void TestTextResource::joining_data()
                                                                 << QByteArray("abcde\r\nfghijklmnopq");
     QTest::newRow("break exactly eight on is examined") << QByteArray("abc\r\nxxxxxxxx\r\nyy")
                                                         << QByteArray("abcxxxxxxxxyy");
+    // 200,000 breaks: removing them one by one in place would take minutes.
+    QTest::newRow("a section of 2 MB") << QByteArray("abcdefghi\r\n").repeated(200000)
+                                       << QByteArray("abcdefghi").repeated(200000);
 }
 
 void TestTextResource::joining()

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -66,6 +67,8 @@ private slots:
     void volumeScalesEachChannel();
     void soundFontWaitsForTheFirstPiece();
     void processSynthesizerIsTheDevice();
+    void missingSoundFontPlaysSilently();
+    void noSoundDeviceKeepsTime();
 };
 
 void TestSynthAudio::initTestCase()
@@ -149,6 +152,50 @@ void TestSynthAudio::processSynthesizerIsTheDevice()
     QCOMPARE(device.GetVolume(volume), MidiNoError);
     QCOMPARE(volume, 0x0FFF1000u);
     QCOMPARE(VolumeBarPosition(volume), 15);
+}
+
+void TestSynthAudio::missingSoundFontPlaysSilently()
+{
+    MidiSynth synth(MidiSynth::Output::Offline, Rate, QStringLiteral("/no/such/soundfont.sf2"));
+    MidiPlayback playback(synth);
+    QVERIFY(playback.Open(Tune(QStringLiteral("twinkle.mid"))));
+    playback.Play();
+    QVERIFY(!synth.HasSoundFont());
+    std::vector<float> left(Rate);
+    std::vector<float> right(Rate);
+    for (int second = 0; second < 3; ++second) {
+        synth.Render(left.data(), right.data(), Rate);
+        // Nothing but the synthesizer's own noise floor, far below anything heard.
+        const auto silent = [](float v) { return std::fabs(v) < 1e-5f; };
+        QVERIFY(std::all_of(left.begin(), left.end(), silent));
+        QVERIFY(std::all_of(right.begin(), right.end(), silent));
+    }
+    // The piece goes on in silence and obeys the controls.
+    QVERIFY(playback.IsPlaying());
+    QVERIFY(playback.Position() > 0);
+    playback.Stop();
+    QVERIFY(!playback.IsPlaying());
+    playback.Rewind();
+    QCOMPARE(playback.Position(), 0);
+    // Bytes that are no MIDI file open as nothing.
+    QVERIFY(!playback.Open(QByteArray("MThd garbage")));
+}
+
+void TestSynthAudio::noSoundDeviceKeepsTime()
+{
+    // No sound server to reach; a sound card is tried only when the machine lists one.
+    qputenv("PULSE_SERVER", "unix:/no/such/socket");
+    MidiSynth synth(MidiSynth::Output::Speakers, Rate);
+    MidiPlayback playback(synth);
+    QVERIFY(playback.Open(Tune(QStringLiteral("twinkle.mid"))));
+    playback.Play();
+    if (synth.HasSpeakers())
+        QSKIP("this machine has a sound card");
+    QVERIFY(synth.HasSoundFont());
+    QTRY_VERIFY_WITH_TIMEOUT(playback.Position() > 0, 5000);
+    QVERIFY(playback.IsPlaying());
+    playback.Close();
+    QVERIFY(!playback.IsOpen());
 }
 
 QTEST_GUILESS_MAIN(TestSynthAudio)

@@ -1,15 +1,19 @@
 // The drill window: a whole practice through its answer box and clock, and what it
 // leaves in the score history and the player's settings.
 #include "core/WindowUtils.h"
+#include "mainwin/M_Boxx.h"
 #include "practice/Practice.h"
 #include "scores/ShowScores.h"
+#include "support/DiskFull.h"
 #include "support/GuiSupport.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <optional>
 
 class TestPractice : public QObject {
     Q_OBJECT
@@ -22,6 +26,8 @@ private slots:
     void goalLine_data();
     void goalLine();
     void keyFilter();
+    void scoreCannotBeSaved_data();
+    void scoreCannotBeSaved();
 
 private:
     Practice* Open();
@@ -220,6 +226,65 @@ void TestPractice::keyFilter()
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("12"));
     w->Unload();
+}
+
+void TestPractice::scoreCannotBeSaved_data()
+{
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("scoreWindow"); // what the score window shows after the message
+    // A folder where the history should be: it cannot be opened for writing, even by the
+    // administrator who runs the tests (folder permissions would not stop one).
+    QTest::newRow("history cannot be opened") << false << "You have no scores yet.";
+    QTest::newRow("disk full") << true << "";
+}
+
+void TestPractice::scoreCannotBeSaved()
+{
+    QFETCH(bool, diskFull);
+    QFETCH(QString, scoreWindow);
+    const QByteArray earlier = "\"2F1200601010000003004\"\r\n";
+    if (diskFull)
+        WriteBytes(QStringLiteral("AAB.scr"), earlier);
+    else
+        QVERIFY(QDir().mkdir(QStringLiteral("AAB.scr")));
+    QStringList messages;
+    bool scoresShown = false;
+    Script script;
+    script.On<M_Boxx>([&](M_Boxx* b) {
+        messages << Child<QLabel>(b, "Label1")->text();
+        Child<QPushButton>(b, "Command1")->click();
+    });
+    if (diskFull)
+        script.On<ShowScores>([&](ShowScores* sw) {
+            scoresShown = true;
+            sw->close();
+        });
+    else
+        script.On<M_Boxx>([&](M_Boxx* b) {
+            messages << Child<QLabel>(b, "Label1")->text();
+            Child<QPushButton>(b, "Command1")->click();
+        });
+    Practice* w = Open();
+    Answer(w, QString::number(w->Problem().Answer));
+    for (int tick = 0; tick < 59; ++tick)
+        w->Timer1Tick();
+    {
+        std::optional<DiskFull> full;
+        if (diskFull)
+            full.emplace(0);
+        w->Timer1Tick();
+    }
+    QCOMPARE(script.Remaining(), 0);
+    QCOMPARE(messages.value(0), QStringLiteral("Your score could not be saved: the file AAB.scr cannot be written. "
+                                               "Please ask a grown-up to check the program folder."));
+    QCOMPARE(messages.value(1), scoreWindow);
+    QCOMPARE(scoresShown, diskFull);
+    // The drill ends as usual and the program goes on; what was stored before stays.
+    QVERIFY(Forms::Find<Practice>() == nullptr);
+    QVERIFY(!fx.platform->HasEnded());
+    QCOMPARE(QFile::exists(QStringLiteral("AAB.cfg")), !diskFull);
+    if (diskFull)
+        QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), earlier);
 }
 
 QTEST_MAIN(TestPractice)

@@ -1,5 +1,7 @@
 // The 21-character practice record: packing, unpacking, keys and the history file.
 #include "scores/logic/PracticeRecord.h"
+#include "core/logic/LineFormat.h"
+#include "support/DiskFull.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
@@ -17,6 +19,11 @@ private slots:
     void definitionKeys();
     void appendAndReadHistory();
     void missingHistoryIsNotEmptyHistory();
+    void foreignHistory_data();
+    void foreignHistory();
+    void appendEndsALastLineLeftOpen();
+    void appendOnFullDiskTakesItsLineBack();
+    void hugeHistoryKeepsTheNewest();
 };
 
 void TestPracticeRecord::pack_data()
@@ -189,6 +196,84 @@ void TestPracticeRecord::missingHistoryIsNotEmptyHistory()
     AppState s;
     s.ScoreFilePath = QStringLiteral("no-such-folder/AAB.scr");
     QVERIFY(!AppendScoreRecord(s, p.now));
+}
+
+void TestPracticeRecord::foreignHistory_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("records");
+    const QByteArray a = "0H2200603151405007009";
+    const QByteArray b = "0H2200603151505012015";
+    const QStringList both{QString::fromLatin1(a), QString::fromLatin1(b)};
+    QTest::newRow("line feeds only, no last line end") << "\"" + a + "\"\n\"" + b + "\"" << both;
+    QTest::newRow("blank lines passed over") << "\r\n\"" + a + "\"\r\n\r\n   \r\n\"" + b + "\"\r\n\r\n" << both;
+    QTest::newRow("byte-order mark") << "\xef\xbb\xbf\"" + a + "\"\r\n\"" + b + "\"\r\n" << both;
+    QTest::newRow("a line of 5 characters passed over") << "\"" + a + "\"\r\n\"0K120\"\r\n\"" + b + "\"\r\n" << both;
+    QTest::newRow("binary garbage passed over") << "\"" + a + "\"\r\n\x01\xff\x80\r\n\"" + b + "\"\r\n" << both;
+    QTest::newRow("record without quotes kept") << a + "\r\n\"" + b + "\"\r\n" << both;
+    QTest::newRow("letters in a count kept") << QByteArray("\"0H2200603151405abc009\"\r\n") << QStringList{"0H2200603151405abc009"};
+}
+
+void TestPracticeRecord::foreignHistory()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, records);
+    TestPlatform p;
+    p.EnterProgramDir();
+    WriteBytes(QStringLiteral("AAB.scr"), file);
+    QCOMPARE(ReadScoreHistory(QStringLiteral("AAB.scr")).value(), records);
+}
+
+void TestPracticeRecord::appendEndsALastLineLeftOpen()
+{
+    // Another editor left the last record without its line end: the next record must not
+    // run into it, where the reader would drop it as text after the closing quote.
+    TestPlatform p;
+    p.EnterProgramDir();
+    WriteBytes(QStringLiteral("AAB.scr"), "\"0H2200603151405007009\"");
+    AppState s;
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    s.PracticeOp = 1;
+    s.TableNum = 0;
+    s.PracticeMinutes = 3;
+    s.CorrectCount = 4;
+    s.AttemptCount = 5;
+    QVERIFY(AppendScoreRecord(s, p.now));
+    QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"0H2200603151405007009\"\r\n\"1K3200603151405004005\"\r\n"));
+    QCOMPARE(ReadScoreHistory(QStringLiteral("AAB.scr"))->size(), 2);
+}
+
+void TestPracticeRecord::appendOnFullDiskTakesItsLineBack()
+{
+    TestPlatform p;
+    p.EnterProgramDir();
+    AppState s;
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    s.PracticeMinutes = 1;
+    QVERIFY(AppendScoreRecord(s, p.now));
+    const QByteArray before = ReadBytes(s.ScoreFilePath);
+    {
+        // Room for 10 of the line's 25 bytes: the 10 written are taken back.
+        DiskFull full(before.size() + 10);
+        QVERIFY(!AppendScoreRecord(s, p.now));
+    }
+    QCOMPARE(ReadBytes(s.ScoreFilePath), before);
+    QVERIFY(AppendScoreRecord(s, p.now));
+    QCOMPARE(ReadBytes(s.ScoreFilePath), before + before);
+}
+
+void TestPracticeRecord::hugeHistoryKeepsTheNewest()
+{
+    TestPlatform p;
+    p.EnterProgramDir();
+    const QByteArray line = "\"0K1200603151405007009\"\r\n";
+    WriteRepeated(QStringLiteral("AAB.scr"), QByteArray(), line, 50 << 20);
+    QVERIFY(AppendLine(QStringLiteral("AAB.scr"), QStringLiteral("\"2F1200702010905011012\"")));
+    const auto records = ReadScoreHistory(QStringLiteral("AAB.scr"));
+    // The newest 16 MiB are read, from the first whole line in them.
+    QCOMPARE(records->size(), int(HistoryReadLimit / line.size()));
+    QCOMPARE(records->last(), QStringLiteral("2F1200702010905011012"));
+    QCOMPARE(records->first(), QStringLiteral("0K1200603151405007009"));
 }
 
 QTEST_GUILESS_MAIN(TestPracticeRecord)

@@ -50,3 +50,16 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
 }
+
+void WriteRepeated(const QString& path, const QByteArray& head, const QByteArray& line, qint64 size)
+{
+    QByteArray block;
+    while (block.size() < (1 << 20))
+        block += line;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    f.write(head);
+    for (qint64 written = head.size(); written < size; written += block.size())
+        f.write(block);
+}

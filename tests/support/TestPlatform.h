@@ -60,3 +60,5 @@ public:
 // The whole file as bytes; empty when it cannot be read.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
+// A file of at least `size` bytes: `head`, then `line` again and again.
+void WriteRepeated(const QString& path, const QByteArray& head, const QByteArray& line, qint64 size);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -39,7 +40,9 @@ void ShareLikeItsFolder(const QString& path)
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk) shows here: a buffered one is flushed by
+    // commit(), which renames a cut-off file over the good one without a word.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
@@ -54,13 +57,38 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 bool AppendLine(const QString& path, const QString& line)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Read access only to look at the last byte (a file we may only write to is appended
+    // to unlooked); unbuffered, so the line goes out in one write.
+    const auto append = QIODevice::Append | QIODevice::Unbuffered;
+    if (!file.open(QIODevice::ReadWrite | append) && !file.open(QIODevice::WriteOnly | append))
         return false;
-    const QByteArray bytes = line.toUtf8() + "\r\n";
+    const qint64 oldSize = file.size();
+    QByteArray bytes = line.toUtf8() + "\r\n";
+    char last = 0;
+    if (oldSize > 0 && file.seek(oldSize - 1) && file.getChar(&last) && last != '\n' && last != '\r')
+        bytes.prepend("\r\n");
     const bool ok = file.write(bytes) == bytes.size();
+    if (!ok)
+        file.resize(oldSize);
     file.close();
     ShareLikeItsFolder(path);
     return ok && file.error() == QFileDevice::NoError;
+}
+
+std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = file.size();
+    if (!fromEnd || size <= limit)
+        return file.read(std::min(size, limit));
+    // One byte more than the limit, so a line that starts right at the cut is kept.
+    if (!file.seek(size - limit - 1))
+        return QByteArray();
+    const QByteArray bytes = file.read(limit + 1);
+    const qsizetype lineEnd = bytes.indexOf('\n');
+    return lineEnd < 0 ? QByteArray() : bytes.mid(lineEnd + 1);
 }
 
 void LineWriter::Line(const QString& text)
@@ -74,11 +102,10 @@ void LineWriter::Int(int value) { Line(QString::number(value)); }
 void LineWriter::Colour(double value) { Line(ColourText(value)); }
 void LineWriter::Empty() { Line(QString()); }
 
-LineReader::LineReader(const QString& path)
+LineReader::LineReader(const QString& path, qint64 limit, bool fromEnd)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        data_ = file.readAll();
+    if (auto bytes = ReadFileLimited(path, limit, fromEnd)) {
+        Take(std::move(*bytes));
         open_ = true;
     }
 }
@@ -86,9 +113,30 @@ LineReader::LineReader(const QString& path)
 LineReader LineReader::FromBytes(const QByteArray& bytes)
 {
     LineReader r;
-    r.data_ = bytes;
+    r.Take(bytes);
     r.open_ = true;
     return r;
+}
+
+void LineReader::Take(QByteArray bytes)
+{
+    data_ = std::move(bytes);
+    pos_ = data_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+void LineReader::SkipBlankLines()
+{
+    const auto n = data_.size();
+    qsizetype p = pos_;
+    while (p < n && (data_[p] == ' ' || data_[p] == '\t'))
+        ++p;
+    while (p < n && (data_[p] == '\r' || data_[p] == '\n')) {
+        pos_ = ++p;
+        while (p < n && (data_[p] == ' ' || data_[p] == '\t'))
+            ++p;
+    }
+    if (p >= n)
+        pos_ = n;
 }
 
 std::optional<QByteArray> LineReader::NextField()

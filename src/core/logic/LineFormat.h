@@ -20,7 +20,18 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
 // machine), a file the program writes must be writable by every user too.
 void ShareLikeItsFolder(const QString& path);
 // Appends one line (and CR LF) to a file, creating it when absent; closed again at once.
+// A last line left without its line end (another editor, a full disk) is ended first, so
+// the new line never runs into it; a line that cannot be written whole is taken back.
 bool AppendLine(const QString& path, const QString& line);
+
+// Data files are small. A file past these sizes is damaged or foreign, and only that much
+// of it is read, so it can neither stall the program nor fill its memory: the first part
+// of a one-value-per-line file, the last part of a score history (its newest records).
+constexpr qint64 ValueFileReadLimit = 4 << 20;
+constexpr qint64 HistoryReadLimit = 16 << 20;
+// The file's bytes up to the limit, from its start or, with fromEnd, from the first line
+// that starts within its last `limit` bytes; nothing when it cannot be opened.
+std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd = false);
 
 // Builds a file line by line, then writes it whole.
 class LineWriter {
@@ -39,9 +50,10 @@ private:
 
 // Reads the values of a file one after another. A value ends at the closing quote of a
 // quoted value, otherwise at a comma or the line end; blanks before a value are skipped.
+// A UTF-8 byte-order mark at the start (left by some editors) is not part of the first value.
 class LineReader {
 public:
-    explicit LineReader(const QString& path);
+    explicit LineReader(const QString& path, qint64 limit = ValueFileReadLimit, bool fromEnd = false);
     // For text already in memory.
     static LineReader FromBytes(const QByteArray& bytes);
 
@@ -54,9 +66,12 @@ public:
     std::optional<int> ReadInt();
     // A colour; an empty field reads as 0.
     std::optional<double> ReadColour();
+    // Passes over lines holding nothing but blanks, for files whose values are never empty.
+    void SkipBlankLines();
 
 private:
     LineReader() = default;
+    void Take(QByteArray bytes);
     std::optional<QByteArray> NextField();
 
     QByteArray data_;

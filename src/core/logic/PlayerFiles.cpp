@@ -13,12 +13,22 @@ void LoadPlayerList(AppState& state)
         state.PlayerCount = 0;
         return;
     }
+    ReadPlayerList(state, in);
+}
+
+void ReadPlayerList(AppState& state, LineReader& in)
+{
     // The count line is read but not trusted: a damaged count must neither lose a player
     // nor let the list grow past its 40 rows.
+    in.SkipBlankLines();
     in.ReadInt();
     int rows = 0;
-    while (rows < MaxPlayers && !in.AtEnd()) {
+    for (;;) {
+        in.SkipBlankLines();
+        if (rows == MaxPlayers || in.AtEnd())
+            break;
         auto name = in.ReadText();
+        in.SkipBlankLines();
         auto key = in.ReadText();
         if (!name || !key)
             break;
@@ -43,8 +53,12 @@ bool SavePlayerList(const AppState& state)
 void LoadPlayerConfig(AppState& state)
 {
     LineReader in(PlayerConfigFile(state.PlayerFileId));
-    if (!in.IsOpen())
-        return;
+    if (in.IsOpen())
+        ReadPlayerConfig(state, in);
+}
+
+void ReadPlayerConfig(AppState& state, LineReader& in)
+{
     auto readAll = [&] {
         auto text = [&](QString& target) {
             auto v = in.ReadText();

@@ -14,6 +14,13 @@ void LoadSettings(AppState& state, const Platform& platform)
         WriteDefaultSettings(state);
         return;
     }
+    ReadSettings(state, in);
+    if (state.AppPath.isEmpty() || !QDir::setCurrent(state.AppPath))
+        state.AppPath = QDir::currentPath();
+}
+
+void ReadSettings(AppState& state, LineReader& in)
+{
     // A value that cannot be read keeps its variable; the next one is read all the same.
     if (auto v = in.ReadText())
         state.AppPath = *v;
@@ -31,9 +38,6 @@ void LoadSettings(AppState& state, const Platform& platform)
         state.FirstRun = static_cast<Int16>(*v);
     if (auto v = in.ReadText())
         state.IniReserved2 = *v;
-
-    if (state.AppPath.isEmpty() || !QDir::setCurrent(state.AppPath))
-        state.AppPath = QDir::currentPath();
 }
 
 bool SaveSettings(const AppState& state)

@@ -4,9 +4,13 @@
 #include "core/logic/AppState.h"
 #include "core/logic/Platform.h"
 
+class LineReader;
+
 // Reads the settings, writing defaults when the file is missing, and makes AppPath the
 // current folder (falling back to the current folder when the stored one is gone).
 void LoadSettings(AppState& state, const Platform& platform);
+// The ten values into their variables; one that cannot be read keeps its variable.
+void ReadSettings(AppState& state, LineReader& in);
 // Writes the ten lines; false when the file could not be written.
 bool SaveSettings(const AppState& state);
 void WriteDefaultSettings(AppState& state);

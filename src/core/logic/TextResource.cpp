@@ -11,18 +11,27 @@ QByteArray Marker(int n)
 
 QByteArray JoinTextLines(QByteArray text)
 {
-    qsizetype p = 0;
+    // One pass: the text as it stands after the removals so far is `out` followed by the
+    // rest of `text` from `in`; removing in place would make a long section quadratic.
+    QByteArray out;
+    out.reserve(text.size());
+    qsizetype in = 0; // first byte of `text` not yet moved to `out`
+    qsizetype p = 0;  // search position in the text as it stands, never before out.size()
     for (;;) {
-        p = text.indexOf("\r\n", p);
-        if (p < 0)
+        const qsizetype from = in + (p - out.size());
+        const qsizetype found = from < text.size() ? text.indexOf("\r\n", from) : -1;
+        if (found < 0)
             break;
-        const qsizetype after = p + 2;
-        const bool keep = after < text.size() && (text[after] == '\r' || text[after] == ' ');
-        if (!keep)
-            text.remove(p, 2);
-        p += 8;
+        out.append(text.constData() + in, found - in);
+        const qsizetype pair = out.size();
+        in = found + 2;
+        const bool keep = in < text.size() && (text[in] == '\r' || text[in] == ' ');
+        if (keep)
+            out.append("\r\n");
+        p = pair + 8;
     }
-    return text;
+    out.append(text.constData() + in, text.size() - in);
+    return out;
 }
 
 QString TextSection(const QByteArray& file, int n)

@@ -103,11 +103,22 @@ bool AppendScoreRecord(const AppState& state, const QDateTime& when)
 
 std::optional<QStringList> ReadScoreHistory(const QString& path)
 {
-    LineReader reader(path);
+    LineReader reader(path, HistoryReadLimit, true);
     if (!reader.IsOpen())
         return std::nullopt;
+    return ReadScoreRecords(reader);
+}
+
+QStringList ReadScoreRecords(LineReader& in)
+{
     QStringList records;
-    while (!reader.AtEnd())
-        records << reader.ReadText().value_or(QString());
+    for (;;) {
+        in.SkipBlankLines();
+        if (in.AtEnd())
+            break;
+        const std::optional<QString> record = in.ReadText();
+        if (record && record->size() >= PracticeRecordLength)
+            records << *record;
+    }
     return records;
 }

@@ -32,5 +32,10 @@ QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes);
 // could not be written; nothing else is changed then.
 bool AppendScoreRecord(const AppState& state, const QDateTime& when);
 
+class LineReader;
+
 // Every record of a history file, oldest first; nothing when the file cannot be opened.
+// Blank lines and lines too short to hold a record (a foreign or cut line) are passed
+// over and stay in the file; of a file past HistoryReadLimit only the newest part is read.
 std::optional<QStringList> ReadScoreHistory(const QString& path);
+QStringList ReadScoreRecords(LineReader& in);

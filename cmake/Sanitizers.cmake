@@ -1,0 +1,23 @@
+# Instrumented builds, each in a build tree of its own:
+#   NUMBRELLA_SANITIZE: every target with AddressSanitizer and UndefinedBehaviorSanitizer;
+#     any report ends the test that made it.
+#   NUMBRELLA_FUZZ: the logic library instrumented for libFuzzer (clang only).
+
+if(NUMBRELLA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+  # No report is suppressed: Qt, FluidSynth and the system libraries have given none so far.
+  # Should one of them ever need it, its suppression goes into a file named here, with
+  # the reason beside it; the project's own code is never suppressed.
+  set(NUMBRELLA_SANITIZER_ENV
+    "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:check_initialization_order=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endif()
+
+if(NUMBRELLA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "NUMBRELLA_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,17 @@
+// A player's ".cfg" as any bytes, read over a player's settings and unpacked.
+#include "FuzzSupport.h"
+#include "core/logic/LineFormat.h"
+#include "core/logic/PlayerFiles.h"
+#include "scores/logic/PracticeRecord.h"
+
+#include <QDateTime>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    LineReader in = LineReader::FromBytes(Bytes(data, size));
+    AppState state;
+    ReadPlayerConfig(state, in);
+    // Whatever was read packs back into a whole record.
+    FUZZ_CHECK(PackPractice(state, QDateTime(QDate(2006, 3, 15), QTime(14, 5))).size() == PracticeRecordLength);
+    return 0;
+}

@@ -1,0 +1,13 @@
+// The player list "Players" as any bytes: at most 40 players, never more.
+#include "FuzzSupport.h"
+#include "core/logic/LineFormat.h"
+#include "core/logic/PlayerFiles.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    LineReader in = LineReader::FromBytes(Bytes(data, size));
+    AppState state;
+    ReadPlayerList(state, in);
+    FUZZ_CHECK(state.PlayerCount >= 0 && state.PlayerCount <= MaxPlayers);
+    return 0;
+}

@@ -1,0 +1,14 @@
+// The machine-wide "nbr.INI" as any bytes: the next player key keeps its five characters.
+#include "FuzzSupport.h"
+#include "core/logic/LineFormat.h"
+#include "core/logic/Settings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    LineReader in = LineReader::FromBytes(Bytes(data, size));
+    AppState state;
+    ReadSettings(state, in);
+    FUZZ_CHECK(state.NextPlayerId.size() == 5);
+    FUZZ_CHECK(state.BackColour != 0);
+    return 0;
+}
