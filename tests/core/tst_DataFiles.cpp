@@ -135,17 +135,19 @@ void TestDataFiles::playerListDamaged_data()
     QTest::addColumn<QString>("lastName");
     QByteArray fifty = "50\r\n";
     for (int i = 1; i <= 50; ++i)
-        fifty += "\"P" + QByteArray::number(i) + "\"\r\n\"K" + QByteArray::number(i) + "  \"\r\n";
+        fifty += "\"P" + QByteArray::number(i) + "\"\r\n\"A" + QByteArray(1, char('A' + i / 26)) + QByteArray(1, char('A' + i % 26)) + "  \"\r\n";
     QTest::newRow("count 50 keeps 40 rows") << fifty << 40 << "P40";
     QTest::newRow("count not a number keeps the players") << QByteArray("x\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
     QTest::newRow("count too small loses no player")
         << QByteArray("1\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
     QTest::newRow("count too large keeps only real rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
+    QTest::newRow("no count line: the first name stays") << QByteArray("\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
+    QTest::newRow("key that is no key is not taken") << QByteArray("2\r\n\"Ann\"\r\n\"../x\"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 1 << "Bob";
     QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
     QTest::newRow("empty file") << QByteArray() << 0 << "";
     QByteArray fortyOne = "41\r\n";
     for (int i = 1; i <= 41; ++i)
-        fortyOne += "\"P" + QByteArray::number(i) + "\"\r\n\"K" + QByteArray::number(i) + "  \"\r\n";
+        fortyOne += "\"P" + QByteArray::number(i) + "\"\r\n\"A" + QByteArray(1, char('A' + i / 26)) + QByteArray(1, char('A' + i % 26)) + "  \"\r\n";
     QTest::newRow("count 41 keeps 40 rows") << fortyOne << 40 << "P40";
     QTest::newRow("line feeds only, no last line end") << QByteArray("2\n\"Ann\"\n\"AAB  \"\n\"Bob\"\n\"AAC  \"") << 2 << "Bob";
     QTest::newRow("blank lines passed over")

@@ -150,7 +150,8 @@ std::optional<QByteArray> LineReader::NextField()
         ++pos_;
 
     QByteArray value;
-    if (pos_ < n && data_[pos_] == '"') {
+    lastQuoted_ = pos_ < n && data_[pos_] == '"';
+    if (lastQuoted_) {
         const qsizetype close = data_.indexOf('"', pos_ + 1);
         const qsizetype end = close < 0 ? n : close;
         value = data_.mid(pos_ + 1, end - pos_ - 1);

@@ -62,6 +62,8 @@ public:
 
     // Each returns nothing when no value is left or the value is not of the kind asked.
     std::optional<QString> ReadText();
+    // Whether the value read last stood between double quotes.
+    bool LastWasQuoted() const { return lastQuoted_; }
     // A 16-bit whole number; an empty field, other text or a number out of range fail.
     std::optional<int> ReadInt();
     // A colour; an empty field reads as 0.
@@ -77,4 +79,5 @@ private:
     QByteArray data_;
     qsizetype pos_ = 0;
     bool open_ = false;
+    bool lastQuoted_ = false;
 };

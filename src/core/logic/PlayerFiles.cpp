@@ -19,24 +19,42 @@ void LoadPlayerList(AppState& state)
 void ReadPlayerList(AppState& state, LineReader& in)
 {
     // The count line is read but not trusted: a damaged count must neither lose a player
-    // nor let the list grow past its 40 rows.
+    // nor let the list grow past its 40 rows. A file without it starts with a name.
     in.SkipBlankLines();
-    in.ReadInt();
+    std::optional<QString> pendingName = in.ReadText();
+    if (pendingName && !in.LastWasQuoted())
+        pendingName.reset();
     int rows = 0;
     for (;;) {
         in.SkipBlankLines();
-        if (rows == MaxPlayers || in.AtEnd())
+        if (rows == MaxPlayers || (in.AtEnd() && !pendingName))
             break;
-        auto name = in.ReadText();
+        auto name = pendingName ? pendingName : in.ReadText();
+        pendingName.reset();
         in.SkipBlankLines();
         auto key = in.ReadText();
         if (!name || !key)
             break;
+        // A key names the player's files: anything but three capital letters could point
+        // outside the program folder, so such a row is not taken.
+        if (!IsPlayerKey(*key))
+            continue;
         ++rows;
         state.Players[rows][0] = *name;
         state.Players[rows][1] = *key;
     }
     state.PlayerCount = static_cast<Int16>(rows);
+}
+
+bool IsPlayerKey(const QString& key)
+{
+    if (key.size() < 3)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        if (key.at(i) < QLatin1Char('A') || key.at(i) > QLatin1Char('Z'))
+            return false;
+    }
+    return true;
 }
 
 bool SavePlayerList(const AppState& state)

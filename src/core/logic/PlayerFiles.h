@@ -21,5 +21,7 @@ void LoadPlayerConfig(AppState& state);
 void ReadPlayerConfig(AppState& state, LineReader& in);
 bool SavePlayerConfig(const AppState& state);
 
+// Three capital letters first, as the program hands keys out.
+bool IsPlayerKey(const QString& key);
 QString PlayerConfigFile(const QString& fileId);
 QString PlayerScoreFile(const QString& fileId);
