@@ -4,6 +4,7 @@
 // empty lines, each line ended by CR LF.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -57,7 +58,7 @@ public:
 
 private:
     LineReader() = default;
-    std::optional<QByteArray> NextField();
+    std::optional<QByteArrayView> NextField();
 
     QByteArray data_;
     qsizetype pos_ = 0;
