@@ -1,5 +1,7 @@
 #include "music/MidiPlayback.h"
 
+#include "music/FluidSynth.h"
+
 #include <QThread>
 
 MidiPlayback::MidiPlayback(MidiSynth& synth)
@@ -30,8 +32,8 @@ void MidiPlayback::Close()
 bool MidiPlayback::Restart()
 {
     Release();
-    player_ = new_fluid_player(synth_.Synth());
-    if (player_ && fluid_player_add_mem(player_, file_.constData(), static_cast<size_t>(file_.size())) != FLUID_OK)
+    player_ = synth_.Library().new_fluid_player(synth_.Synth());
+    if (player_ && synth_.Library().fluid_player_add_mem(player_, file_.constData(), static_cast<size_t>(file_.size())) != FLUID_OK)
         Release();
     return player_ != nullptr;
 }
@@ -40,13 +42,13 @@ void MidiPlayback::Release()
 {
     if (!player_)
         return;
-    fluid_player_stop(player_);
+    synth_.Library().fluid_player_stop(player_);
     if (synth_.GetOutput() == MidiSynth::Output::Speakers) {
         // The player's clock thread silences its notes on its next tick (every few
         // milliseconds) and must be past any tick it started before the player goes.
         QThread::msleep(12);
     }
-    delete_fluid_player(player_);
+    synth_.Library().delete_fluid_player(player_);
     player_ = nullptr;
     started_ = false;
     paused_ = false;
@@ -57,8 +59,8 @@ bool MidiPlayback::Finished() const
     // A player whose piece ended cannot run again; nor can one whose file did not load.
     if (!started_ || !paused_)
         return started_;
-    const int total = fluid_player_get_total_ticks(player_);
-    return total == 0 || fluid_player_get_current_tick(player_) >= total;
+    const int total = synth_.Library().fluid_player_get_total_ticks(player_);
+    return total == 0 || synth_.Library().fluid_player_get_current_tick(player_) >= total;
 }
 
 void MidiPlayback::Play()
@@ -68,7 +70,7 @@ void MidiPlayback::Play()
     synth_.StartSound();
     if (Finished() && !Restart())
         return;
-    fluid_player_play(player_);
+    synth_.Library().fluid_player_play(player_);
     started_ = true;
     paused_ = false;
 }
@@ -79,7 +81,7 @@ void MidiPlayback::Stop()
         return;
     if (IsPlaying())
         paused_ = true;
-    fluid_player_stop(player_);
+    synth_.Library().fluid_player_stop(player_);
 }
 
 void MidiPlayback::Rewind()
@@ -95,10 +97,10 @@ void MidiPlayback::Rewind()
 
 bool MidiPlayback::IsPlaying() const
 {
-    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+    return player_ && synth_.Library().fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
 }
 
 int MidiPlayback::Position() const
 {
-    return player_ ? fluid_player_get_current_tick(player_) : 0;
+    return player_ ? synth_.Library().fluid_player_get_current_tick(player_) : 0;
 }

@@ -1,5 +1,7 @@
 #include "music/MidiSynth.h"
 
+#include "music/FluidSynth.h"
+
 #include <QFile>
 #include <QMutex>
 #include <algorithm>
@@ -23,12 +25,12 @@ void KeepMessage(int level, const char* message, void*)
         messages << QString::fromLocal8Bit(message);
 }
 
-void QuietFluidSynth()
+void QuietFluidSynth(const FluidSynthLibrary& fluid)
 {
     static std::once_flag once;
-    std::call_once(once, [] {
+    std::call_once(once, [&fluid] {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, KeepMessage, nullptr);
+            fluid.fluid_set_log_function(level, KeepMessage, nullptr);
     });
 }
 
@@ -48,22 +50,33 @@ MidiSynth::MidiSynth(Output output, int sampleRate, const QString& soundFont)
     , sampleRate_(sampleRate)
     , soundFontPath_(soundFont)
 {
-    QuietFluidSynth();
-    settings_ = new_fluid_settings();
-    if (!settings_)
-        return;
-    fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
-    // Real-time players keep time by the clock, so they advance even without a sound card.
-    fluid_settings_setstr(settings_, "player.timing-source", output == Output::Speakers ? "system" : "sample");
 }
 
 MidiSynth::~MidiSynth()
 {
     StopOutput();
     if (synth_)
-        delete_fluid_synth(synth_);
+        fluid_->delete_fluid_synth(synth_);
     if (settings_)
-        delete_fluid_settings(settings_);
+        fluid_->delete_fluid_settings(settings_);
+}
+
+fluid_settings_t* MidiSynth::Settings()
+{
+    if (settings_ || settingsTried_)
+        return settings_;
+    settingsTried_ = true;
+    fluid_ = Fluid();
+    if (!fluid_)
+        return nullptr;
+    QuietFluidSynth(*fluid_);
+    settings_ = fluid_->new_fluid_settings();
+    if (!settings_)
+        return nullptr;
+    fluid_->fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate_);
+    // Real-time players keep time by the clock, so they advance even without a sound card.
+    fluid_->fluid_settings_setstr(settings_, "player.timing-source", output_ == Output::Speakers ? "system" : "sample");
+    return settings_;
 }
 
 MidiSynth& MidiSynth::Process()
@@ -80,7 +93,7 @@ MidiSynth& MidiSynth::Process()
 void MidiSynth::StopOutput()
 {
     if (driver_)
-        delete_fluid_audio_driver(driver_);
+        fluid_->delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
     stopSilent_ = true;
     if (silent_.joinable())
@@ -100,9 +113,10 @@ int MidiSynth::GetDevCaps(MidiOutCaps& caps)
     caps.DriverVersion = (FLUIDSYNTH_VERSION_MAJOR << 8) | FLUIDSYNTH_VERSION_MINOR;
     caps.ProductName = QStringLiteral("FluidSynth");
     caps.Technology = 7; // software synthesizer
+    // FluidSynth's default; asking the settings would load the library at every start.
     int polyphony = 256;
     if (settings_)
-        fluid_settings_getint(settings_, "synth.polyphony", &polyphony);
+        fluid_->fluid_settings_getint(settings_, "synth.polyphony", &polyphony);
     caps.Voices = static_cast<std::uint16_t>(polyphony);
     caps.Notes = static_cast<std::uint16_t>(polyphony);
     caps.ChannelMask = 0xFFFF;
@@ -124,8 +138,8 @@ int MidiSynth::SetVolume(std::uint32_t volume)
 
 fluid_synth_t* MidiSynth::Synth()
 {
-    if (!synth_ && settings_)
-        synth_ = new_fluid_synth(settings_);
+    if (!synth_ && Settings())
+        synth_ = fluid_->new_fluid_synth(settings_);
     return synth_;
 }
 
@@ -135,7 +149,7 @@ void MidiSynth::StartSound()
         return;
     started_ = true;
     if (QFile::exists(soundFontPath_))
-        soundFont_ = fluid_synth_sfload(synth_, QFile::encodeName(soundFontPath_).constData(), 1);
+        soundFont_ = fluid_->fluid_synth_sfload(synth_, QFile::encodeName(soundFontPath_).constData(), 1);
     if (output_ == Output::Speakers)
         OpenSpeakers();
 }
@@ -146,8 +160,8 @@ void MidiSynth::OpenSpeakers()
     if (HasSoundCard())
         drivers << "alsa";
     for (const char* name : drivers) {
-        fluid_settings_setstr(settings_, "audio.driver", name);
-        driver_ = new_fluid_audio_driver2(settings_, AudioCallback, this);
+        fluid_->fluid_settings_setstr(settings_, "audio.driver", name);
+        driver_ = fluid_->new_fluid_audio_driver2(settings_, AudioCallback, this);
         if (driver_)
             return;
     }
@@ -177,7 +191,7 @@ int MidiSynth::AudioCallback(void* data, int len, int, float*[], int nout, float
 
 int MidiSynth::Mix(int frames, int channels, float* out[])
 {
-    if (fluid_synth_process(synth_, frames, channels, out, channels, out) != FLUID_OK)
+    if (fluid_->fluid_synth_process(synth_, frames, channels, out, channels, out) != FLUID_OK)
         return FLUID_FAILED;
     const std::uint32_t volume = volume_;
     const float left = static_cast<float>(volume & 0xFFFFu) / 65535.0f;

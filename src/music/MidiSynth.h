@@ -11,6 +11,8 @@
 #include <fluidsynth.h>
 #include <thread>
 
+struct FluidSynthLibrary;
+
 class MidiSynth : public MidiDevice {
 public:
     enum class Output {
@@ -39,6 +41,8 @@ public:
     Output GetOutput() const { return output_; }
     // The synthesizer, made on first use; nullptr when FluidSynth cannot make one.
     fluid_synth_t* Synth();
+    // FluidSynth's functions once the synthesizer exists.
+    const FluidSynthLibrary& Library() const { return *fluid_; }
     // Loads the soundfont and opens the output, once; the first piece played calls it.
     void StartSound();
     bool HasSoundFont() const { return soundFont_ != FLUID_FAILED; }
@@ -57,10 +61,14 @@ private:
     void OpenSpeakers();
     void StopOutput();
     void RunSilentOutput();
+    // Loads FluidSynth and makes the settings, once; nullptr when it cannot.
+    fluid_settings_t* Settings();
 
     Output output_;
     int sampleRate_;
     QString soundFontPath_;
+    const FluidSynthLibrary* fluid_ = nullptr;
+    bool settingsTried_ = false;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;

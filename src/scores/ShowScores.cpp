@@ -230,7 +230,7 @@ void ShowScores::ShowSetScores()
     const QString key = DefinitionKey(s.PracticeOp, s.TableNum, s.PracticeMinutes);
     const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
     for (const QString& record : history.value_or(QStringList()))
-        if (DefinitionKey(record) == key)
+        if (InSet(record, key))
             records_ << record;
     if (records_.isEmpty()) {
         ShowMessage(QStringLiteral("No scores for this set yet.  Please select another."));

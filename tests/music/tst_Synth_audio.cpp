@@ -55,12 +55,18 @@ QByteArray Tune(const QString& name)
 {
     return ReadBytes(QDir(DataDir()).filePath(name));
 }
+
+bool FluidSynthLoaded()
+{
+    return ReadBytes(QStringLiteral("/proc/self/maps")).contains("libfluidsynth");
+}
 } // namespace
 
 class TestSynthAudio : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void libraryWaitsForTheFirstPiece(); // first: nothing may have loaded the library yet
     void eachTunePlaysThrough_data();
     void eachTunePlaysThrough();
     void volumeScalesEachChannel_data();
@@ -75,6 +81,20 @@ void TestSynthAudio::initTestCase()
 {
     QVERIFY2(QFile::exists(MidiSynth::SoundFontPath()), "the General MIDI soundfont is not installed");
     QVERIFY(!DataDir().isEmpty());
+}
+
+void TestSynthAudio::libraryWaitsForTheFirstPiece()
+{
+    // What start-up asks of the device needs no synthesizer.
+    MidiOutCaps caps;
+    QCOMPARE(MidiSynth::Process().GetDevCaps(caps), MidiNoError);
+    std::uint32_t volume = 0;
+    QCOMPARE(MidiSynth::Process().GetVolume(volume), MidiNoError);
+    MidiSynth synth(MidiSynth::Output::Offline, Rate);
+    MidiPlayback playback(synth);
+    QVERIFY(!FluidSynthLoaded());
+    QVERIFY(playback.Open(Tune(QStringLiteral("twinkle.mid"))));
+    QVERIFY(FluidSynthLoaded());
 }
 
 void TestSynthAudio::eachTunePlaysThrough_data()

@@ -139,7 +139,7 @@ void LineReader::SkipBlankLines()
         pos_ = n;
 }
 
-std::optional<QByteArray> LineReader::NextField()
+std::optional<QByteArrayView> LineReader::NextField()
 {
     if (AtEnd())
         return std::nullopt;
@@ -149,12 +149,14 @@ std::optional<QByteArray> LineReader::NextField()
     while (pos_ < n && isBlank(data_[pos_]))
         ++pos_;
 
-    QByteArray value;
+    // A view into the file's bytes: no copy is made of each of a long file's values.
+    const QByteArrayView data(data_);
+    QByteArrayView value;
     lastQuoted_ = pos_ < n && data_[pos_] == '"';
     if (lastQuoted_) {
         const qsizetype close = data_.indexOf('"', pos_ + 1);
         const qsizetype end = close < 0 ? n : close;
-        value = data_.mid(pos_ + 1, end - pos_ - 1);
+        value = data.sliced(pos_ + 1, end - pos_ - 1);
         pos_ = close < 0 ? n : close + 1;
         // Whatever stands after the closing quote up to the delimiter is not part of the value.
         while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
@@ -163,7 +165,7 @@ std::optional<QByteArray> LineReader::NextField()
         const qsizetype start = pos_;
         while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
             ++pos_;
-        value = data_.mid(start, pos_ - start).trimmed();
+        value = data.sliced(start, pos_ - start).trimmed();
     }
     // Step over the delimiter: a comma, or one line end (CR LF, CR or LF).
     if (pos_ < n && data_[pos_] == ',') {

@@ -4,6 +4,7 @@
 // empty lines, each line ended by CR LF.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -74,7 +75,7 @@ public:
 private:
     LineReader() = default;
     void Take(QByteArray bytes);
-    std::optional<QByteArray> NextField();
+    std::optional<QByteArrayView> NextField();
 
     QByteArray data_;
     qsizetype pos_ = 0;

@@ -25,7 +25,7 @@ Int16 FindGoal(AppState& state, const Platform& platform, const std::optional<QS
     const QString key = DefinitionKey(state.PracticeOp, state.TableNum, state.PracticeMinutes);
     int goal = 0;
     for (const QString& record : *history) {
-        if (DefinitionKey(record) != key)
+        if (!InSet(record, key))
             continue;
         UnpackPractice(state, record);
         goal = std::max(goal, static_cast<int>(state.CorrectCount));

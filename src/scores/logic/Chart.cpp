@@ -1,6 +1,5 @@
 #include "scores/logic/Chart.h"
 
-#include "core/logic/AppState.h"
 #include "scores/logic/PracticeRecord.h"
 
 #include <QDate>
@@ -27,8 +26,7 @@ ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth
     c.firstShown = records.size() - n;
     c.x0 = windowWidth / 2.0 - (n / 2.0) * 200;
     for (int i = 1; i <= n; ++i) {
-        AppState fields;
-        UnpackPractice(fields, records.at(c.firstShown + i - 1));
+        const PracticeFields fields = ReadPractice(records.at(c.firstShown + i - 1));
         ChartBar bar{};
         bar.left = static_cast<int>(c.x0 + 200 * i);
         const int h = std::max(0, static_cast<int>(fields.CorrectCount)) * c.scale;

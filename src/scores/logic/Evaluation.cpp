@@ -10,8 +10,7 @@ int CountNinety(const QStringList& records)
 {
     int ninety = 0;
     for (const QString& record : records) {
-        AppState fields;
-        UnpackPractice(fields, record);
+        const PracticeFields fields = ReadPractice(record);
         const int right = fields.CorrectCount;
         const int attempts = fields.AttemptCount;
         if (right > 10 && attempts != 0 && static_cast<double>(right) / attempts > 0.9)
@@ -22,8 +21,7 @@ int CountNinety(const QStringList& records)
 
 bool IsCurrentLevel(AppState& state)
 {
-    AppState level;
-    UnpackPractice(level, state.LevelDef);
+    const PracticeFields level = ReadPractice(state.LevelDef);
     state.LevelNum = level.TableNum;
     state.LevelFunc = level.PracticeOp;
     return state.AutoAdvance == 1 && state.LevelNum == state.TableNum && state.AdvanceMinutes == state.PracticeMinutes
@@ -35,8 +33,7 @@ double FindPeak(const QStringList& records, bool currentLevel, int advanceNum)
     double peak = 0;
     bool first = true;
     for (const QString& record : records) {
-        AppState fields;
-        UnpackPractice(fields, record);
+        const PracticeFields fields = ReadPractice(record);
         peak = first ? fields.CorrectCount : std::max(peak, static_cast<double>(fields.CorrectCount));
         first = false;
     }

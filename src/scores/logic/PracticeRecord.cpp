@@ -12,7 +12,7 @@ QChar LastDigit(int value)
     return text.at(text.size() - 1);
 }
 
-std::optional<int> DigitAt(const QString& packed, int position)
+std::optional<int> DigitAt(QStringView packed, int position)
 {
     if (packed.size() < position)
         return std::nullopt;
@@ -33,9 +33,9 @@ QString PackCount(int count)
     return text.right(3);
 }
 
-std::optional<int> ReadCount(const QString& field)
+std::optional<int> ReadCount(QStringView field)
 {
-    const QString t = field.trimmed();
+    const QStringView t = field.trimmed();
     if (t.isEmpty())
         return std::nullopt;
     int start = (t.at(0) == QLatin1Char('-') || t.at(0) == QLatin1Char('+')) ? 1 : 0;
@@ -64,27 +64,51 @@ QString PackPractice(const AppState& state, const QDateTime& when)
     return r;
 }
 
-void UnpackPractice(AppState& state, const QString& packed)
+void UnpackPractice(PracticeFields& fields, QStringView packed)
 {
     if (auto op = DigitAt(packed, 1))
-        state.PracticeOp = static_cast<Int16>(*op);
+        fields.PracticeOp = static_cast<Int16>(*op);
     if (packed.size() >= 2)
-        state.TableNum = static_cast<Int16>(packed.at(1).unicode() - 75);
+        fields.TableNum = static_cast<Int16>(packed.at(1).unicode() - 75);
     if (auto minutes = DigitAt(packed, 3))
-        state.PracticeMinutes = static_cast<Int16>(*minutes == 0 ? 10 : *minutes);
+        fields.PracticeMinutes = static_cast<Int16>(*minutes == 0 ? 10 : *minutes);
     if (packed.size() >= 18) {
         if (auto right = ReadCount(packed.mid(15, 3)))
-            state.CorrectCount = static_cast<Int16>(*right);
+            fields.CorrectCount = static_cast<Int16>(*right);
     }
     if (packed.size() >= 21) {
         if (auto attempts = ReadCount(packed.mid(18, 3)))
-            state.AttemptCount = static_cast<Int16>(*attempts);
+            fields.AttemptCount = static_cast<Int16>(*attempts);
     }
+}
+
+void UnpackPractice(AppState& state, const QString& packed)
+{
+    PracticeFields f{state.PracticeOp, state.TableNum, state.PracticeMinutes, state.CorrectCount, state.AttemptCount};
+    UnpackPractice(f, packed);
+    state.PracticeOp = f.PracticeOp;
+    state.TableNum = f.TableNum;
+    state.PracticeMinutes = f.PracticeMinutes;
+    state.CorrectCount = f.CorrectCount;
+    state.AttemptCount = f.AttemptCount;
+}
+
+PracticeFields ReadPractice(QStringView packed)
+{
+    PracticeFields f;
+    UnpackPractice(f, packed);
+    return f;
 }
 
 QString DefinitionKey(const QString& record)
 {
     return record.left(3);
+}
+
+bool InSet(QStringView record, const QString& key)
+{
+    // No key is made per record: a history can hold a great many of them.
+    return record.left(3) == key;
 }
 
 QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes)

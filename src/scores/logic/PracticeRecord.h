@@ -14,17 +14,32 @@ constexpr int PracticeRecordLength = 21;
 // Packs PracticeOp, TableNum, PracticeMinutes, the given time and the two counts.
 QString PackPractice(const AppState& state, const QDateTime& when);
 
+// The five variables a record sets, for whoever reads records without the shared state
+// (a whole history of them, say).
+struct PracticeFields {
+    Int16 PracticeOp = 0;
+    Int16 TableNum = 0;
+    Int16 PracticeMinutes = 0;
+    Int16 CorrectCount = 0;
+    Int16 AttemptCount = 0;
+};
+
 // Sets PracticeOp, TableNum, PracticeMinutes, CorrectCount and AttemptCount from a record.
 // Each field is read on its own; one that cannot be read leaves its variable unchanged.
 void UnpackPractice(AppState& state, const QString& packed);
+void UnpackPractice(PracticeFields& fields, QStringView packed);
+// The fields of a record over all zeros.
+PracticeFields ReadPractice(QStringView packed);
 
 // A count as three characters: 7 -> "007", 1234 -> "234", -1 -> "-01", -12 -> "-12".
 QString PackCount(int count);
 // The three characters of a count as a number, or nothing when they are not one.
-std::optional<int> ReadCount(const QString& field);
+std::optional<int> ReadCount(QStringView field);
 
 // The first three characters of a record: operation, table, minutes digit.
 QString DefinitionKey(const QString& record);
+// Whether a record is of the set with the given key; the same as comparing the keys.
+bool InSet(QStringView record, const QString& key);
 // The key of the definition held in the shared state.
 QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes);
 

@@ -1,0 +1,186 @@
+// The windows' own times, measured inside the program's code with a fresh state and
+// test platform: opening and painting the score window over histories of growing
+// length, and the drill's answer to the next problem painted. Prints one
+// "RESULT windows KEY VALUE" line per number; milliseconds throughout.
+
+#include "practice/Practice.h"
+#include "scores/ShowScores.h"
+#include "support/BenchData.h"
+#include "support/GuiSupport.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QtTest>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double Percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * v.size()))];
+}
+
+void Result(const char* key, double value)
+{
+    std::printf("RESULT windows %s %.2f\n", key, value);
+    std::fflush(stdout);
+}
+
+void Discard(Form* w)
+{
+    w->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void ChartedPlayer(GuiFixture& fx)
+{
+    fx.Reset();
+    AppState& s = fx.state;
+    s.PlayerFileId = QStringLiteral("AAB");
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    s.PracticeOp = ChartedOp;
+    s.TableNum = ChartedTable;
+    s.PracticeMinutes = ChartedMinutes;
+    s.ProblemFormat = 1;
+}
+
+// Processor time of this thread, in ms: unlike the clock on the wall, it does not count
+// the time other processes of a busy machine take.
+double ThreadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+struct Opening {
+    double ms;    // on the wall
+    double cpuMs; // of processor time
+};
+
+// From the window's creation (it reads the history as it loads) to every control of it
+// painted. grab() paints the window and its controls as the screen would get them.
+Opening OpenScoreWindow()
+{
+    QElapsedTimer clock;
+    const double cpu0 = ThreadCpuMs();
+    clock.start();
+    ShowScores* w = Forms::Load<ShowScores>();
+    w->show();
+    const QPixmap painted = w->grab();
+    const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};
+    if (painted.isNull() || Forms::Find<ShowScores>() != w)
+        qFatal("the score window did not open");
+    Discard(w);
+    return o;
+}
+
+void ScoreWindow(GuiFixture& fx)
+{
+    // The sizes take turns, so a burst of work elsewhere on the machine falls on all alike.
+    const std::vector<int> sizes{1000, 10000, 50000, 100000};
+    ChartedPlayer(fx);
+    for (int records : sizes)
+        WriteBytes(QStringLiteral("%1.scr").arg(records), MakeHistory(records));
+    std::vector<std::vector<double>> wall(sizes.size());
+    std::vector<std::vector<double>> cpu(sizes.size());
+    for (int round = 0; round < 10; ++round) {
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            // Each opening judges the latest practice again and may move the state on.
+            fx.state.ScoreFilePath = QStringLiteral("%1.scr").arg(sizes[k]);
+            fx.state.PracticeOp = ChartedOp;
+            fx.state.TableNum = ChartedTable;
+            fx.state.PracticeMinutes = ChartedMinutes;
+            const Opening o = OpenScoreWindow();
+            if (round == 0)
+                continue; // warms the caches, as a second opening would find them
+            wall[k].push_back(o.ms);
+            cpu[k].push_back(o.cpuMs);
+        }
+    }
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        Result(qPrintable(QStringLiteral("scores_%1").arg(sizes[k])), Median(wall[k]));
+        // The least disturbed opening shows best how the work grows with the history.
+        Result(qPrintable(QStringLiteral("scores_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
+    }
+}
+
+// Counts paint events of the answer box, which is emptied for every new problem.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void EnterToNextProblem(GuiFixture& fx)
+{
+    ChartedPlayer(fx);
+    // Problems drawn as in the program, not from the test platform's fixed list.
+    auto* platform = new RandomPlatform;
+    fx.platform.reset(platform);
+    platform->EnterProgramDir();
+    fx.state.AppPath = platform->programDir.path();
+    InstallApp(&fx.state, platform);
+    // A history, so the correct bar grows towards a goal with every right answer.
+    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+
+    Practice* w = Forms::Load<Practice>();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w))
+        qFatal("the drill window was not shown");
+    w->Activate();
+    QTest::qWait(300); // the window manager's activation comes and goes
+    auto* box = Child<QLineEdit>(w, "Text1");
+    PaintWatch watch;
+    box->installEventFilter(&watch);
+
+    std::vector<double> times;
+    for (int i = 0; i < 300; ++i) {
+        QCoreApplication::processEvents();
+        box->setText(QString::number(w->Problem().Answer)); // typed before the clock starts
+        QCoreApplication::processEvents();
+        const int before = watch.paints;
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(box, Qt::Key_Return);
+        // The problem is painted once the event loop has repainted what changed.
+        while (watch.paints == before && clock.elapsed() < 1000)
+            QCoreApplication::processEvents();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        if (watch.paints == before || fx.state.CorrectCount != i + 1 || fx.state.GoalCount == 0)
+            qFatal("the answer was not taken, or the next problem was not painted");
+    }
+    Result("enter_median", Median(times));
+    Result("enter_p95", Percentile(times, 0.95));
+    Result("enter_max", *std::max_element(times.begin(), times.end()));
+    Discard(w);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    GuiFixture fx;
+    ScoreWindow(fx);
+    EnterToNextProblem(fx);
+    return 0;
+}

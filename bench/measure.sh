@@ -1,0 +1,164 @@
+# The rows of bench/run.sh: each measure_* step leaves its numbers in variables, and
+# print_table judges them against their marks. Sourced after tests/e2e/lib.sh, on its
+# screen, with $BENCH the folder of the benchmark programs.
+
+SOUNDFONT=/usr/share/sounds/sf2/TimGM6mb.sf2
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+calc() { awk "BEGIN { printf \"$1\", $2 }"; }
+# The value of a "RESULT group KEY VALUE" line of a benchmark's output file.
+result() { awk -v k="$2" '$1 == "RESULT" && $3 == k { print $4 }' "$1"; }
+
+# Starts a program through the window watcher and prints "ms rss_kb rchar": when the
+# window with role $1 was mapped, and the program's memory and reads half a second later.
+watch_start() {
+    local role=$1 out
+    shift
+    out=$("$BENCH/bench_window_watch" --until "$role" --settle 500 --timeout 30 -- "$@" 2>/dev/null) \
+        || fail "the window $role of $1 did not appear"
+    awk -v role="$role" '$1 == "map" && $2 == role { ms = $3 } $1 == "rss_kb" { rss = $2 } $1 == "rchar" { r = $2 }
+                         END { print ms, rss, r }' <<<"$out"
+}
+
+measure_startup() {
+    local runs=$1 i numbrella=$WORK/start-numbrella.txt minimal=$WORK/start-minimal.txt
+    # One start of each first, so that both find their libraries in memory.
+    watch_start GetPlayer "$PROGRAM/numbrella" >/dev/null
+    watch_start Minimal "$BENCH/bench_minimal" >/dev/null
+    : >"$numbrella"
+    : >"$minimal"
+    for i in $(seq "$runs"); do
+        # Taking turns at going first, so neither is always the one after the other.
+        if [ $((i % 2)) = 1 ]; then
+            watch_start GetPlayer "$PROGRAM/numbrella" >>"$numbrella"
+            watch_start Minimal "$BENCH/bench_minimal" >>"$minimal"
+        else
+            watch_start Minimal "$BENCH/bench_minimal" >>"$minimal"
+            watch_start GetPlayer "$PROGRAM/numbrella" >>"$numbrella"
+        fi
+    done
+    START_N=$(cut -d' ' -f1 "$numbrella" | median)
+    START_M=$(cut -d' ' -f1 "$minimal" | median)
+    START_ALL_N=$(cut -d' ' -f1 "$numbrella" | sort -g | tr '\n' ' ')
+    START_ALL_M=$(cut -d' ' -f1 "$minimal" | sort -g | tr '\n' ' ')
+    RSS_N=$(cut -d' ' -f2 "$numbrella" | median)
+    RSS_M=$(cut -d' ' -f2 "$minimal" | median)
+    # The most any start read before anything played.
+    READ_N=$(cut -d' ' -f3 "$numbrella" | sort -g | tail -1)
+}
+
+measure_windows() {
+    WINDOWS=$WORK/windows.txt
+    "$BENCH/bench_windows" >"$WINDOWS" 2>"$WORK/windows.err" || { cat "$WORK/windows.err" >&2; fail "bench_windows"; }
+}
+
+measure_logic() {
+    LOGIC=$WORK/logic.txt
+    "$BENCH/bench_logic" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true >"$LOGIC" 2>"$WORK/logic.err" || { cat "$WORK/logic.err" >&2; fail "bench_logic"; }
+}
+
+# Processor time of a process so far, in clock ticks (user + system).
+cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
+
+wait_for_line() {   # file, line start, seconds
+    local i
+    for i in $(seq $(($3 * 10))); do
+        grep -q "^$2" "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+measure_clock() {
+    local out=$WORK/clock.txt pid i c0 c1 t0 t1
+    "$BENCH/bench_window_watch" --until ShowScores --timeout 300 -- "$PROGRAM/numbrella" >"$out" 2>/dev/null &
+    APP_PID=$!
+    wait_for_line "$out" "map GetPlayer" 20 || fail "no player list"
+    pid=$(awk '$1 == "pid" { print $2 }' "$out")
+    click GetPlayer 6600 967                  # That's me
+    window Define >/dev/null || fail "no definition window"
+    for i in $(seq "$(nproc)"); do
+        (while :; do :; done) &
+        LOAD_PIDS+=($!)
+    done
+    sleep 1
+    click Define 3000 4030                    # Okay: the drill of 2 minutes starts
+    wait_for_line "$out" "map Practice" 20 || fail "the drill did not start"
+    # The drill waits for an answer that never comes; its processor time over 100 s.
+    sleep 10
+    c0=$(cpu_ticks "$pid")
+    t0=$(date +%s.%N)
+    sleep 100
+    c1=$(cpu_ticks "$pid")
+    t1=$(date +%s.%N)
+    IDLE=$(calc "%.2f" "($c1 - $c0) / $(getconf CLK_TCK) / ($t1 - $t0) * 100")
+    wait "$APP_PID" || fail "no score window after the practice"
+    APP_PID=""
+    stop_load
+    CLOCK_MS=$(awk '$1 == "map" && $2 == "Practice" { p = $3 } $1 == "map" && $2 == "ShowScores" { s = $3 }
+                    END { printf "%.1f", s - p }' "$out")
+}
+
+# "yes" or "no"; each miss is noted in $WORK/missed (the table is printed in a subshell).
+judge() {
+    if awk "BEGIN { exit !($1) }"; then echo yes; else
+        echo miss >>"$WORK/missed"
+        echo "**no**"
+    fi
+}
+missed() { [ -f "$WORK/missed" ] && wc -l <"$WORK/missed" || echo 0; }
+
+print_table() {
+    local ratio_s ratio_m s1 s10 s50 s100 slope1 slope2 sf worst
+    ratio_s=$(calc "%.2f" "$START_N / $START_M")
+    ratio_m=$(calc "%.2f" "$RSS_N / $RSS_M")
+    sf=$(stat -L -c %s "$SOUNDFONT")
+    s1=$(result "$WINDOWS" scores_1000)
+    s10=$(result "$WINDOWS" scores_10000)
+    s50=$(result "$WINDOWS" scores_50000)
+    s100=$(result "$WINDOWS" scores_100000)
+    # Processor time of each added record, from 10,000 to 50,000 and from 50,000 to 100,000
+    # records: the same when the opening grows linearly (2.5 times more if it grew as the square).
+    slope1=$(calc "%.3f" "($(result "$WINDOWS" scores_cpu_50000) - $(result "$WINDOWS" scores_cpu_10000)) / 40000 * 1000")
+    slope2=$(calc "%.3f" "($(result "$WINDOWS" scores_cpu_100000) - $(result "$WINDOWS" scores_cpu_50000)) / 50000 * 1000")
+    worst=$(awk '$1 == "RESULT" && $2 == "logic" && $4 > m { m = $4; n = $3 } END { print m, n }' "$LOGIC")
+
+    echo
+    echo "| what | measured | must reach | reached |"
+    echo "|---|---|---|---|"
+    echo "| start-up | Numbrella $(calc %.0f "$START_N") ms, minimal program $(calc %.0f "$START_M") ms (medians of $RUNS): **${ratio_s} x** | at most 1.5 x | $(judge "$ratio_s <= 1.5") |"
+    echo "| memory | Numbrella $(calc %.1f "$RSS_N / 1024") MiB, minimal program $(calc %.1f "$RSS_M / 1024") MiB resident: **${ratio_m} x**; read $(calc %.0f "$READ_N / 1024") KiB in all before anything played, the soundfont alone is $(calc %.0f "$sf / 1024") KiB | at most 1.4 x; soundfont not loaded | $(judge "$ratio_m <= 1.4 && $READ_N < $sf") |"
+    echo "| score window | 1,000 records: $s1 ms; 10,000: $s10 ms; 50,000: $s50 ms; **100,000: $s100 ms**; processor time of each added record ${slope1} µs (10,000 to 50,000), ${slope2} µs (50,000 to 100,000) | under 100 ms at 100,000, linear | $(judge "$s100 < 100 && $slope2 <= 1.5 * $slope1") |"
+    echo "| answer to next problem | median $(result "$WINDOWS" enter_median) ms, **95th percentile $(result "$WINDOWS" enter_p95) ms**, slowest $(result "$WINDOWS" enter_max) ms (300 answers) | under 16 ms | $(judge "$(result "$WINDOWS" enter_p95) < 16") |"
+    echo "| clock | drill window shown to score window shown: **$(calc %.3f "$CLOCK_MS / 1000") s** with $(nproc) busy loops | within 100 ms of 120 s | $(judge "$CLOCK_MS >= 119900 && $CLOCK_MS <= 120100") |"
+    echo "| idle | **${IDLE} %** of one core over 100 s of a drill waiting for an answer | under 1 % | $(judge "$IDLE < 1") |"
+    echo "| logic | slowest: ${worst#* } $(calc %.0f "${worst%% *}") ns (table below) | at most 1 µs per call or record | $(judge "${worst%% *} <= 1000") |"
+    echo
+    echo "| logic benchmark | processor time per call (per record for the history scans) |"
+    echo "|---|---|"
+    awk '$1 == "RESULT" && $2 == "logic" { printf "| %s | %.0f ns |\n", $3, $4 }' "$LOGIC"
+    echo
+    echo "Start-ups in ms, Numbrella: $START_ALL_N"
+    echo "Start-ups in ms, minimal program: $START_ALL_M"
+    echo "Load average before and after: $LOAD_BEFORE; $(cut -d' ' -f1-3 /proc/loadavg)"
+    if [ "$(missed)" = 0 ]; then echo "Every mark reached."; else echo "Marks missed: $(missed)."; fi
+}
+
+# Replaces the results section of the performance page with this run's table.
+update_doc() {
+    local table=$1 doc=$2 new=$WORK/doc.md
+    {
+        sed '/^<!-- results -->$/q' "$doc"
+        echo
+        echo "Run of $(date '+%Y-%m-%d %H:%M'), \`bench/run.sh --runs $RUNS --update-doc\`, on $(nproc) cores of" \
+            "$(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1), Xvfb 1280x800 with openbox:"
+        cat "$table"
+        echo
+        sed -n '/^<!-- end of results -->$/,$p' "$doc"
+    } >"$new"
+    mv "$new" "$doc"
+    echo "Written into $doc"
+}
