@@ -30,8 +30,6 @@ void Choose(QComboBox* list, int entry)
     emit list->activated(entry);
 }
 
-void Click(QWidget* w, const char* button) { Child<QPushButton>(w, button)->click(); }
-
 QStringList Lines(const QString& path)
 {
     QStringList lines = QString::fromUtf8(ReadBytes(path)).split(QStringLiteral("\r\n"));

@@ -36,8 +36,6 @@ QByteArray Manual()
     return m;
 }
 
-void Click(QWidget* w, const char* button) { Child<QPushButton>(w, button)->click(); }
-
 QPlainTextEdit* Text(HUTIL2* v) { return Child<QPlainTextEdit>(v, "Text1"); }
 QString Selected(HUTIL2* v) { return Text(v)->textCursor().selectedText(); }
 int SelectionStart(HUTIL2* v) { return Text(v)->textCursor().selectionStart(); }
@@ -58,15 +56,6 @@ QList<int> Places(const QString& text, const QString& word)
          at = text.indexOf(word, at + 1, Qt::CaseInsensitive))
         places << static_cast<int>(at);
     return places;
-}
-
-// Answers the next message box with OK and keeps its text.
-void AnswerMessage(Script& script, QString& message)
-{
-    script.On<M_Boxx>([&message](M_Boxx* b) {
-        message = Child<QLabel>(b, "Label1")->text();
-        Click(b, "Command1");
-    });
 }
 
 // When the viewer opens: keeps what it highlights and leaves it with "Exit".

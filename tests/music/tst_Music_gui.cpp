@@ -53,15 +53,6 @@ QList<bool> Buttons(MMControl* mm)
     return {mm->PrevEnabled(), mm->PlayEnabled(), mm->PauseEnabled(), mm->StopEnabled()};
 }
 
-// Keeps the text of the next message box and closes it with OK.
-void AnswerMessage(Script& s, QString& message)
-{
-    s.On<M_Boxx>([&message](M_Boxx* b) {
-        message = Child<QLabel>(b, "Label1")->text();
-        Child<QPushButton>(b, "Command1")->click();
-    });
-}
-
 const QList<bool> Playing{true, false, true, true};
 const QList<bool> Paused{true, true, false, true};
 const QList<bool> Stopped{false, true, false, false};

@@ -31,11 +31,6 @@ void PickGrade(Grade* d, int row)
     Child<QPushButton>(d, "Command1")->click();
 }
 
-void Click(QWidget* w, const char* button)
-{
-    Child<QPushButton>(w, button)->click();
-}
-
 void Select(GetPlayer* w, int row)
 {
     Child<QListWidget>(w, "List1")->setCurrentRow(row - 1);

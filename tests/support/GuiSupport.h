@@ -4,10 +4,14 @@
 
 #include "core/App.h"
 #include "core/Form.h"
+#include "mainwin/M_Boxx.h"
 #include "support/TestPlatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <deque>
@@ -17,10 +21,15 @@
 struct GuiFixture {
     AppState state;
     std::unique_ptr<TestPlatform> platform;
+    int run = 0; // counts the cases
 
     void Reset()
     {
-        // Windows of an earlier case must not leak into this one.
+        // Windows of an earlier case must not leak into this one, nor the end of the
+        // program that closing the background window brings about.
+        ++run;
+        if (platform)
+            platform->onEnd = nullptr;
         for (Form* f : Forms::All())
             f->Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -29,13 +38,20 @@ struct GuiFixture {
         platform->EnterProgramDir();
         state.AppPath = platform->programDir.path();
         InstallApp(&state, platform.get());
-        // The real program ends at once; here every window closes so the waits return.
-        platform->onEnd = [] {
-            QTimer::singleShot(0, [] {
+        // The real program ends at once; here every window of this case closes so the waits return.
+        platform->onEnd = [this, ended = run] {
+            QTimer::singleShot(0, [this, ended] {
+                if (ended != run)
+                    return;
                 for (Form* f : Forms::All())
                     f->Unload();
             });
         };
+    }
+    // Copies a shipped data file ("nbr.txx", a tune) into the program folder.
+    void CopyData(const QString& name) const
+    {
+        QFile::copy(qEnvironmentVariable("NUMBRELLA_DATA") + QLatin1Char('/') + name, name);
     }
 };
 
@@ -101,4 +117,18 @@ private:
 template <class T> T* Child(QWidget* window, const char* name)
 {
     return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+inline void Click(QWidget* window, const char* button)
+{
+    Child<QAbstractButton>(window, button)->click();
+}
+
+// The program's message box, when it opens next: keeps its text and closes it with OK.
+inline void AnswerMessage(Script& script, QString& message)
+{
+    script.On<M_Boxx>([&message](M_Boxx* box) {
+        message = Child<QLabel>(box, "Label1")->text();
+        Click(box, "Command1");
+    });
 }

@@ -1,5 +1,7 @@
 #include "support/TestPlatform.h"
 
+#include "music/logic/MidiFileWriter.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -62,4 +64,23 @@ void WriteRepeated(const QString& path, const QByteArray& head, const QByteArray
     f.write(head);
     for (qint64 written = head.size(); written < size; written += block.size())
         f.write(block);
+}
+
+QStringList FileLines(const QString& path)
+{
+    QStringList lines = QString::fromUtf8(ReadBytes(path)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray MidiPiece(int beats, int program)
+{
+    MidiFileWriter w(PieceTicksPerBeat);
+    const int t = w.AddTrack();
+    w.Tempo(t, 0, 120);
+    w.Program(t, 0, 0, program);
+    for (int i = 0; i < beats; ++i)
+        w.Note(t, i * PieceTicksPerBeat, PieceTicksPerBeat - 40, 0, 60 + i % 12, 90);
+    return w.Bytes();
 }

@@ -62,3 +62,8 @@ QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 // A file of at least `size` bytes: `head`, then `line` again and again.
 void WriteRepeated(const QString& path, const QByteArray& head, const QByteArray& line, qint64 size);
+// The lines of a file with CR LF line ends, without the last line end.
+QStringList FileLines(const QString& path);
+// A Standard MIDI File of `beats` notes at 120 beats a minute (half a second each, 480 ticks).
+constexpr int PieceTicksPerBeat = 480;
+QByteArray MidiPiece(int beats, int program = 0);
