@@ -1,11 +1,8 @@
 // GetTxt on the program folder's "nbr.txx", and the stop when the file is missing or short.
-#include "core/App.h"
 #include "core/TextResources.h"
-#include "support/TestPlatform.h"
+#include "support/GuiSupport.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 class TestGetTxt : public QObject {
@@ -16,17 +13,12 @@ private slots:
     void fileTooShortOrMissing();
 
 private:
-    AppState state;
-    std::unique_ptr<TestPlatform> platform;
+    GuiFixture fx;
 };
 
 void TestGetTxt::init()
 {
-    state = AppState();
-    platform = std::make_unique<TestPlatform>();
-    platform->EnterProgramDir();
-    state.AppPath = platform->programDir.path();
-    InstallApp(&state, platform.get());
+    fx.Reset();
 }
 
 void TestGetTxt::fileTooShortOrMissing_data()
@@ -58,14 +50,14 @@ void TestGetTxt::fileTooShortOrMissing()
         }
     });
     const QString result = GetTxt(12);
-    QCOMPARE(platform->ended, stops);
+    QCOMPARE(fx.platform->ended, stops);
     if (stops) {
         QCOMPARE(title, QStringLiteral("Aborting"));
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(text, QStringLiteral("Aborting: nbr.txx is missing.\n\nThis probably means one of two things.  Either "
                                       "you installed NBR in a temporary folder or you moved QUBO.EXE after it was "
                                       "installed.  The remedy is to extract NBR.TXX from your original .ZIP file and "
-                                      "put it in ") + platform->programDir.path());
+                                      "put it in ") + fx.platform->programDir.path());
     } else {
         QCOMPARE(result, QStringLiteral("About us"));
         QVERIFY(title.isEmpty());
