@@ -1,12 +1,10 @@
-// Waiting for windows, one instance per window, colouring, and the main loop's order.
-#include "core/App.h"
+// Waiting for windows, one instance per window, activation handling, colouring, and the main
+// loop's order.
 #include "core/MainProgram.h"
 #include "core/WindowUtils.h"
-#include "support/TestPlatform.h"
+#include "support/GuiSupport.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QtTest>
 
 class SelfClosing : public Form {
@@ -25,67 +23,72 @@ protected:
 
 class Outer : public Form {
     Q_OBJECT
+public:
+    int activations = 0;
+protected:
+    void FormActivate() override { ++activations; }
+};
+
+// A desktop that does not report activations.
+class SilentDesktop : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::WindowActivate; }
 };
 
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void unloadDuringLoadReturnsAtOnce();
-    void waitReturnsWhenUnloadedByTimer();
-    void closeBoxUnloads();
+    void waitReturnsWhateverUnloads_data();
+    void waitReturnsWhateverUnloads();
     void nestedWaitsReturnInnerFirst();
     void oneInstancePerWindow();
-    void childWaitHidesAndShowsParent();
+    void activationRequestsCoalesce();
+    void childWaitHidesAndReactivatesParent();
     void applyBackColourKeepsOtherColours();
     void drawingIsKeptOnce();
     void mainLoopOrder_data();
     void mainLoopOrder();
 
 private:
-    AppState state;
-    std::unique_ptr<TestPlatform> platform;
+    GuiFixture fx;
 };
 
 void TestWindows::init()
 {
-    state = AppState();
-    platform = std::make_unique<TestPlatform>();
-    InstallApp(&state, platform.get());
+    fx.Reset();
 }
 
-void TestWindows::unloadDuringLoadReturnsAtOnce()
+void TestWindows::waitReturnsWhateverUnloads_data()
 {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("unloaded during its load") << "load";
+    QTest::newRow("unloaded while shown") << "unload";
+    QTest::newRow("closed by its close box") << "close";
+}
+
+void TestWindows::waitReturnsWhateverUnloads()
+{
+    QFETCH(QString, how);
     QElapsedTimer t;
     t.start();
-    ShowAndWait<SelfClosing>();
+    if (how == "load") {
+        ShowAndWait<SelfClosing>();
+    } else {
+        Plain* p = Forms::Load<Plain>();
+        QPointer<Plain> guard(p);
+        int unloads = -1;
+        QTimer::singleShot(10, p, [p, how, &unloads] {
+            how == "close" ? (void)p->close() : p->Unload();
+            unloads = p->unloads;
+        });
+        ShowAndWait(p);
+        QCOMPARE(unloads, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull()); // discarded
+    }
     QVERIFY(t.elapsed() < 1000);
-    QVERIFY(Forms::Find<SelfClosing>() == nullptr);
-}
-
-void TestWindows::waitReturnsWhenUnloadedByTimer()
-{
-    Plain* p = Forms::Load<Plain>();
-    QPointer<Plain> guard(p);
-    QTimer::singleShot(10, p, [p] { p->Unload(); });
-    ShowAndWait(p);
-    QVERIFY(Forms::Find<Plain>() == nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(guard.isNull());
-}
-
-void TestWindows::closeBoxUnloads()
-{
-    Plain* p = Forms::Load<Plain>();
-    int* unloads = &p->unloads;
-    int seen = -1;
-    QTimer::singleShot(10, p, [p, unloads, &seen] {
-        p->close();
-        seen = *unloads;
-    });
-    ShowAndWait(p);
-    QCOMPARE(seen, 1);
-    QVERIFY(Forms::Find<Plain>() == nullptr);
+    QVERIFY(!Forms::Find<SelfClosing>() && !Forms::Find<Plain>());
 }
 
 void TestWindows::nestedWaitsReturnInnerFirst()
@@ -118,9 +121,21 @@ void TestWindows::oneInstancePerWindow()
     b->Unload();
 }
 
-void TestWindows::childWaitHidesAndShowsParent()
+void TestWindows::activationRequestsCoalesce()
 {
+    Outer* w = Forms::Load<Outer>();
+    w->RequestActivate();
+    w->RequestActivate();
+    QCOMPARE(w->activations, 0); // once the current event is done
+    QCoreApplication::processEvents();
+    QCOMPARE(w->activations, 1);
+}
+
+void TestWindows::childWaitHidesAndReactivatesParent()
+{
+    SilentDesktop desktop;
     Outer* parent = Forms::Load<Outer>();
+    parent->installEventFilter(&desktop);
     parent->show();
     bool parentHiddenMeanwhile = false;
     Plain* child = Forms::Load<Plain>();
@@ -131,24 +146,22 @@ void TestWindows::childWaitHidesAndShowsParent()
     ShowChildAndWait(parent, child);
     QVERIFY(parentHiddenMeanwhile);
     QVERIFY(parent->isVisible());
-    parent->Unload();
+    // Its activation handling runs again once the dialog has closed.
+    QTRY_COMPARE(parent->activations, 1);
 }
 
 void TestWindows::applyBackColourKeepsOtherColours()
 {
     Plain* f = Forms::Load<Plain>();
     auto* label1 = new QLabel(f);
-    auto* label2 = new QLabel(f);
     auto* text = new QLineEdit(f);
     auto* noColour = new QLabel(f);
     SetBackColor(f, 12640511);
     SetBackColor(label1, 12640511);
-    SetBackColor(label2, 12640511);
     SetBackColor(text, 0xFFFFFF);
     ApplyBackColour(f, 0xC0C0C0);
     QCOMPARE(*BackColorOf(f), double(0xC0C0C0));
     QCOMPARE(*BackColorOf(label1), double(0xC0C0C0));
-    QCOMPARE(*BackColorOf(label2), double(0xC0C0C0));
     QCOMPARE(*BackColorOf(text), double(0xFFFFFF));
     QVERIFY(!BackColorOf(noColour).has_value());
     QCOMPARE(label1->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
@@ -191,7 +204,7 @@ void TestWindows::mainLoopOrder()
     QFETCH(QList<int>, opsAfterDefine);
     QFETCH(QString, expected);
     QFETCH(QString, log);
-    state.LogEnabled = -1;
+    fx.state.LogEnabled = -1;
     QStringList seen;
     int defines = 0;
     MainLoopWindows w;
@@ -200,14 +213,14 @@ void TestWindows::mainLoopOrder()
         seen << "D";
         const int op = opsAfterDefine.value(defines++, -1);
         if (op < 0)
-            platform->EndProgram();
+            fx.platform->EndProgram();
         else
-            state.PracticeOp = op;
+            fx.state.PracticeOp = op;
     };
     w.ShowPractice = [&] { seen << "R"; };
-    RunMainLoop(state, *platform, w);
+    RunMainLoop(fx.state, *fx.platform, w);
     QCOMPARE(seen.join(' '), expected);
-    QCOMPARE(ReadBytes(platform->LogFilePath()), log.toLatin1());
+    QCOMPARE(ReadBytes(fx.platform->LogFilePath()), log.toLatin1());
 }
 
 QTEST_MAIN(TestWindows)
