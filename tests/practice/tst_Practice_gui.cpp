@@ -23,8 +23,6 @@ private slots:
     void nothingAnswered();
     void cancelWritesNothing();
     void metGoalMovesTheLevel();
-    void goalLine_data();
-    void goalLine();
     void keyFilter();
     void scoreCannotBeSaved_data();
     void scoreCannotBeSaved();
@@ -178,45 +176,6 @@ void TestPractice::cancelWritesNothing()
     QVERIFY(!QFile::exists(QStringLiteral("AAB.cfg")));
 }
 
-void TestPractice::goalLine_data()
-{
-    QTest::addColumn<bool>("history");
-    QTest::addColumn<int>("autoAdvance");
-    QTest::addColumn<int>("goal");
-    QTest::newRow("best earlier record") << true << 0 << 10;
-    QTest::newRow("no history, no advancement") << false << 0 << 0;
-    QTest::newRow("no history, advancement on") << false << 1 << 0;
-    QTest::newRow("advancement target") << true << 1 << 30;
-}
-
-void TestPractice::goalLine()
-{
-    QFETCH(bool, history);
-    QFETCH(int, autoAdvance);
-    QFETCH(int, goal);
-    if (history)
-        WriteBytes(QStringLiteral("AAB.scr"), "\"2F1200603151405010012\"\r\n\"2F2200603151405040040\"\r\n\"2F1200603151405008008\"\r\n");
-    fx.state.AutoAdvance = autoAdvance;
-    fx.state.AdvanceNum = 30;
-    fx.state.AdvanceMinutes = 1;
-    Practice* w = Open();
-    QCOMPARE(int(fx.state.GoalCount), goal);
-    QCOMPARE(int(fx.state.CorrectCount), 0);
-    auto* line = Child<QWidget>(w, "Line2");
-    auto* correct = Child<QLabel>(w, "Label5");
-    QCOMPARE(line->isVisible(), goal != 0);
-    QCOMPARE(correct->isVisible(), goal == 0);
-    if (goal != 0) {
-        // The goal sits at 70% of the column above its bottom (2175 twips).
-        QCOMPARE(line->y(), TwipsToPixels(2175 - 1455 * 0.7));
-        Answer(w, QString::number(w->Problem().Answer));
-        auto* bar = Child<QLabel>(w, "C_bar");
-        QCOMPARE(bar->height(), TwipsToPixels(std::floor(1018.5 / goal)));
-        QCOMPARE(bar->y() + bar->height(), TwipsToPixels(2175));
-    }
-    w->Unload();
-}
-
 void TestPractice::keyFilter()
 {
     Practice* w = Open();
@@ -225,7 +184,6 @@ void TestPractice::keyFilter()
     QCOMPARE(box->text(), QStringLiteral("123"));
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("12"));
-    w->Unload();
 }
 
 void TestPractice::scoreCannotBeSaved_data()
