@@ -7,6 +7,7 @@ NUMBRELLA_PACKAGES=(
   qt6-base-dev libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth xdotool imagemagick openbox x11-utils
+  ccache gcovr
 )
 
 ensure_packages() {
