@@ -1,5 +1,5 @@
 // The manual's rules: the table of contents and topic keys (also of the shipped manual),
-// the selections that bring a match into view, the topic printed and the pages.
+// the topic printed and the pages. The help window's tests bring matches into view.
 #include "help/logic/Documentation.h"
 #include "help/logic/Printing.h"
 #include "help/logic/TextSearch.h"
@@ -37,20 +37,6 @@ private slots:
         QCOMPARE(doc.count(u'*'), toc.size());
         for (const QString& entry : toc) // every star is a heading's, which its key finds
             QCOMPARE(FindText(doc, TopicKey(entry), 1), int(doc.indexOf(QStringLiteral("    *") + entry + "\r\n")) + 5);
-    }
-    void selectMatch_data()
-    {
-        QTest::addColumn<QList<int>>("args"); // match, look-ahead, length, text length
-        QTest::addColumn<QList<int>>("selections"); // ahead start, length, match start, length
-        QTest::newRow("inside") << QList<int>{11, 200, 5, 5000} << QList<int>{211, 1, 10, 5};
-        QTest::newRow("look-ahead past the end") << QList<int>{4901, 200, 5, 5000} << QList<int>{5000, 0, 4900, 5};
-        QTest::newRow("match cut at the end") << QList<int>{9, 200, 5, 10} << QList<int>{10, 0, 8, 2};
-    }
-    void selectMatch()
-    {
-        QFETCH(QList<int>, args);
-        const MatchSelection m = SelectMatch(args[0], args[1], args[2], args[3]);
-        QTEST((QList<int>{m.aheadStart, m.aheadLength, m.matchStart, m.matchLength}), "selections");
     }
     void topicText_data()
     {

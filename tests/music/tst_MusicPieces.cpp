@@ -9,21 +9,6 @@
 class TestMusicPieces : public QObject {
     Q_OBJECT
 private slots:
-    void companionTitle_data()
-    {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("up to the CR") << QByteArray("Twinkle\r\nA star.\r\n") << "Twinkle";
-        QTest::newRow("LF before the CR stays") << QByteArray("Two\nlines\r\n") << "Two\nlines";
-        QTest::newRow("CR as the 100th byte") << QByteArray(99, 'x') + "\rmore" << QString(99, u'x');
-        QTest::newRow("CR after 100 bytes: all 100") << QByteArray(100, 'b') + "c\r\n" << QString(100, u'b');
-        QTest::newRow("no CR: padded to 100") << QByteArray("Lullaby\n") << "Lullaby\n" + QString(92, u' ');
-    }
-    void companionTitle()
-    {
-        QFETCH(QByteArray, head);
-        QTEST(CompanionTitle(head), "title");
-    }
     // A piece and its companion file ("" for none): the title listed and the description shown.
     void listAndInformation_data()
     {
@@ -31,13 +16,17 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("info");
-        QTest::newRow("title and description") << QStringList{"ode.mid", "ode.txt"} << QByteArray("Ode to Joy\r\nBeethoven.\r\n")
-                                               << "Ode to Joy" << "Beethoven.\r\n";
+        const QStringList ode{"ode.mid", "ode.txt"};
+        QTest::newRow("title up to the CR, description after the LF")
+            << ode << QByteArray("Ode to Joy\r\nBeethoven.\r\n") << "Ode to Joy" << "Beethoven.\r\n";
+        QTest::newRow("LF before the CR stays in the title") << ode << QByteArray("Two\nlines\r\n") << "Two\nlines" << "lines\r\n";
+        QTest::newRow("CR as the 100th byte; no LF: the whole text")
+            << ode << QByteArray(99, 'x') + "\rmore" << QString(99, u'x') << QString(99, u'x') + "\rmore";
+        QTest::newRow("CR after 100 bytes: all 100") << ode << QByteArray(100, 'b') + "c\r\n" << QString(100, u'b') << "";
+        QTest::newRow("no CR: padded to 100") << ode << QByteArray("Lullaby\n") << "Lullaby\n" + QString(92, u' ') << "";
         QTest::newRow("no companion: the file name") << QStringList{"yankee.mid", ""} << QByteArray() << "yankee.mid" << NoInformation;
         QTest::newRow("named up to the first dot, any case")
             << QStringList{"minuet.in.g.mid", "MINUET.TXT"} << QByteArray("Minuet\r\nBach.") << "Minuet" << "Bach.";
-        QTest::newRow("no LF: the whole text") << QStringList{"march.mid", "march.txt"} << QByteArray("March\rLeft.") << "March"
-                                               << "March\rLeft.";
         QTest::newRow("title equal to the file name: no description")
             << QStringList{"waltz.mid", "waltz.txt"} << QByteArray("waltz.mid\r\nOne two.\r\n") << "waltz.mid" << NoInformation;
     }

@@ -1,8 +1,6 @@
 // The music break on the process's synthesizer: a random piece whenever the window comes up
-// with nothing playing, the player's buttons, the volume bar, Exit, an empty folder and the
-// picture that opens it.
+// with nothing playing, the player's buttons, the volume bar, Exit and an empty folder.
 #include "core/WindowUtils.h"
-#include "mainwin/BackForm.h"
 #include "music/MMControl.h"
 #include "music/Music.h"
 #include "support/GuiSupport.h"
@@ -93,21 +91,6 @@ private slots:
         AnswerMessage(s, message);
         ShowAndWait<Music>();
         QCOMPARE(message, QStringLiteral("Sorry, but there are no music files."));
-    }
-    void pictureOpensItOnce()
-    {
-        auto* back = Forms::Load<BackForm>();
-        back->show();
-        auto* picture = Child<QWidget>(back, "Image1");
-        bool playing = false;
-        Script s;
-        s.On<Music>([&](Music* m) {
-            playing = MM(m)->Mode() == MMControl::ModePlay;
-            Press(m, "Command1");
-        });
-        QTest::mouseClick(picture, Qt::LeftButton);
-        QVERIFY(playing && !Forms::Find<Music>());
-        QVERIFY(!picture->isVisibleTo(back)); // for the rest of the run
     }
 };
 
