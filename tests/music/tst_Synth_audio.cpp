@@ -56,11 +56,14 @@ private slots:
         synth.Render(sound.data(), sound.data() + Rate, Rate);
         // Nothing but the synthesizer's own noise floor, far below anything heard.
         QVERIFY(std::all_of(sound.begin(), sound.end(), [](float v) { return std::fabs(v) < 1e-5f; }));
-        // The piece goes on in silence and obeys the controls: Stop keeps the place, Prev goes to the start.
+        // The piece goes on in silence and obeys the controls: Stop keeps the place, Play goes on
+        // from there, Prev goes back to the start.
         const int at = playback.Position();
         QVERIFY(!synth.HasSoundFont() && playback.IsPlaying() && at > 0);
         playback.Stop();
         QVERIFY(!playback.IsPlaying() && playback.Position() == at);
+        playback.Play();
+        QVERIFY(playback.IsPlaying() && playback.Position() >= at);
         playback.Rewind();
         QCOMPARE(playback.Position(), 0);
         QVERIFY(!playback.Open(QByteArray("MThd garbage"))); // bytes that are no MIDI file open as nothing
