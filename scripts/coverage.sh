@@ -13,4 +13,4 @@ find build/coverage -name '*.gcda' -delete
 (cd build/coverage && ctest -j"$(nproc)" --output-on-failure "$@") || true
 gcovr --root . --object-directory build/coverage --filter 'src/.*/logic/' \
   --exclude-throw-branches --exclude-unreachable-branches --print-summary --txt build/coverage/logic.txt \
-  | tail -n 3
+  build/coverage/src | tail -n 3
