@@ -89,8 +89,8 @@ private slots:
                 Act(w, actions);
             });
         }
-        QObject guard; // a scenario that stalls is ended after 3 s, and fails
-        QTimer::singleShot(3000, &guard, [] { for (Form* f : Forms::All()) f->Unload(); });
+        QObject guard; // a scenario that stalls is ended after 10 s, and fails
+        QTimer::singleShot(10000, &guard, [] { for (Form* f : Forms::All()) f->Unload(); });
         ShowAndWait<GetPlayer>();
         QCOMPARE(script.Remaining(), 0);
         QCOMPARE(shown, message);
