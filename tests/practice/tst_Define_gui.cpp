@@ -14,12 +14,9 @@ class TestDefine : public QObject {
     void Open(const QString& practice)
     {
         fx.state.CurrentPractice = practice;
-        define = Forms::Load<Define>();
-        define->show();
-        if (QTest::qWaitForWindowActive(define, 1000))
-            QCoreApplication::processEvents(); // activation handling runs just after the platform's
-        else
-            define->Activate();
+        (define = Forms::Load<Define>())->show();
+        QVERIFY(QTest::qWaitForWindowActive(define));
+        QCoreApplication::processEvents(); // activation handling runs just after the platform's
     }
     void Press(const QStringList& names)
     {

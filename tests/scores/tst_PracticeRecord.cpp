@@ -88,15 +88,13 @@ private slots:
 
     void appendOnFullDiskTakesItsLineBack()
     {
-        const AppState s = Practised({0, 0, 1, 0, 0});
+        const AppState s = Practised({0, 0, 1});
         QVERIFY(AppendScoreRecord(s, p->now));
         const QByteArray before = ReadBytes(s.ScoreFilePath);
-        {
-            // Room for 10 of the line's 25 bytes: the 10 written are taken back.
-            DiskFull full(before.size() + 10);
-            QVERIFY(!AppendScoreRecord(s, p->now));
-        }
-        QCOMPARE(ReadBytes(s.ScoreFilePath), before);
+        auto full = std::make_unique<DiskFull>(before.size() + 10); // room for 10 of the line's 25 bytes
+        QVERIFY(!AppendScoreRecord(s, p->now));
+        full.reset();
+        QCOMPARE(ReadBytes(s.ScoreFilePath), before); // the 10 written are taken back
         QVERIFY(AppendScoreRecord(s, p->now));
         QCOMPARE(ReadBytes(s.ScoreFilePath), before + before);
     }
