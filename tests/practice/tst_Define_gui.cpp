@@ -31,7 +31,6 @@ private slots:
     void init()
     {
         fx.Reset();
-        fx.state.IniPath = fx.platform->IniPath();
         fx.state.PlayerFileId = QStringLiteral("AAB");
     }
 
@@ -43,8 +42,6 @@ private slots:
         QTest::addColumn<QString>("record");
         QTest::newRow("presets kept: division just 10, 5 minutes") << "3A5200603151405007009" << 0 << QStringList{"Command8"}
                                                                    << "3A5200603151405007009";
-        QTest::newRow("presets kept: 10 minutes through the 0 digit") << "1O0200603151405000000" << 0 << QStringList{"Command8"}
-                                                                      << "1O0200603151405000000";
         QTest::newRow("presets kept: no minutes is 3") << "2K" << 0 << QStringList{"Command8"} << "2K3200603151405000000";
         QTest::newRow("up to 9 of division") << "1D3200603151405000000" << 0 << QStringList{"Option6", "Option8_8", "Option4", "Command8"}
                                              << "3T3200603151405000000";

@@ -11,9 +11,8 @@ private slots:
     void timeBar_data()
     {
         QTest::addColumn<QList<int>>("time"); // seconds left, minutes, height, in review
-        QTest::newRow("last tick: empty") << QList<int>{0, 1, 0, 1};
         QTest::newRow("ten minutes, 300 left") << QList<int>{300, 10, 727, 0};
-        QTest::newRow("ten minutes, 299 left") << QList<int>{299, 10, 725, 1};
+        QTest::newRow("ten minutes, 299 left: the review is on") << QList<int>{299, 10, 725, 1};
         QTest::newRow("no minutes: no bar") << QList<int>{0, 0, 0, 0};
     }
     void timeBar()

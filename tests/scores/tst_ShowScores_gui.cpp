@@ -1,5 +1,5 @@
-// The score window: choosing a set, the details under the mouse, the two-second exit, and
-// the goal line and tune of a met goal.
+// The score window: choosing a set, the details under the mouse, and the goal line and tune
+// of a met goal.
 #include "music/MMControl.h"
 #include "scores/ShowScores.h"
 #include "scores/logic/Evaluation.h"
@@ -16,41 +16,36 @@ class TestShowScores : public QObject {
     GuiFixture fx;
     QPointer<ShowScores> w;
 
-    // Addition, Just 3, 1 minute: 7 and then 9 right. Opens on that set.
-    void Open()
-    {
-        WriteBytes(QStringLiteral("AAB.scr"), "\"0H1200603151405007009\"\r\n\"0H0200603161405020022\"\r\n"
-                                              "\"2D1200603171405012013\"\r\n\"0K1200603191405025025\"\r\n"
-                                              "\"0H1200603181405009009\"\r\n");
-        (w = Forms::Load<ShowScores>())->show();
-    }
+    void Open() { (w = Forms::Load<ShowScores>())->show(); }
 
 private slots:
     void init()
     {
         fx.Reset();
+        // Addition, Just 3, 1 minute, where the window opens: 7 and then 9 right.
         fx.state = Practised({0, -3, 1});
+        WriteBytes(QStringLiteral("AAB.scr"), "\"0H1200603151405007009\"\r\n\"0H0200603161405020022\"\r\n"
+                                              "\"2D1200603171405012013\"\r\n\"0K1200603191405025025\"\r\n"
+                                              "\"0H1200603181405009009\"\r\n");
     }
 
     void chooseSet_data()
     {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("typed"); // into a list
         QTest::addColumn<QList<int>>("set"); // operation, table, minutes, bars charted
         QTest::addColumn<QString>("message");
-        QTest::newRow("10 minutes") << "Combo4" << "10" << QList<int>{0, -3, 10, 1} << "";
-        QTest::newRow("all tables hides the numbers") << "Combo2" << "A" << QList<int>{0, 0, 1, 1} << "";
-        QTest::newRow("a set never practised") << "Combo1" << "M" << QList<int>{2, -3, 1, 0}
+        QTest::newRow("10 minutes") << QStringList{"Combo4", "10"} << QList<int>{0, -3, 10, 1} << "";
+        QTest::newRow("all tables hides the numbers") << QStringList{"Combo2", "A"} << QList<int>{0, 0, 1, 1} << "";
+        QTest::newRow("a set never practised") << QStringList{"Combo1", "M"} << QList<int>{2, -3, 1, 0}
                                                << "No scores for this set yet.  Please select another.";
     }
     void chooseSet()
     {
-        QFETCH(QString, list);
-        QFETCH(QString, typed);
+        QFETCH(QStringList, typed);
         QFETCH(QList<int>, set);
         QFETCH(QString, message);
         Open();
-        QTest::keyClicks(Child<QComboBox>(w, qPrintable(list)), typed);
+        QTest::keyClicks(Child<QComboBox>(w, qPrintable(typed[0])), typed[1]);
         QCOMPARE(Child<QComboBox>(w, "Combo3")->isVisible(), set[1] != 0);
         QString shown;
         Script s;
@@ -81,19 +76,6 @@ private slots:
         QVERIFY(details->isVisible());
         move(w);
         QVERIFY(!details->isVisible());
-    }
-
-    void exitWaitsTwoSeconds()
-    {
-        Open();
-        auto* twoSeconds = w->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
-        QVERIFY(twoSeconds->isActive() && twoSeconds->interval() == 2000);
-        QTest::mouseClick(Child<QPushButton>(w, "Command1"), Qt::LeftButton);
-        QVERIFY(!w->IsUnloaded());
-        twoSeconds->start(0); // the two seconds are up
-        QTRY_VERIFY(w->CanExit());
-        QTest::mouseClick(Child<QPushButton>(w, "Command1"), Qt::LeftButton);
-        QVERIFY(w.isNull() || w->IsUnloaded());
     }
 
     void metGoalShowsTheLineAndPlaysATune()
