@@ -49,6 +49,7 @@ private slots:
         QTest::newRow("All of Division: every table done") << QStringList{Rec("3K3", 30, 30)} << AllTablesMessage
                                                            << QStringList{"3K3", "3L3"};
         QTest::newRow("other operation: not the level") << QStringList{Rec("1H2", 30, 30)} << "" << stays;
+        QTest::newRow("other minutes: not the level") << QStringList{Rec("0H3", 30, 30)} << "" << stays;
     }
     void evaluate()
     {

@@ -41,6 +41,7 @@ private slots:
         QTest::addColumn<QString>("record");
         QTest::addColumn<QList<int>>("fields"); // from 1, 2, 3, 44, 55
         QTest::newRow("letters in the right count") << "2M5200603151405abc012" << QList<int>{2, 2, 5, 44, 12};
+        QTest::newRow("a sign alone; the old negative form 0-1") << "0K1200603151405  -0-1" << QList<int>{0, 0, 1, 44, 55};
         QTest::newRow("operation not a digit") << "XK1200603151405001002" << QList<int>{1, 0, 1, 1, 2};
         QTest::newRow("only three characters") << "2L7" << QList<int>{2, 1, 7, 44, 55};
         QTest::newRow("empty") << "" << QList<int>{1, 2, 3, 44, 55};
