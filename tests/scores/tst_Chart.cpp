@@ -1,0 +1,50 @@
+// The score chart: its scale, the bars with the wrong attempts above them, and a bar's details.
+#include "scores/logic/Chart.h"
+#include "scores/logic/Evaluation.h"
+#include "support/ScoresPracticeBuilders.h"
+
+#include <QtTest>
+
+class TestChart : public QObject {
+    Q_OBJECT
+private slots:
+    void scale_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        // Scale, top and middle captions, the last bar's top and height, the first bar's red (shown, top, height).
+        QTest::addColumn<QList<int>>("chart");
+        QTest::newRow("a lone 12 is raised to 15.6") << QStringList{Rec("0K2", 12, 12)} << QList<int>{106, 18, 9, 1529, 1272, 0, 0, 0};
+        QTest::newRow("8 of 10: 2 red above") << QStringList{Rec("0K2", 8, 10), Rec("0K2", 10, 10)}
+                                             << QList<int>{166, 12, 6, 1141, 1660, 1, 1141, 332};
+        QTest::newRow("a peak of 0 is charted as 1") << QStringList{Rec("0K2", 0, 0)} << QList<int>{1666, 1, 0, 2801, 0, 0, 0, 0};
+    }
+    void scale()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QList<int>, chart);
+        const ChartLayout c = LayOutChart(records, FindPeak(records, false, 0), 8640, 0);
+        const ChartBar &first = c.bars.front(), &last = c.bars.back();
+        QCOMPARE((QList<int>{c.scale, c.topValue, c.middleValue, last.blueTop, last.blueHeight, first.red, first.redTop, first.redHeight}),
+                 chart);
+    }
+
+    void details_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("7 of 9") << "0H2200603151405007009" << QStringList{"7", "78%", "14:05", "15/03/2006"};
+        QTest::newRow("half rounds to even: 1 of 8") << "0H2200603151405001008" << QStringList{"1", "12%", "14:05", "15/03/2006"};
+        QTest::newRow("no attempts") << "0H2200603151405000000" << QStringList{"0", "-", "14:05", "15/03/2006"};
+        QTest::newRow("attempts not a number") << "0H2200603151405005x0y" << QStringList{"5", "-", "14:05", "15/03/2006"};
+        QTest::newRow("not a date") << "0H2200613451405007009" << QStringList();
+    }
+    void details()
+    {
+        QFETCH(QString, record);
+        QFETCH(QStringList, lines);
+        QCOMPARE(BarDetails(record, QStringLiteral("dd/MM/yyyy")), lines);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChart)
+#include "tst_Chart.moc"

@@ -1,0 +1,34 @@
+#pragma once
+// Builders for the score and practice tests: records of a set and states holding one practice.
+
+#include "core/logic/AppState.h"
+
+#include <QList>
+#include <QString>
+
+// A record of the set `key` (operation, table, minutes digit) ended at `when`, with its counts.
+inline QString Rec(const char* key, int right, int attempts, const char* when = "200603151405")
+{
+    return QString::fromLatin1(key) + QLatin1String(when)
+        + QStringLiteral("%1%2").arg(right, 3, 10, QLatin1Char('0')).arg(attempts, 3, 10, QLatin1Char('0'));
+}
+
+// The five values a record holds: operation, table, minutes, right and attempts.
+template <class T> QList<int> Fields(const T& s)
+{
+    return {s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
+}
+
+// Player AAB, whose history is "AAB.scr", just after a practice with the given five values.
+inline AppState Practised(const QList<int>& fields)
+{
+    AppState s;
+    s.PlayerFileId = QStringLiteral("AAB");
+    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    s.PracticeOp = static_cast<Int16>(fields.value(0));
+    s.TableNum = static_cast<Int16>(fields.value(1));
+    s.PracticeMinutes = static_cast<Int16>(fields.value(2));
+    s.CorrectCount = static_cast<Int16>(fields.value(3));
+    s.AttemptCount = static_cast<Int16>(fields.value(4));
+    return s;
+}
