@@ -37,8 +37,8 @@ private slots:
         // After the break at 3 is removed the search resumes at 3 + 8 = 11: the break at 8 stays.
         QTest::newRow("break within eight characters not examined") << QByteArray("abc\r\nde\r\nfghijklmno\r\npq") << QByteArray("abcde\r\nfghijklmnopq");
         QTest::newRow("break exactly eight on is examined") << QByteArray("abc\r\nxxxxxxxx\r\nyy") << QByteArray("abcxxxxxxxxyy");
-        // 200,000 breaks: removing them one by one in place takes minutes, one pass a moment.
-        QTest::newRow("a section of 2 MB") << QByteArray("abcdefghi\r\n").repeated(200000) << QByteArray("abcdefghi").repeated(200000);
+        // 400,000 breaks: removing them one by one in place takes many seconds, one pass a moment.
+        QTest::newRow("a section of 4 MB") << QByteArray("abcdefghi\r\n").repeated(400000) << QByteArray("abcdefghi").repeated(400000);
     }
     void joining()
     {
@@ -46,7 +46,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         QTEST(JoinTextLines(in), "out");
-        QVERIFY2(t.elapsed() < 5000, "joining is one pass");
+        QVERIFY2(t.elapsed() < 1000, "joining is one pass");
     }
     void shippedFileHasItsSections()
     {
