@@ -2,7 +2,6 @@
 #include "core/logic/TextResource.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QtTest>
 
 class TestTextResource : public QObject {
@@ -47,14 +46,6 @@ private slots:
         t.start();
         QTEST(JoinTextLines(in), "out");
         QVERIFY2(t.elapsed() < 1000, "joining is one pass");
-    }
-    void shippedFileHasItsSections()
-    {
-        QFile f(qEnvironmentVariable("NUMBRELLA_DATA") + QStringLiteral("/nbr.txx"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(TextSection(bytes, 10).startsWith(QStringLiteral("<!DOCTYPE html>")));
-        QVERIFY(TextSection(bytes, 18).contains(QStringLiteral("times tables"))); // words stay apart where lines were joined
     }
 };
 
