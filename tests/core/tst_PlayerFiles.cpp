@@ -39,6 +39,7 @@ private slots:
         QTest::newRow("key that is no key is not taken") << QByteArray("3\r\n\"Ann\"\r\n\"../x\"\r\n\"Cy\"\r\n\"aAB\"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 1 << "Bob";
         QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
         QTest::newRow("no file") << QByteArray() << 0 << "";
+        QTest::newRow("empty file") << QByteArray("") << 0 << "";
         QTest::newRow("blank lines passed over") << QByteArray("\r\n2\r\n\r\n\"Ann\"\r\n  \r\n\"AAB  \"\r\n\r\n\"Bob\"\r\n\"AAC  \"\r\n\r\n") << 2 << "Bob";
         const QString longName(10000, QLatin1Char('N'));
         QTest::newRow("name of 10,000 characters") << "1\r\n\"" + longName.toUtf8() + "\"\r\n\"AAB  \"\r\n" << 1 << longName;
@@ -46,7 +47,7 @@ private slots:
     void playerListDamaged()
     {
         QFETCH(QByteArray, file);
-        if (!file.isEmpty())
+        if (!file.isNull())
             WriteBytes(PlayerListFile, file);
         AppState s;
         s.PlayerCount = 5;

@@ -1,5 +1,5 @@
 // Start-up before any window: the command line, the seed, the folder and the settings.
-// The uninstall option and the whole log are driven end to end in tests/e2e.
+// The whole log and a real uninstaller are driven end to end in tests/e2e.
 #include "core/logic/StartUp.h"
 #include "support/TestPlatform.h"
 
@@ -9,20 +9,30 @@
 class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
-    void normalStart()
+    void start_data()
     {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("uninstall");
+        // "u" counts only as the first character; "log" anywhere, in any case.
+        QTest::newRow("normal start with the log") << QStringList{"numbrella", "xu", "-LoG"} << false;
+        QTest::newRow("uninstall: nothing read or written") << QStringList{"numbrella", "Uninstall", "log"} << true;
+    }
+    void start()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, uninstall);
         TestPlatform p;
         p.now = QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3, 500));
         AppState s;
         s.BackColour = 5;
-        // "u" counts only as the first character; "log" anywhere, in any case.
-        QVERIFY(StartProgram(s, p, WholeCommandLine({"numbrella", "xu", "-LoG"})));
-        QVERIFY(p.started.isEmpty() && !p.ended);
-        QCOMPARE(ReadBytes(p.LogFilePath()), QByteArray("\"a\"\r\n\"b\"\r\n"));
-        QCOMPARE(p.seeds, std::vector<double>{3723.5}); // seconds since midnight
-        QCOMPARE(QDir::currentPath(), QDir(p.programDir.path()).canonicalPath());
-        QVERIFY(QFile::exists(p.IniPath()));
-        QCOMPARE(s.BackColour, 12640511.0);
+        QCOMPARE(StartProgram(s, p, WholeCommandLine(arguments)), !uninstall);
+        QCOMPARE(p.started, uninstall ? QStringList{p.programDir.path() + "/uninstall"} : QStringList());
+        QCOMPARE(p.ended, uninstall);
+        QCOMPARE(ReadBytes(p.LogFilePath()), uninstall ? QByteArray() : QByteArray("\"a\"\r\n\"b\"\r\n"));
+        QCOMPARE(p.seeds, uninstall ? std::vector<double>() : std::vector<double>{3723.5}); // seconds since midnight
+        QCOMPARE(QDir::currentPath() == QDir(p.programDir.path()).canonicalPath(), !uninstall);
+        QCOMPARE(QFile::exists(p.IniPath()), !uninstall);
+        QCOMPARE(s.BackColour, uninstall ? 5.0 : 12640511.0);
     }
 };
 
