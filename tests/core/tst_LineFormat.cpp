@@ -20,8 +20,8 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("blanks: kept inside quotes, skipped before") << QByteArray("  \"AB  \"\r\n  7 \r\n") << QStringList{"AB  ", "7"};
-        QTest::newRow("comma ends an unquoted value only") << QByteArray("1,2\r\n\"Smith, Ann\"\r\n") << QStringList{"1", "2", "Smith, Ann"};
-        QTest::newRow("text after the closing quote dropped") << QByteArray("\"a\"xyz\r\n\"b\"\r\n") << QStringList{"a", "b"};
+        QTest::newRow("comma ends a value, not inside quotes") << QByteArray("1,2\r\n\"Smith, Ann\",x\r\n") << QStringList{"1", "2", "Smith, Ann", "x"};
+        QTest::newRow("text after the closing quote dropped") << QByteArray("\"a\"xyz\r\n\"b\"") << QStringList{"a", "b"};
         QTest::newRow("quote never closed") << QByteArray("\"a\r\nb") << QStringList{"a\r\nb"};
         QTest::newRow("empty lines are empty values") << QByteArray("\r\n\r\n\"c\"\r\n") << QStringList{"", "", "c"};
         QTest::newRow("bare line feeds") << QByteArray("\"a\"\n\"b\"\n") << QStringList{"a", "b"};
