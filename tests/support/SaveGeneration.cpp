@@ -39,27 +39,20 @@ AppState SaveGenerationState(int gen, const QString& iniDir)
     return s;
 }
 
-QDateTime SaveGenerationTime()
-{
-    return QDateTime(QDate(2006, 3, 15), QTime(14, 5));
-}
-
 bool SaveGeneration(int gen, const QString& iniDir)
 {
     const AppState s = SaveGenerationState(gen, iniDir);
     const bool list = SavePlayerList(s);
     const bool config = SavePlayerConfig(s);
     const bool settings = SaveSettings(s);
-    return list && config && settings && AppendScoreRecord(s, SaveGenerationTime());
+    return list && config && settings && AppendScoreRecord(s, QDateTime(QDate(2006, 3, 15), QTime(14, 5)));
 }
 
 namespace {
 std::optional<int> Number(const QByteArray& bytes, const char* pattern)
 {
     const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(pattern)).match(QString::fromUtf8(bytes));
-    if (!m.hasMatch())
-        return std::nullopt;
-    return m.captured(1).toInt();
+    return m.hasMatch() ? std::optional(m.captured(1).toInt()) : std::nullopt;
 }
 } // namespace
 
@@ -71,7 +64,5 @@ std::optional<int> RecordGeneration(const QByteArray& line)
 {
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("^\"2F1200603151405(\\d{3})(\\d{3})\"$")).match(QString::fromLatin1(line));
-    if (!m.hasMatch())
-        return std::nullopt;
-    return m.captured(2).toInt() * 1000 + m.captured(1).toInt();
+    return m.hasMatch() ? std::optional(m.captured(2).toInt() * 1000 + m.captured(1).toInt()) : std::nullopt;
 }

@@ -4,13 +4,10 @@
 
 #include "core/logic/AppState.h"
 
-#include <QDateTime>
 #include <optional>
 
 // The state whose files are generation `gen`; the settings file goes into `iniDir`.
 AppState SaveGenerationState(int gen, const QString& iniDir);
-// The time stamped into the score records.
-QDateTime SaveGenerationTime();
 // Writes generation `gen` through the program's writers: "Players", "AAB.cfg", the
 // settings file, and one more line of "AAB.scr". False when a write failed.
 bool SaveGeneration(int gen, const QString& iniDir);

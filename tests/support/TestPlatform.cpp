@@ -21,23 +21,6 @@ double TestPlatform::Random()
     return r;
 }
 
-int TestPlatform::OpenDocument(const QString& target)
-{
-    opened << target;
-    return 33;
-}
-
-bool TestPlatform::StartDetached(const QString& program)
-{
-    started << program;
-    return true;
-}
-
-void TestPlatform::EnterProgramDir() const
-{
-    QDir::setCurrent(programDir.path());
-}
-
 QByteArray ReadBytes(const QString& path)
 {
     QFile f(path);

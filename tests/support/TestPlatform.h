@@ -6,6 +6,7 @@
 #include "support/FakeMidiDevice.h"
 #include "support/FakePrinter.h"
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -22,8 +23,16 @@ public:
     QString MachineSettingsDir() const override { return root.path() + QStringLiteral("/var/lib/numbrella"); }
     QString LogFilePath() const override { return root.path() + QStringLiteral("/tmp/nbr.log"); }
     QString ExecutableDir() const override { return programDir.path(); }
-    int OpenDocument(const QString& target) override;
-    bool StartDetached(const QString& program) override;
+    int OpenDocument(const QString& target) override
+    {
+        opened << target;
+        return 33;
+    }
+    bool StartDetached(const QString& program) override
+    {
+        started << program;
+        return true;
+    }
     void EndProgram() override
     {
         ended = true;
@@ -38,7 +47,7 @@ public:
     // The settings file and the log under the temporary root.
     QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
     // Makes the program folder the current folder, as start-up does.
-    void EnterProgramDir() const;
+    void EnterProgramDir() const { QDir::setCurrent(programDir.path()); }
 
     QTemporaryDir root;
     QTemporaryDir programDir;

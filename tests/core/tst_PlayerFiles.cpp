@@ -1,0 +1,107 @@
+// The player list "Players" and a player's settings file (".cfg"): exact lines, and damaged
+// files read as far as they make sense.
+#include "core/logic/PlayerFiles.h"
+#include "support/TestPlatform.h"
+
+#include <QtTest>
+
+class TestPlayerFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        p = std::make_unique<TestPlatform>();
+        p->EnterProgramDir();
+    }
+    void playerListOfThree()
+    {
+        AppState s;
+        s.PlayerCount = 3;
+        s.Players[1] = {"Ann", "AAB  "};
+        s.Players[2] = {"Bob Smith", "AAC  "};
+        s.Players[3] = {" Cy ", "ABA  "};
+        QVERIFY(SavePlayerList(s));
+        QCOMPARE(ReadBytes(PlayerListFile), QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob Smith\"\r\n\"AAC  \"\r\n\" Cy \"\r\n\"ABA  \"\r\n"));
+    }
+    void playerListDamaged_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("lastName");
+        QByteArray fortyOne = "41\r\n";
+        for (int i = 1; i <= 41; ++i)
+            fortyOne += "\"P" + QByteArray::number(i) + "\"\r\n\"A" + char('A' + i / 26) + char('A' + i % 26) + "  \"\r\n";
+        QTest::newRow("count 41 keeps 40 rows") << fortyOne << 40 << "P40";
+        QTest::newRow("count not a number keeps the players") << QByteArray("x\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
+        QTest::newRow("count too small loses no player") << QByteArray("1\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
+        QTest::newRow("count too large keeps only real rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
+        QTest::newRow("no count line: the first name stays") << QByteArray("\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
+        QTest::newRow("key that is no key is not taken") << QByteArray("3\r\n\"Ann\"\r\n\"../x\"\r\n\"Cy\"\r\n\"aAB\"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 1 << "Bob";
+        QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
+        QTest::newRow("no file") << QByteArray() << 0 << "";
+        QTest::newRow("empty file") << QByteArray("") << 0 << "";
+        QTest::newRow("blank lines passed over") << QByteArray("\r\n2\r\n\r\n\"Ann\"\r\n  \r\n\"AAB  \"\r\n\r\n\"Bob\"\r\n\"AAC  \"\r\n\r\n") << 2 << "Bob";
+        const QString longName(10000, QLatin1Char('N'));
+        QTest::newRow("name of 10,000 characters") << "1\r\n\"" + longName.toUtf8() + "\"\r\n\"AAB  \"\r\n" << 1 << longName;
+    }
+    void playerListDamaged()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull())
+            WriteBytes(PlayerListFile, file);
+        AppState s;
+        s.PlayerCount = 5;
+        LoadPlayerList(s);
+        QTEST(int(s.PlayerCount), "count");
+        QTEST(s.Players[s.PlayerCount][0], "lastName");
+    }
+    void playerConfigRoundTrip()
+    {
+        const QByteArray file = "\"3\"\r\n\"2H5200603151405012015\"\r\n1\r\n\"0J3200603151405000000\"\r\n20\r\n3\r\n4\r\n2\r\n16777088\r\n";
+        WriteBytes(QStringLiteral("AAB.cfg"), file);
+        AppState s;
+        s.PlayerFileId = QStringLiteral("AAB");
+        LoadPlayerConfig(s);
+        // The current practice is unpacked into the practice variables.
+        QCOMPARE(QList<int>({s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount}), QList<int>({2, -3, 5, 12, 15}));
+        QFile::remove(QStringLiteral("AAB.cfg"));
+        QVERIFY(SavePlayerConfig(s));
+        QCOMPARE(ReadBytes(QStringLiteral("AAB.cfg")), file);
+        // A player without a settings file keeps what memory holds.
+        s.PlayerFileId = QStringLiteral("ZZZ");
+        LoadPlayerConfig(s);
+        QCOMPARE(int(s.AdvanceNum), 20);
+    }
+    void playerConfigDamaged_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read"); // AdvanceNum, ProblemFormat, the colour and the operation
+        // Values before the first bad one are read; the rest keep what memory held: 9 1 255, operation 3.
+        QTest::newRow("AdvanceNum not a number") << QByteArray("\"2\"\r\n\"0K1200603151405000000\"\r\n0\r\n\"\"\r\nlots\r\n5\r\n5\r\n3\r\n65280\r\n") << "9 1 255 0";
+        QTest::newRow("cut after the level") << QByteArray("\"2\"\r\n\"1K1200603151405000000\"\r\n0\r\n\"x\"\r\n") << "9 1 255 1";
+        QTest::newRow("number too big for 16 bits") << QByteArray("\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n40000\r\n5\r\n5\r\n3\r\n65280\r\n") << "9 1 255 2";
+        QTest::newRow("colour 0 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n0\r\n") << "10 3 255 0";
+        // A blank line is an empty value: the number expected there fails and the rest are kept.
+        QTest::newRow("blank line where a number stands") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "9 1 255 0";
+    }
+    void playerConfigDamaged()
+    {
+        QFETCH(QByteArray, file);
+        WriteBytes(QStringLiteral("AAC.cfg"), file);
+        AppState s;
+        s.PlayerFileId = QStringLiteral("AAC");
+        s.AdvanceNum = 9;
+        s.ProblemFormat = 1;
+        s.BackColour = 255;
+        s.PracticeOp = 3;
+        LoadPlayerConfig(s);
+        QCOMPARE(s.PlayerGrade, QStringLiteral("2"));
+        QTEST(QStringLiteral("%1 %2 %3 %4").arg(s.AdvanceNum).arg(s.ProblemFormat).arg(qint64(s.BackColour)).arg(s.PracticeOp), "read");
+    }
+
+private:
+    std::unique_ptr<TestPlatform> p;
+};
+
+QTEST_GUILESS_MAIN(TestPlayerFiles)
+#include "tst_PlayerFiles.moc"
