@@ -75,7 +75,8 @@ wait_gone() {
 click() {
     local id
     id=$(window "$1") || fail "no window $1 to click in"
-    xdotool mousemove --window "$id" $(($2 / 15)) $(($3 / 15)) click 1
+    # A pause between press and release, as a hand makes.
+    xdotool mousemove --window "$id" $(($2 / 15)) $(($3 / 15)) mousedown 1 sleep 0.08 mouseup 1
     sleep 0.3
 }
 
