@@ -1,6 +1,4 @@
-// Waiting for windows, one instance per window, activation handling, drawing and the main
-// loop's order.
-#include "core/MainProgram.h"
+// Waiting for windows, one instance per window, and activation handling.
 #include "core/WindowUtils.h"
 #include "support/GuiSupport.h"
 
@@ -52,20 +50,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull()); // discarded, so the next load makes a new one
     }
-    void nestedWaitsReturnInnerFirst()
-    {
-        QStringList order;
-        QTimer::singleShot(10, [&] {
-            // The outer window goes first, yet the inner wait must still return first.
-            QTimer::singleShot(10, [] { Forms::Find<Outer>()->Unload(); });
-            QTimer::singleShot(30, [] { Forms::Find<Plain>()->Unload(); });
-            ShowAndWait<Plain>();
-            order << "inner";
-        });
-        ShowAndWait<Outer>();
-        order << "outer";
-        QCOMPARE(order, QStringList({"inner", "outer"}));
-    }
     void activationRunsAfterThePlatformsOnce()
     {
         Outer* parent = Forms::Load<Outer>();
@@ -89,41 +73,6 @@ private slots:
         ShowChildAndWait(parent, child);
         QVERIFY(parentHiddenMeanwhile && parent->isVisible());
         QTRY_COMPARE(parent->activations, 2);
-    }
-    void drawingIsKeptOnce()
-    {
-        Plain* f = Forms::Load<Plain>();
-        f->SetSize(4725, 2000);
-        DrawFormBevel(f);
-        DrawFormBevel(f);
-        QCOMPARE(f->Drawing().size(), std::size_t(8));
-        auto* box = new QLabel(f);
-        PlaceTw(box, 300, 300, 1500, 600);
-        Draw3DBorder(box, f, 2, 1);
-        Draw3DBorder(box, f, 2, 3); // erasing draws over the same places
-        QCOMPARE(f->Drawing().size(), std::size_t(16));
-    }
-    void mainLoopOrder_data()
-    {
-        QTest::addColumn<QList<int>>("opsAfterDefine"); // the operation each definition chooses; -1 ends the program
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("practise twice, then exit from the definition") << QList<int>{0, 2, -1} << "P D R D R D";
-        QTest::newRow("operation 9 goes back to the player list") << QList<int>{1, 9, -1} << "P D R D P D";
-    }
-    void mainLoopOrder()
-    {
-        QFETCH(QList<int>, opsAfterDefine);
-        QStringList seen;
-        MainLoopWindows w;
-        w.ShowPlayer = [&] { seen << "P"; };
-        w.ShowDefine = [&] {
-            const int op = opsAfterDefine.value(seen.count("D"));
-            seen << "D";
-            op < 0 ? fx.platform->EndProgram() : void(fx.state.PracticeOp = op);
-        };
-        w.ShowPractice = [&] { seen << "R"; };
-        RunMainLoop(fx.state, *fx.platform, w);
-        QTEST(seen.join(' '), "expected");
     }
 
 private:
