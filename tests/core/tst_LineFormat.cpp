@@ -81,17 +81,6 @@ private slots:
         QCOMPARE(values, 1 + (ValueFileReadLimit - 3) / 5 + 1);
         QVERIFY(QFileInfo(QStringLiteral("Players")).size() >= 50 << 20); // reading never shortens a file
     }
-    void sharedFolderSharesFiles()
-    {
-        // A folder every user may write to gives its files to every user too.
-        for (const bool shared : {false, true}) {
-            const auto others = shared ? QFileDevice::WriteOther | QFileDevice::ReadOther | QFileDevice::ExeOther : QFileDevice::Permissions();
-            QFile::setPermissions(QDir::currentPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | others);
-            QVERIFY(WriteFileAtomic(QStringLiteral("Players"), "0\r\n") && AppendLine(QStringLiteral("AAB.scr"), "\"x\""));
-            QCOMPARE(bool(QFile::permissions(QStringLiteral("Players")) & QFileDevice::WriteOther), shared);
-            QCOMPARE(bool(QFile::permissions(QStringLiteral("AAB.scr")) & QFileDevice::WriteOther), shared);
-        }
-    }
 
 private:
     std::unique_ptr<TestPlatform> p;
