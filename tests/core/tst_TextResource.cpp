@@ -1,4 +1,5 @@
-// Numbered text sections of "nbr.txx" and the joining of their lines.
+// Numbered text sections of "nbr.txx", the joining of their lines, and the message when the
+// file is missing (the stop itself is driven end to end in tests/e2e/missing_texts.sh).
 #include "core/logic/TextResource.h"
 
 #include <QElapsedTimer>
@@ -46,6 +47,11 @@ private slots:
         t.start();
         QTEST(JoinTextLines(in), "out");
         QVERIFY2(t.elapsed() < 1000, "joining is one pass");
+    }
+    void missingFileMessage()
+    {
+        QCOMPARE(MissingTextResourceMessage(QStringLiteral("/opt/nbr")),
+                 QStringLiteral("Aborting: nbr.txx is missing.\n\nThis probably means one of two things.  Either you installed NBR in a temporary folder or you moved QUBO.EXE after it was installed.  The remedy is to extract NBR.TXX from your original .ZIP file and put it in /opt/nbr"));
     }
 };
 
