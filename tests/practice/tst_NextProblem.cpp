@@ -19,18 +19,14 @@ private slots:
         QTest::addColumn<QStringList>("missed");
         QTest::addColumn<QList<int>>("draws"); // each as the partner it gives (PartnerR)
         QTest::addColumn<QStringList>("after"); // fact asked, missed facts left, the round's marks
-        QTest::newRow("unasked fact at draw 10 still ends the round") << QStringList() << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 1, 7}
-                                                                      << QStringList{"0107", "", "cleared"};
-        QTest::newRow("unasked fact at draw 9 keeps the round") << QStringList() << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 7}
-                                                                << QStringList{"0107", "", "kept"};
-        QTest::newRow("partner redraw past the limit keeps the round") << QStringList() << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 1, 3, 7}
-                                                                       << QStringList{"0107", "", "kept"};
-        QTest::newRow("review takes the drawn missed fact") << QStringList{"0103", "0204", "1010"} << QList<int>{6}
-                                                            << QStringList{"0204", "0103,1010", "kept"};
-        QTest::newRow("drawn again past the previous fact") << QStringList{"0103", "0204"} << QList<int>{1, 8}
-                                                            << QStringList{"0204", "0103", "kept"};
-        QTest::newRow("only the previous fact: the random step") << QStringList{"0103"} << QList<int>{1, 7}
-                                                                 << QStringList{"0107", "0103", "kept"};
+        const QStringList none, asked{"0107", "", "kept"};
+        QTest::newRow("draw 10 ends the round") << none << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 1, 7} << QStringList{"0107", "", "cleared"};
+        QTest::newRow("draw 9 keeps the round") << none << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 7} << asked;
+        QTest::newRow("partner redraw past the limit keeps it") << none << QList<int>{1, 2, 4, 5, 6, 8, 9, 10, 1, 3, 7} << asked;
+        QTest::newRow("review: the drawn fact") << QStringList{"0103", "0204", "1010"} << QList<int>{6}
+                                                << QStringList{"0204", "0103,1010", "kept"};
+        QTest::newRow("redrawn past the last") << QStringList{"0103", "0204"} << QList<int>{1, 8} << QStringList{"0204", "0103", "kept"};
+        QTest::newRow("only the previous: random step") << QStringList{"0103"} << QList<int>{1, 7} << QStringList{"0107", "0103", "kept"};
     }
     void draws()
     {

@@ -31,10 +31,8 @@ private slots:
         QTest::newRow("Up to 5 -> Just 6") << QStringList{Rec("0P2", 30, 30)} << LevelGoalMessage << QStringList{"0P2", "0E2"};
         QTest::newRow("Just 10 -> All") << QStringList{Rec("0A2", 30, 30)} << LevelGoalMessage << QStringList{"0A2", "0K2"};
         QTest::newRow("Up to 10 -> All") << QStringList{Rec("0U2", 30, 30)} << LevelGoalMessage << QStringList{"0U2", "0K2"};
-        QTest::newRow("All of Addition -> Just 1 of Subtraction") << QStringList{Rec("0K3", 30, 30)} << LevelGoalMessage
-                                                                  << QStringList{"0K3", "1J3"};
-        QTest::newRow("All of Division: every table done") << QStringList{Rec("3K3", 30, 30)} << AllTablesMessage
-                                                           << QStringList{"3K3", "3L3"};
+        QTest::newRow("All -> Just 1, next operation") << QStringList{Rec("0K3", 30, 30)} << LevelGoalMessage << QStringList{"0K3", "1J3"};
+        QTest::newRow("All of Division: all done") << QStringList{Rec("3K3", 30, 30)} << AllTablesMessage << QStringList{"3K3", "3L3"};
         QTest::newRow("other operation: not the level") << QStringList{Rec("1H2", 30, 30)} << "" << stays;
         QTest::newRow("other minutes: not the level") << QStringList{Rec("0H3", 30, 30)} << "" << stays;
     }
