@@ -40,16 +40,13 @@ private slots:
         QTest::addColumn<int>("levelMinutes"); // 0: no level to advance on
         QTest::addColumn<QStringList>("clicks"); // the last closes the window
         QTest::addColumn<QString>("record");
-        QTest::newRow("presets kept: division just 10, 5 minutes") << "3A5200603151405007009" << 0 << QStringList{"Command8"}
-                                                                   << "3A5200603151405007009";
+        QTest::newRow("presets kept: division just 10, 5 min") << "3A5200603151405007009" << 0 << QStringList{"Command8"}
+                                                               << "3A5200603151405007009";
         QTest::newRow("presets kept: no minutes is 3") << "2K" << 0 << QStringList{"Command8"} << "2K3200603151405000000";
         QTest::newRow("up to 9 of division") << "1D3200603151405000000" << 0 << QStringList{"Option6", "Option8_8", "Option4", "Command8"}
                                              << "3T3200603151405000000";
-        QTest::newRow("up to without a number: all tables") << "2K3200603151405000000" << 0 << QStringList{"Option6", "Command8"}
-                                                            << "2K3200603151405000000";
-        QTest::newRow("a time button closes") << "3M3200603151405000000" << 0 << QStringList{"Option14"} << "3M0200603151405000000";
-        QTest::newRow("a level's minutes without a button") << "2K5200603151405000000" << 4 << QStringList{"Option7", "Command8"}
-                                                            << "0H4200603151405000000";
+        QTest::newRow("up to, no number") << "2K3200603151405000000" << 0 << QStringList{"Option6", "Command8"} << "2K3200603151405000000";
+        QTest::newRow("a level's minutes") << "2K5200603151405000000" << 4 << QStringList{"Option7", "Command8"} << "0H4200603151405000000";
     }
     void readBack()
     {

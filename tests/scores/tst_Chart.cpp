@@ -32,7 +32,6 @@ private slots:
     {
         QTest::addColumn<QString>("record");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("7 of 9") << "0H2200603151405007009" << QStringList{"7", "78%", "14:05", "15/03/2006"};
         QTest::newRow("half rounds to even: 1 of 8") << "0H2200603151405001008" << QStringList{"1", "12%", "14:05", "15/03/2006"};
         QTest::newRow("no attempts") << "0H2200603151405000000" << QStringList{"0", "-", "14:05", "15/03/2006"};
         QTest::newRow("attempts not a number") << "0H2200603151405005x0y" << QStringList{"5", "-", "14:05", "15/03/2006"};

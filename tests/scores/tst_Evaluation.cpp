@@ -10,24 +10,6 @@
 class TestEvaluation : public QObject {
     Q_OBJECT
 private slots:
-    void ladder_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::newRow("Just 4 -> Just 5") << -4 << -5;
-        QTest::newRow("Just 5 -> Up to 5") << -5 << 5;
-        QTest::newRow("Up to 5 -> Just 6") << 5 << -6;
-        QTest::newRow("Just 10 -> All") << -10 << 0;
-        QTest::newRow("All -> 1 (next operation)") << 0 << 1;
-        QTest::newRow("Up to 10 -> All") << 10 << 0;
-    }
-    void ladder()
-    {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QCOMPARE(int(NextLevelTable(static_cast<Int16>(from))), to);
-    }
-
     void evaluate_data()
     {
         // The level, Addition Just 3 in 2 minutes unless given: more than 20 right, or 3 records
@@ -44,10 +26,13 @@ private slots:
         QTest::newRow("18 of 20 is only 90%") << QStringList(3, Rec("0H2", 18, 20)) << "" << stays;
         QTest::newRow("10 of 10 is not more than 10") << QStringList(3, Rec("0H2", 10, 10)) << "" << stays;
         QTest::newRow("no attempts count nothing") << QStringList(3, Rec("0H2", 11, 0)) << "" << stays;
-        QTest::newRow("All of Addition -> Just 1 of Subtraction") << QStringList{Rec("0K3", 30, 30)} << LevelGoalMessage
-                                                                  << QStringList{"0K3", "1J3"};
-        QTest::newRow("All of Division: every table done") << QStringList{Rec("3K3", 30, 30)} << AllTablesMessage
-                                                           << QStringList{"3K3", "3L3"};
+        // The ladder of levels: Just n -> Just n + 1, with Up to 5 after Just 5 and All after 10.
+        QTest::newRow("Just 5 -> Up to 5") << QStringList{Rec("0F2", 30, 30)} << LevelGoalMessage << QStringList{"0F2", "0P2"};
+        QTest::newRow("Up to 5 -> Just 6") << QStringList{Rec("0P2", 30, 30)} << LevelGoalMessage << QStringList{"0P2", "0E2"};
+        QTest::newRow("Just 10 -> All") << QStringList{Rec("0A2", 30, 30)} << LevelGoalMessage << QStringList{"0A2", "0K2"};
+        QTest::newRow("Up to 10 -> All") << QStringList{Rec("0U2", 30, 30)} << LevelGoalMessage << QStringList{"0U2", "0K2"};
+        QTest::newRow("All -> Just 1, next operation") << QStringList{Rec("0K3", 30, 30)} << LevelGoalMessage << QStringList{"0K3", "1J3"};
+        QTest::newRow("All of Division: all done") << QStringList{Rec("3K3", 30, 30)} << AllTablesMessage << QStringList{"3K3", "3L3"};
         QTest::newRow("other operation: not the level") << QStringList{Rec("1H2", 30, 30)} << "" << stays;
         QTest::newRow("other minutes: not the level") << QStringList{Rec("0H3", 30, 30)} << "" << stays;
     }
@@ -72,8 +57,7 @@ private slots:
         // A new level is stamped with the time and stored as the player's level and practice.
         const bool moved = levels[1] != levels[0];
         const QString def = moved ? Rec(qPrintable(levels[1]), 0, 0) : before;
-        QCOMPARE(s.LevelDef, def);
-        QCOMPARE(s.CurrentPractice, def);
+        QCOMPARE((QStringList{s.LevelDef, s.CurrentPractice}), QStringList(2, def));
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).mid(1, 3),
                  moved ? QStringList({'"' + def + '"', QString::number(s.AutoAdvance), '"' + def + '"'}) : QStringList());
     }

@@ -25,10 +25,8 @@ inline AppState Practised(const QList<int>& fields)
     AppState s;
     s.PlayerFileId = QStringLiteral("AAB");
     s.ScoreFilePath = QStringLiteral("AAB.scr");
-    s.PracticeOp = static_cast<Int16>(fields.value(0));
-    s.TableNum = static_cast<Int16>(fields.value(1));
-    s.PracticeMinutes = static_cast<Int16>(fields.value(2));
-    s.CorrectCount = static_cast<Int16>(fields.value(3));
-    s.AttemptCount = static_cast<Int16>(fields.value(4));
+    Int16* to[] = {&s.PracticeOp, &s.TableNum, &s.PracticeMinutes, &s.CorrectCount, &s.AttemptCount};
+    for (int i = 0; i < 5; ++i)
+        *to[i] = static_cast<Int16>(fields.value(i));
     return s;
 }
