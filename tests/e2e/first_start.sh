@@ -62,6 +62,9 @@ line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H1' || fail "current practice: $(line "$
 log=$NUMBRELLA_ROOT/tmp/nbr.log
 checkpoints=$(tr -d '\r"' < "$log" | grep -xE '[a-h]' | tr -d '\n')
 [ "$checkpoints" = "abcdefh" ] || fail "start-up checkpoints: $checkpoints"
+# The synthesizer takes a new volume, so the MIDI probe runs all its steps between "d" and "e".
+probe=$(tr -d '\r"' < "$log" | sed -n '/^d$/,/^e$/p' | tr -d '\n')
+[ "$probe" = "dv1v2v3v4v5v6v7e" ] || fail "MIDI volume probe: $probe"
 grep -qxF '"24: Auto=0 CL_num=0 Num=-3 AdMins=0 Mins=1"'$'\r' "$log" || fail "first evaluation line missing: $(cat "$log")"
 grep -qxF '"    CL_Func=0 Func=2 Correct=0 Ninety=0 Adnum=0 Adright=0"'$'\r' "$log" || fail "second evaluation line missing"
 echo "1 passed, 0 failed"
