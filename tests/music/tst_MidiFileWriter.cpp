@@ -11,8 +11,7 @@ private slots:
         // Written out of order; a repeated note ends before it starts again at the same tick;
         // gaps of 128 ticks and more take more than one byte.
         MidiFileWriter w(96);
-        const int conductor = w.AddTrack();
-        const int melody = w.AddTrack();
+        const int conductor = w.AddTrack(), melody = w.AddTrack();
         w.Tempo(conductor, 0, 120);
         w.Program(melody, 0, 2, 73);
         w.Note(melody, 96, 96, 2, 60, 100);
