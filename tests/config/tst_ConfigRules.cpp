@@ -14,8 +14,8 @@ private slots:
         const QString badRight = QStringLiteral("1 Please type the number of problems right as a whole number from 0 to 999.");
         QTest::newRow("blanks round the edges") << " 999 " << "0 " << "999 0 | 0 ";
         QTest::newRow("empty second box becomes 7") << "25" << "" << "25 7 | 7";
-        QTest::newRow("blank first box") << " " << "4" << "1 Please set Advancement Criteria | 4";
-        QTest::newRow("first box not a number") << "ten" << "" << badRight + " | ";
+        QTest::newRow("blank first box: the empty second stays") << " " << "" << "1 Please set Advancement Criteria | ";
+        QTest::newRow("first box not a number") << "ten" << "4" << badRight + " | 4";
         QTest::newRow("1000 too big") << "1000" << "4" << badRight + " | 4";
         QTest::newRow("beyond 32 bits") << "99999999999" << "4" << badRight + " | 4";
         QTest::newRow("second box negative")
