@@ -86,8 +86,8 @@ private slots:
         QCOMPARE(script.Remaining(), 0);
         QStringList differs = kept(QStringList(files + QDir().entryList(QDir::Files)));
         differs.removeDuplicates();
-        for (const QString& kept : before)
-            differs.removeOne(kept);
+        for (const QString& was : before)
+            differs.removeOne(was);
         QCOMPARE(differs, changed);
         // Every scenario but a choice ends with Exit or the end of the program.
         QCOMPARE(fx.platform->ended, !steps.last().endsWith("That's me"));
