@@ -6,15 +6,14 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
 
 // Each action in turn: "#n" clicks row n of the window's list; "Name=value" picks entry value of
-// a list with the arrow keys or types value over a box's text; "paste" pastes a line break into
-// the name box; "close" closes the window by its title bar; anything else clicks the visible
-// button with that caption, or else the widget of that name.
+// a list with the arrow keys, types value over a box's text or checks a label shows value;
+// "paste" pastes a line break into the name box; "close" closes the window by its title bar;
+// anything else clicks the visible button with that caption, or else the widget of that name.
 inline void Act(QWidget* w, const QStringList& actions)
 {
     for (const QString& a : actions) {
@@ -28,6 +27,8 @@ inline void Act(QWidget* w, const QStringList& actions)
         } else if (qobject_cast<QLineEdit*>(target)) {
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(target, value);
+        } else if (auto* label = qobject_cast<QLabel*>(target); label && a.contains('=')) {
+            QCOMPARE(label->text(), value);
         } else if (a == "paste") {
             QGuiApplication::clipboard()->setText(QStringLiteral("Z\r\nZ"));
             QTest::keyClick(Child<QLineEdit>(w, "Text1"), Qt::Key_V, Qt::ControlModifier);
