@@ -87,7 +87,7 @@ private slots:
             QVERIFY2(grown.startsWith(history) && (added.isEmpty() || added.endsWith("\r\n")), "the history lost lines or holds a part of one");
             for (const QByteArray& line : added.split('\n'))
                 if (const QByteArray record = line.trimmed(); !record.isEmpty()) {
-                    QVERIFY2(Generation(record) > lastRecord, record.constData());
+                    QVERIFY2(Generation(record) > lastRecord, record.constData()); // a whole record of a later generation
                     next = std::max(next, (lastRecord = *Generation(record)) + 1);
                 }
             history = grown;

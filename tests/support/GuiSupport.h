@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -47,11 +46,6 @@ struct GuiFixture {
                     f->Unload();
             });
         };
-    }
-    // Copies a shipped data file ("nbr.txx", a tune) into the program folder.
-    void CopyData(const QString& name) const
-    {
-        QFile::copy(qEnvironmentVariable("NUMBRELLA_DATA") + QLatin1Char('/') + name, name);
     }
 };
 

@@ -1,19 +1,13 @@
-// Waiting for windows, one instance per window, and activation handling.
+// A window's activation handling: after the platform's activation, once, and again when its dialog closes.
 #include "core/WindowUtils.h"
 #include "support/GuiSupport.h"
 
 #include <QtTest>
 
-class SelfClosing : public Form {
-    Q_OBJECT
-    void FormLoad() override { Unload(); }
-};
-
 class Plain : public Form {
     Q_OBJECT
 public:
-    int unloads = 0, activations = 0;
-    void FormUnload() override { ++unloads; }
+    int activations = 0;
     void FormActivate() override { ++activations; }
 };
 
@@ -26,30 +20,10 @@ class SilentDesktop : public QObject {
     bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::WindowActivate; }
 };
 
-class TestWindows : public QObject {
+class TestForm : public QObject {
     Q_OBJECT
 private slots:
     void init() { fx.Reset(); }
-    void waitReturnsWhateverUnloads_data()
-    {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("unloaded while shown") << false;
-        QTest::newRow("closed by its close box") << true;
-    }
-    void waitReturnsWhateverUnloads()
-    {
-        QFETCH(bool, closeBox);
-        ShowAndWait<SelfClosing>(); // unloaded during its load: returns at once
-        Plain* p = Forms::Load<Plain>();
-        QCOMPARE(Forms::Load<Plain>(), p); // one instance per window
-        QPointer<Plain> guard(p);
-        QTimer::singleShot(10, p, [p, closeBox] { closeBox ? (void)p->close() : (p->Unload(), p->Unload()); });
-        ShowAndWait(p);
-        QCOMPARE(p->unloads, 1);
-        QVERIFY(!Forms::Find<SelfClosing>() && !Forms::Find<Plain>());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(guard.isNull()); // discarded, so the next load makes a new one
-    }
     void activationRunsAfterThePlatformsOnce()
     {
         Outer* parent = Forms::Load<Outer>();
@@ -79,5 +53,5 @@ private:
     GuiFixture fx;
 };
 
-QTEST_MAIN(TestWindows)
-#include "tst_Windows_gui.moc"
+QTEST_MAIN(TestForm)
+#include "tst_Form_gui.moc"
