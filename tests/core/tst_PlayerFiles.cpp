@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("AdvanceNum not a number") << QByteArray("\"2\"\r\n\"0K1200603151405000000\"\r\n0\r\n\"\"\r\nlots\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 0";
         QTest::newRow("cut after the level") << QByteArray("\"2\"\r\n\"1K1200603151405000000\"\r\n0\r\n\"x\"\r\n") << "2 9 1 255 1";
         QTest::newRow("number too big for 16 bits") << QByteArray("\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n40000\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 2";
+        QTest::newRow("complete") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 10 3 65280 0";
         QTest::newRow("colour 0 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n0\r\n") << "2 10 3 255 0";
         // A blank line is an empty value: the number expected there fails and the rest are kept.
         QTest::newRow("blank line where a number stands") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 0";
