@@ -1,6 +1,8 @@
 #include "core/logic/Settings.h"
 
+#include "core/logic/FileLock.h"
 #include "core/logic/LineFormat.h"
+#include "core/logic/PlayerFiles.h"
 
 #include <QDir>
 
@@ -43,18 +45,29 @@ void ReadSettings(AppState& state, LineReader& in)
 bool SaveSettings(const AppState& state)
 {
     QDir().mkpath(state.WindowsDir);
-    LineWriter out;
-    out.Text(state.AppPath);
-    out.Text(state.NextPlayerId);
-    out.Text(state.LastPlayerName);
-    out.Empty();
-    out.Empty();
-    out.Empty();
-    out.Colour(state.BackColour);
-    out.Text(state.IniReserved1);
-    out.Int(state.FirstRun);
-    out.Text(state.IniReserved2);
-    return out.Save(state.IniPath);
+    return WithFileLock(state.IniPath, [&] {
+        // Another copy may have handed out a later key since this one read the file: the
+        // next key never goes back, the other values are this copy's.
+        QString nextId = state.NextPlayerId;
+        LineReader in(state.IniPath);
+        AppState stored;
+        if (in.IsOpen())
+            ReadSettings(stored, in);
+        if (IsPlayerKey(stored.NextPlayerId) && (!IsPlayerKey(nextId) || stored.NextPlayerId.left(3) > nextId.left(3)))
+            nextId = NormalKey(stored.NextPlayerId);
+        LineWriter out;
+        out.Text(state.AppPath);
+        out.Text(nextId);
+        out.Text(state.LastPlayerName);
+        out.Empty();
+        out.Empty();
+        out.Empty();
+        out.Colour(state.BackColour);
+        out.Text(state.IniReserved1);
+        out.Int(state.FirstRun);
+        out.Text(state.IniReserved2);
+        return out.Save(state.IniPath);
+    });
 }
 
 void WriteDefaultSettings(AppState& state)

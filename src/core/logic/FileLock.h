@@ -1,0 +1,16 @@
+#pragma once
+// Read-modify-write of a shared file under a lock file beside it ("Players.lock"), so that
+// two copies of the program on one folder never lose each other's changes.
+
+#include <QString>
+#include <functional>
+
+// How long a change waits for another copy's lock, and the age after which a lock left by
+// a copy that died on another computer is taken over (on this computer a dead copy's lock
+// is taken over at once). A change holds the lock for milliseconds.
+constexpr int LockWaitMs = 5000;
+constexpr int StaleLockMs = 15000;
+
+// Runs `work` holding the lock of `path`; false without running it when the lock cannot be
+// taken (a folder that cannot be written, another copy holding it too long).
+bool WithFileLock(const QString& path, const std::function<bool()>& work);
