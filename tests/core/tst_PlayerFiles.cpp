@@ -27,6 +27,9 @@ private slots:
         QTest::newRow("count too large keeps only real rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n") << 1 << "Ann";
         QTest::newRow("no count line: the first name stays") << QByteArray("\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
         QTest::newRow("key that is no key is not taken") << QByteArray("3\r\n\"Ann\"\r\n\"../x\"\r\n\"Cy\"\r\n\"aAB\"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 1 << "Bob";
+        // A damaged line costs its own row at most, never the rows after it.
+        QTest::newRow("two NUL bytes between rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n\0\0\r\n\"Bob\"\r\n\"AAC  \"\r\n\"Cy\"\r\n\"AAD  \"\r\n", 54) << 3 << "Cy";
+        QTest::newRow("a line of 10 MB between rows") << "2\r\n\"Ann\"\r\n\"AAB  \"\r\n" + QByteArray(10 << 20, 'x') + "\r\n\"Bob\"\r\n\"AAC  \"\r\n" << 2 << "Bob";
         QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
         QTest::newRow("no file") << QByteArray() << 0 << "";
         QTest::newRow("empty file") << QByteArray("") << 0 << "";

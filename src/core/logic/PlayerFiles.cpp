@@ -1,60 +1,133 @@
 #include "core/logic/PlayerFiles.h"
 
+#include "core/logic/FileLock.h"
 #include "core/logic/LineFormat.h"
 #include "scores/logic/PracticeRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
 
 QString PlayerConfigFile(const QString& fileId) { return fileId + QStringLiteral(".cfg"); }
 QString PlayerScoreFile(const QString& fileId) { return fileId + QStringLiteral(".scr"); }
 
+namespace {
+// A line this long is damage, not a name: it is passed over whole, so the rows after it stay.
+constexpr qsizetype LongestListLine = 64 * 1024;
+
+// The file's lines up to the read limit, without the overlong ones.
+std::optional<QByteArray> ReadShortLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray kept, line;
+    bool overlong = false;
+    auto endLine = [&] {
+        if (!overlong)
+            kept += line;
+        line.clear();
+        overlong = false;
+    };
+    while (kept.size() < ValueFileReadLimit) {
+        const QByteArray block = file.read(LongestListLine);
+        if (block.isEmpty())
+            break;
+        for (const char c : block) {
+            if (!overlong)
+                line += c;
+            if (c == '\n' || c == '\r')
+                endLine();
+            else if (line.size() > LongestListLine)
+                overlong = true, line.clear();
+        }
+    }
+    endLine();
+    return kept.left(ValueFileReadLimit);
+}
+
+// A name holds no control characters: such a value is a damaged line.
+bool IsName(const QString& value)
+{
+    return std::none_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+} // namespace
+
 void LoadPlayerList(AppState& state)
 {
-    LineReader in(PlayerListFile);
-    if (!in.IsOpen()) {
+    const auto bytes = ReadShortLines(PlayerListFile);
+    if (!bytes) {
         state.PlayerCount = 0;
         return;
     }
+    LineReader in = LineReader::FromBytes(*bytes);
     ReadPlayerList(state, in);
 }
 
 void ReadPlayerList(AppState& state, LineReader& in)
 {
     // The count line is read but not trusted: a damaged count must neither lose a player
-    // nor let the list grow past its 40 rows. A file without it starts with a name.
-    in.SkipBlankLines();
-    std::optional<QString> pendingName = in.ReadText();
-    if (pendingName && !in.LastWasQuoted())
-        pendingName.reset();
+    // nor let the list grow past its 40 rows. A row is a name followed by a key; a value
+    // that is neither (a damaged line) costs its own row only, never the later ones.
+    // A key names the player's files: anything but three capital letters could point
+    // outside the program folder, so such a row is not taken.
+    std::optional<QString> name;
     int rows = 0;
-    for (;;) {
+    for (bool first = true; rows < MaxPlayers; first = false) {
         in.SkipBlankLines();
-        if (rows == MaxPlayers || (in.AtEnd() && !pendingName))
+        auto value = in.AtEnd() ? std::nullopt : in.ReadText();
+        if (!value)
             break;
-        auto name = pendingName ? pendingName : in.ReadText();
-        pendingName.reset();
-        in.SkipBlankLines();
-        auto key = in.ReadText();
-        if (!name || !key)
-            break;
-        // A key names the player's files: anything but three capital letters could point
-        // outside the program folder, so such a row is not taken.
-        if (!IsPlayerKey(*key))
-            continue;
-        ++rows;
-        state.Players[rows][0] = *name;
-        state.Players[rows][1] = *key;
+        if (name && IsPlayerKey(*value)) {
+            ++rows;
+            state.Players[rows] = {*name, NormalKey(*value)};
+            name.reset();
+        } else if ((in.LastWasQuoted() || !first) && IsName(*value) && *value != NormalKey(*value)) {
+            name = *value;
+        } else {
+            name.reset();
+        }
     }
     state.PlayerCount = static_cast<Int16>(rows);
 }
 
 bool IsPlayerKey(const QString& key)
 {
-    if (key.size() < 3)
+    if (key.size() < 3 || key.size() > 5)
         return false;
-    for (int i = 0; i < 3; ++i) {
-        if (key.at(i) < QLatin1Char('A') || key.at(i) > QLatin1Char('Z'))
+    for (int i = 0; i < key.size(); ++i) {
+        const QChar c = key.at(i);
+        if (i < 3 ? (c < QLatin1Char('A') || c > QLatin1Char('Z')) : c != QLatin1Char(' '))
             return false;
     }
     return true;
+}
+
+QString NormalKey(const QString& key)
+{
+    return key.left(3) + QStringLiteral("  ");
+}
+
+QStringList FileIdsInFolder()
+{
+    QStringList ids;
+    for (const QString& file : QDir().entryList({QStringLiteral("*.cfg"), QStringLiteral("*.scr")}, QDir::Files)) {
+        const QString id = file.chopped(4);
+        if (IsPlayerKey(id))
+            ids << id;
+    }
+    return ids;
+}
+
+bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& change)
+{
+    const bool done = WithFileLock(PlayerListFile, [&] {
+        LoadPlayerList(state);
+        return !change(state) || SavePlayerList(state);
+    });
+    if (!done)
+        LoadPlayerList(state);
+    return done;
 }
 
 bool SavePlayerList(const AppState& state)

@@ -1,5 +1,9 @@
 #include "players/logic/PlayerList.h"
 
+#include "core/logic/PlayerFiles.h"
+
+#include <algorithm>
+
 std::optional<QString> NextKey(const QString& key)
 {
     QString letters = key.left(3).leftJustified(3, QLatin1Char('A'));
@@ -16,17 +20,24 @@ std::optional<QString> NextKey(const QString& key)
 
 std::optional<QString> NextFreeKey(const AppState& state)
 {
-    std::optional<QString> key = NextKey(state.NextPlayerId);
-    auto inUse = [&](const QString& k) {
-        for (int i = 1; i <= state.PlayerCount; ++i) {
-            if (state.Players[i][1].left(3) == k.left(3))
-                return true;
-        }
-        return false;
-    };
-    while (key && inUse(*key))
-        key = NextKey(*key);
-    return key;
+    // After the highest key in use, so that a damaged, lost or older NextPlayerId (another
+    // copy's, another computer's) never hands out a key a row or a player's file still has.
+    QString highest = IsPlayerKey(state.NextPlayerId) ? state.NextPlayerId.left(3) : QStringLiteral("AAA");
+    QStringList used = FileIdsInFolder();
+    for (int i = 1; i <= state.PlayerCount; ++i)
+        used << RowFileId(state, i);
+    for (const QString& id : used)
+        highest = std::max(highest, id);
+    return NextKey(highest);
+}
+
+bool KeyInUse(const AppState& state, const QString& key)
+{
+    for (int i = 1; i <= state.PlayerCount; ++i) {
+        if (RowFileId(state, i) == key.left(3))
+            return true;
+    }
+    return false;
 }
 
 bool AddPlayerRow(AppState& state, const QString& name, const QString& key)

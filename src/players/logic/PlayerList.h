@@ -9,8 +9,11 @@
 // position leftwards (AAA -> AAB, AAZ -> ABA, AZZ -> BAA); positions 4 and 5 stay blank.
 // Nothing after ZZZ.
 std::optional<QString> NextKey(const QString& key);
-// The next key that no row of the list uses yet, starting after NextPlayerId.
+// The key for a new player: the one after NextPlayerId or after the highest key any row or
+// player's file in the program folder has, whichever is later. Nothing after ZZZ.
 std::optional<QString> NextFreeKey(const AppState& state);
+// Whether a row of the list has this key (two rows may share one in a damaged list).
+bool KeyInUse(const AppState& state, const QString& key);
 
 // Appends a row; false when the list is full.
 bool AddPlayerRow(AppState& state, const QString& name, const QString& key);
