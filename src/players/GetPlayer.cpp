@@ -32,6 +32,23 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
+// Why no name can be added to the list, or nothing when one can.
+QString CannotAdd(const AppState& s)
+{
+    if (s.PlayerCount >= MaxPlayers)
+        return QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one.");
+    if (!NextFreeKey(s))
+        return QStringLiteral("No more names can be added to this Numbrella: every player key has been used.");
+    return {};
+}
+
+// Told when a change to the list could not be written; the list shows what the file holds.
+QString ListNotSaved()
+{
+    return QStringLiteral("The list of names could not be saved: the file ") + PlayerListFile
+        + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder.");
+}
+
 // A number written for a tooltip tag: followed by one blank when shorter than four characters.
 QString TagNumber(int value)
 {
@@ -221,13 +238,8 @@ void GetPlayer::Add()
         return;
     const QScopedValueRollback<bool> busy(busy_, true);
     AppState& s = Shared();
-    if (s.PlayerCount >= MaxPlayers) {
-        ShowMessage(QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one."));
-        return;
-    }
-    const std::optional<QString> key = NextFreeKey(s);
-    if (!key) {
-        ShowMessage(QStringLiteral("No more names can be added to this Numbrella: every player key has been used."));
+    if (const QString why = CannotAdd(s); !why.isEmpty()) {
+        ShowMessage(why);
         return;
     }
     ShowChildAndWait(this, Forms::Load<NewGuy>());
@@ -235,12 +247,25 @@ void GetPlayer::Add()
         return;
     List1->addItem(s.EnteredName);
     ShowChildAndWait(this, Forms::Load<Grade>());
-    s.NextPlayerId = *key;
-    AddPlayerRow(s, s.EnteredName, s.NextPlayerId);
+    // The key is taken from the list as it is on disk now (another copy may have added a
+    // name meanwhile) and stored at once, so a key is never handed out twice.
+    QString why;
+    const bool saved = UpdatePlayerList(s, [&s, &why](AppState& list) {
+        why = CannotAdd(list);
+        if (!why.isEmpty())
+            return false;
+        list.NextPlayerId = *NextFreeKey(list);
+        return AddPlayerRow(list, s.EnteredName, list.NextPlayerId);
+    });
+    if (!saved)
+        why = ListNotSaved();
+    if (!why.isEmpty()) {
+        FillList();
+        ShowMessage(why);
+        return;
+    }
     s.PlayerGrade = s.NewGrade;
     s.LastPlayerName = s.EnteredName;
-    SavePlayerList(s);
-    // The key is stored at once, so a key is never handed out twice.
     SaveSettings(s);
     s.PlayerFileId = s.NextPlayerId.left(3);
     SavePlayerConfig(s);
@@ -260,17 +285,27 @@ void GetPlayer::Edit()
         return;
     ShowChildAndWait(this, Forms::Load<Grade>());
     const QString oldName = selected > 0 ? s.Players[selected][0] : QString();
-    for (int i = 1; selected > 0 && i <= s.PlayerCount; ++i) {
-        if (s.Players[i][0] != oldName)
-            continue;
-        s.Players[i][0] = s.EnteredName;
-        s.PlayerFileId = RowFileId(s, i);
+    QStringList renamed;
+    const bool saved = UpdatePlayerList(s, [&](AppState& list) {
+        for (int i = 1; selected > 0 && i <= list.PlayerCount; ++i) {
+            if (list.Players[i][0] == oldName) {
+                list.Players[i][0] = s.EnteredName;
+                renamed << RowFileId(list, i);
+            }
+        }
+        return !renamed.isEmpty();
+    });
+    if (!saved)
+        renamed.clear();
+    for (const QString& fileId : renamed) {
+        s.PlayerFileId = fileId;
         LoadPlayerConfig(s);
         s.PlayerGrade = s.NewGrade;
         SavePlayerConfig(s);
     }
-    SavePlayerList(s);
     FillList();
+    if (!saved)
+        ShowMessage(ListNotSaved());
 }
 
 void GetPlayer::Remove()
@@ -280,15 +315,26 @@ void GetPlayer::Remove()
     if (row == 0)
         return;
     const QString name = s.Players[row][0];
+    const QString key = s.Players[row][1];
     if (AskYesNo(QStringLiteral("Are you sure you want to remove ") + name + QStringLiteral(" from this list?")) != 1)
         return;
-    s.DeletePlayerName = s.Players[row][1];
-    const QString fileId = RowFileId(s, row);
-    QFile::remove(PlayerScoreFile(fileId));
-    QFile::remove(PlayerConfigFile(fileId));
-    RemovePlayerRow(s, row);
-    SavePlayerList(s);
+    s.DeletePlayerName = key;
+    bool removed = false;
+    const bool saved = UpdatePlayerList(s, [&](AppState& list) {
+        for (int i = 1; i <= list.PlayerCount && !removed; ++i) {
+            if (list.Players[i][0] == name && list.Players[i][1] == key)
+                RemovePlayerRow(list, i), removed = true;
+        }
+        return removed;
+    });
+    // Files another row still names (a damaged list gave two rows one key) stay with it.
+    if (saved && removed && !KeyInUse(s, key)) {
+        QFile::remove(PlayerScoreFile(key.left(3)));
+        QFile::remove(PlayerConfigFile(key.left(3)));
+    }
     FillList();
+    if (!saved)
+        ShowMessage(ListNotSaved());
 }
 
 bool GetPlayer::eventFilter(QObject* watched, QEvent* event)

@@ -18,7 +18,9 @@ class TestGetPlayer : public QObject {
 private slots:
     void scenario_data()
     {
-        QTest::addColumn<QStringList>("names");   // rows with keys AAB, AAC, ...; each ".cfg" holds grade 4 and 33 right
+        // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row; "!": the
+        // list cannot be written. Each ".cfg" holds grade 4 and 33 right.
+        QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("next");        // NextPlayerId
         QTest::addColumn<QStringList>("steps");   // window|action|action..., each once that window is up
         QTest::addColumn<QStringList>("changed"); // what kept() below shows otherwise afterwards, new files last
@@ -34,6 +36,12 @@ private slots:
             << QStringList{"Ann"} << "AAZ  " << QStringList{add[0], "NewGuy|Text1=Al \"Big\" Jo|paste|OK", "Grade|close", add[3]}
             << QStringList{"in use: ABA", R"(nbr.INI: "ABA  " "Al Big Jo")", R"(Players: 2 "Ann" "AAB  " "Al Big Jo" "ABA  ")",
                            R"(ABA.cfg: "" "" 0 "" 0 0 0 0 12640511)"};
+        QTest::newRow("a damaged next key goes on after the highest key of a row or a file") << QStringList{"Ann", "/AAF"}
+            << "zz{  " << add << QStringList{"in use: AAG", R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
+                                            R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
+        QTest::newRow("a name that cannot be saved is told, and not kept") << QStringList{"!"} << "AAA  "
+            << QStringList{add[1], add[2], "M_Boxx|Label1=The list of names could not be saved: the file Players cannot be "
+                                           "written. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
         QTest::newRow("no key after ZZZ") << QStringList{"Ann"} << "ZZZ  "
             << refused("No more names can be added to this Numbrella: every player key has been used.") << QStringList{};
         QTest::newRow("41st refused") << QStringList(40, QStringLiteral("P")) << "ABO  "
@@ -49,6 +57,8 @@ private slots:
         QTest::newRow("remove: Yes takes the row and its file; the box closed is No") << QStringList{"Ann", "Bob"} << "AAC  "
             << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", remove.arg(0), sure.arg("Ann") + "close", add[3]}
             << QStringList{"AAC.cfg: (removed)", R"(Players: 1 "Ann" "AAB  ")"};
+        QTest::newRow("remove one of two rows with one key: the files stay with the other") << QStringList{"Ann/AAB", "Bob/AAB"}
+            << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", add[3]} << QStringList{R"(Players: 1 "Ann" "AAB  ")"};
     }
     void scenario()
     {
@@ -60,13 +70,18 @@ private slots:
         AppState& s = fx.state;
         LoadSettings(s, *fx.platform);
         s.NewGrade = QStringLiteral("5"); // left from an earlier grade dialog
-        for (int i = 1; i <= names.size(); ++i) {
-            s.Players[i] = {names[i - 1], QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26))};
-            WriteBytes(s.Players[i][1].left(3) + QStringLiteral(".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
+        s.PlayerCount = 0, s.NextPlayerId = next;
+        for (int i = 1; i <= names.size() && names[0] != "!"; ++i) {
+            const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1) + "  "
+                                                           : QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26));
+            WriteBytes(key.left(3) + QStringLiteral(".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
+            if (!names[i - 1].startsWith('/'))
+                s.Players[++s.PlayerCount] = {names[i - 1].section('/', 0, 0), key};
         }
-        s.PlayerCount = Int16(names.size()), s.NextPlayerId = next;
         s.LastPlayerName = QStringLiteral("Ann"); // the list comes up with the last Ann selected
         SavePlayerList(s);
+        if (names.contains("!")) // a folder where the list belongs: it cannot be written, even by the administrator
+            QFile::remove(PlayerListFile), QDir().mkdir(PlayerListFile);
         // The player in use, lines 2 and 3 of nbr.INI, then each file of the program folder with its lines.
         auto kept = [&s, this](const QStringList& files) {
             QStringList kept{"in use: " + s.PlayerFileId, "nbr.INI: " + FileLines(fx.platform->IniPath()).mid(1, 2).join(' ')};
