@@ -21,6 +21,7 @@ cleanup() {
         echo "Last screen saved in $SHOTS_DIR/$TEST_NAME.png" >&2
     fi
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${OTHER_PIDS:-}" ] && kill $OTHER_PIDS 2>/dev/null || true
     [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
@@ -50,7 +51,7 @@ start_program() {
 # The visible window whose role is $1; waits up to $2 seconds (default 10).
 window() {
     local role=$1 limit=${2:-10} id
-    for _ in $(seq $((limit * 10))); do
+    for _ in $(seq $((limit * 10 + 1))); do
         for id in $(xdotool search --onlyvisible --class numbrella 2>/dev/null); do
             if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$role\""; then
                 echo "$id"
@@ -64,7 +65,7 @@ window() {
 
 wait_gone() {
     local role=$1 limit=${2:-10}
-    for _ in $(seq $((limit * 10))); do
+    for _ in $(seq $((limit * 10 + 1))); do
         window "$role" 0 >/dev/null 2>&1 || return 0
         sleep 0.1
     done
