@@ -5,8 +5,8 @@
 set(NUMBRELLA_PROGRAM_DIR "lib/numbrella" CACHE STRING "The program folder, relative to the install prefix")
 
 install(TARGETS numbrella RUNTIME DESTINATION ${NUMBRELLA_PROGRAM_DIR})
-file(GLOB NUMBRELLA_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
-install(FILES ${NUMBRELLA_DATA_FILES} DESTINATION ${NUMBRELLA_PROGRAM_DIR})
+list(TRANSFORM NUMBRELLA_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE data_paths)
+install(FILES ${data_paths} DESTINATION ${NUMBRELLA_PROGRAM_DIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/app/uninstall.sh DESTINATION ${NUMBRELLA_PROGRAM_DIR} RENAME uninstall)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/numbrella.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/numbrella.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -1,6 +1,6 @@
 #include "core/App.h"
-#include "core/MainProgram.h"
-#include "core/SystemPlatform.h"
+#include "app/MainProgram.h"
+#include "app/SystemPlatform.h"
 #include "core/logic/StartUp.h"
 
 #include <QApplication>

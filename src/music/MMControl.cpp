@@ -4,7 +4,8 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -121,14 +122,27 @@ int MMControl::Run(const QString& command)
         return ErrorNotOpen;
     if (Is(command, "Play")) {
         playback_->Play();
-        while (wait_ && playback_->IsPlaying())
-            QThread::msleep(10);
+        if (wait_)
+            WaitForEnd();
     } else if (Is(command, "Stop")) {
         playback_->Stop();
     } else {
         playback_->Rewind();
     }
     return ErrorNone;
+}
+
+void MMControl::WaitForEnd()
+{
+    // The window goes on handling events while the piece plays to its end.
+    QEventLoop loop;
+    QTimer check;
+    connect(&check, &QTimer::timeout, &loop, [this, &loop] {
+        if (!playback_->IsPlaying())
+            loop.quit();
+    });
+    check.start(50);
+    loop.exec();
 }
 
 int MMControl::Mode() const

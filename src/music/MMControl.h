@@ -67,6 +67,7 @@ protected:
 
 private:
     int Run(const QString& command);
+    void WaitForEnd();
     QToolButton* AddButton(const char* name, int kind);
 
     QString fileName_;

@@ -2,7 +2,6 @@
 
 #include "music/FluidSynth.h"
 
-#include <QThread>
 
 MidiPlayback::MidiPlayback(MidiSynth& synth)
     : synth_(synth)
@@ -42,13 +41,12 @@ void MidiPlayback::Release()
 {
     if (!player_)
         return;
+    // The player runs inside the rendering: it goes while nothing is rendered, and the
+    // notes it left sounding are let go at once rather than on a tick it will not have.
+    const auto hold = synth_.HoldRendering();
     synth_.Library().fluid_player_stop(player_);
-    if (synth_.GetOutput() == MidiSynth::Output::Speakers) {
-        // The player's clock thread silences its notes on its next tick (every few
-        // milliseconds) and must be past any tick it started before the player goes.
-        QThread::msleep(12);
-    }
     synth_.Library().delete_fluid_player(player_);
+    synth_.Library().fluid_synth_all_notes_off(synth_.Synth(), -1);
     player_ = nullptr;
     started_ = false;
     paused_ = false;

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+typedef struct _fluid_player_t fluid_player_t;
+
 class MidiPlayback {
 public:
     explicit MidiPlayback(MidiSynth& synth);

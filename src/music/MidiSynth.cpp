@@ -191,6 +191,7 @@ int MidiSynth::AudioCallback(void* data, int len, int, float*[], int nout, float
 
 int MidiSynth::Mix(int frames, int channels, float* out[])
 {
+    const std::lock_guard<std::mutex> hold(rendering_);
     if (fluid_->fluid_synth_process(synth_, frames, channels, out, channels, out) != FLUID_OK)
         return FLUID_FAILED;
     const std::uint32_t volume = volume_;

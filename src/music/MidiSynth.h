@@ -8,9 +8,14 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
-#include <fluidsynth.h>
+#include <mutex>
 #include <thread>
 
+// FluidSynth's handles, named as its header names them; only the files that load and call
+// the library include that header.
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 struct FluidSynthLibrary;
 
 class MidiSynth : public MidiDevice {
@@ -45,9 +50,13 @@ public:
     const FluidSynthLibrary& Library() const { return *fluid_; }
     // Loads the soundfont and opens the output, once; the first piece played calls it.
     void StartSound();
-    bool HasSoundFont() const { return soundFont_ != FLUID_FAILED; }
+    bool HasSoundFont() const { return soundFont_ != NoSoundFont; }
     // True when a sound card took the output.
     bool HasSpeakers() const { return driver_ != nullptr; }
+
+    // Held while sound is rendered: a player deleted while holding it is never in use by
+    // the thread that renders.
+    std::unique_lock<std::mutex> HoldRendering() { return std::unique_lock<std::mutex>(rendering_); }
 
     // Stereo frames with the channel levels applied.
     void Render(float* left, float* right, int frames);
@@ -72,9 +81,11 @@ private:
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
-    int soundFont_ = FLUID_FAILED;
+    static constexpr int NoSoundFont = -1; // FluidSynth's FLUID_FAILED
+    int soundFont_ = NoSoundFont;
     bool started_ = false;
     std::atomic<std::uint32_t> volume_{0xFFFFFFFFu};
     std::atomic<bool> stopSilent_{false};
+    std::mutex rendering_;
     std::thread silent_;
 };

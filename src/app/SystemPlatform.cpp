@@ -1,4 +1,4 @@
-#include "core/SystemPlatform.h"
+#include "app/SystemPlatform.h"
 
 #include "music/MidiSynth.h"
 

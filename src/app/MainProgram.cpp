@@ -1,4 +1,4 @@
-#include "core/MainProgram.h"
+#include "app/MainProgram.h"
 
 #include "core/App.h"
 #include "core/WindowUtils.h"
