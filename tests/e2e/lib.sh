@@ -23,6 +23,7 @@ cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "${OTHER_USER:-}" ] && userdel "$OTHER_USER" 2>/dev/null || true
     rm -rf "$WORK"
     exit $rc
 }
