@@ -17,14 +17,22 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Numbrella team <numbrella@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Arithmetic facts practice for children")
 set(CPACK_PACKAGE_DESCRIPTION "Numbrella drills children in the addition, subtraction, multiplication
-and division tables of 1 to 10, against the clock, and keeps each child's scores.")
+and division tables of 1 to 10, against the clock, and keeps each child's scores.
+.
+The children of one computer share one player list: the players' files
+live in /var/lib/numbrella/players, which belongs to the group numbrella
+and only its members may change. Installing adds every desktop user (user
+ids 1000 to 59999) to the group; a user created later is added with the
+command: adduser <name> numbrella. A user takes the group after logging
+in again.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries are found by shlibdeps; the platform plugin, FluidSynth and the soundfont are
 # loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfluidsynth${FLUIDSYNTH_SO_MAJOR}, timgm6mb-soundfont")
+# adduser: the package's scripts make the group numbrella and add the desktop users to it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfluidsynth${FLUIDSYNTH_SO_MAJOR}, timgm6mb-soundfont, adduser")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,5 +1,5 @@
 // The one-value-per-line format: reading values, writing text that cannot break a line, and
-// the whole-file save that a full disk or a huge file must not spoil.
+// the whole-file save that a full disk, a huge file or a planted link must not spoil.
 #include "core/logic/LineFormat.h"
 #include "support/DiskFull.h"
 #include "support/TestPlatform.h"
@@ -69,6 +69,18 @@ private slots:
         QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{"Players"}); // no temporary file left
         QVERIFY(WriteFileAtomic(QStringLiteral("Players"), longer));
         QCOMPARE(ReadBytes(QStringLiteral("Players")), longer);
+    }
+    void plantedLinksNeverWrittenThrough()
+    {
+        // Another user's links, in a folder every user may write, to a private file.
+        QFile::setPermissions(QStringLiteral("."), QFileDevice::Permissions(0x7777));
+        const QString priv = p->root.path() + "/private";
+        WriteBytes(priv, "mine");
+        QVERIFY(QFile::setPermissions(priv, QFileDevice::ReadOwner | QFileDevice::WriteOwner) && QFile::link(priv, "AAB.cfg") && QFile::link(priv, "AAB.scr"));
+        QVERIFY(!AppendLine(QStringLiteral("AAB.scr"), QStringLiteral("new")) && QFileInfo(QStringLiteral("AAB.scr")).isSymLink()); // refused
+        QVERIFY(WriteFileAtomic(QStringLiteral("AAB.cfg"), "new") && !QFileInfo(QStringLiteral("AAB.cfg")).isSymLink()); // replaced
+        QCOMPARE(ReadBytes(QStringLiteral("AAB.cfg")) + ReadBytes(priv), QByteArray("newmine"));
+        QCOMPARE(QFile::permissions(priv) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     void hugeFileReadInPart()
     {

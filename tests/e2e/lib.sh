@@ -24,6 +24,7 @@ cleanup() {
     [ -n "${OTHER_PIDS:-}" ] && kill $OTHER_PIDS 2>/dev/null || true
     [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "${OTHER_USER:-}" ] && userdel "$OTHER_USER" 2>/dev/null || true
     rm -rf "$WORK"
     exit $rc
 }

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
 # Every entry of the menu opens its window and the window closes again, while the child's
-# definition window stays.
+# definition window stays; the configuration's Save replaces a link planted by another user,
+# and start-up removes the temporary files of saves cut off.
 source "$(dirname "$0")/lib.sh"
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
 printf '"%s"\r\n"AAB  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
     > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
 printf '"3"\r\n"2H2200611121530000000"\r\n0\r\n""\r\n0\r\n0\r\n0\r\n1\r\n12640511\r\n' > "$PROGRAM/AAB.cfg"
 printf '"2H2200611121530012014"\r\n' > "$PROGRAM/AAB.scr"
+# In folders every user may write, another user plants the log and (once the child's settings
+# are read) her settings file as links to a private file of the child's: saving must replace
+# the link, never write through it. Saves cut off earlier left temporary files.
+OTHER_USER=nbr-e2e-$$ && useradd -M "$OTHER_USER" || fail "cannot add a user (run as root)"
+chmod 0755 "$WORK" && chmod 0777 "$PROGRAM" "$NUMBRELLA_ROOT/tmp" && printf 'private\n' > "$WORK/private" && chmod 0600 "$WORK/private"
+runuser -u "$OTHER_USER" -- ln -s "$WORK/private" "$NUMBRELLA_ROOT/tmp/nbr.log"
+touch -d '2 minutes ago' "$PROGRAM/Players.nbr-new-9-0" && touch "$PROGRAM/AAB.cfg.nbr-new-9-1"   # the second perhaps another copy's, still saving
 start_screen
-start_program
+start_program log
 window GetPlayer 15 >/dev/null || fail "no player list"
+[ ! -e "$PROGRAM/Players.nbr-new-9-0" ] && [ -e "$PROGRAM/AAB.cfg.nbr-new-9-1" ] || fail "leftover temporary files: $(ls "$PROGRAM" | grep nbr-new)"
 click GetPlayer 6600 967                    # That's me
 window Define >/dev/null || fail "no definition window"
+runuser -u "$OTHER_USER" -- ln -sf "$WORK/private" "$PROGRAM/AAB.cfg"
 
 # Menu bar entries, left to right, in twips from the window's left edge.
 FILE=300 CONFIGURE=1125 SCORES=2085 MUSIC=3135 HELP=4095 ABOUT=4785 MORE=5490
@@ -26,7 +36,9 @@ opens() {   # menu x, window role, then the clicks that close it
     window Define 2 >/dev/null || fail "the definition window is gone after $role"
 }
 
-opens $CONFIGURE Config click Config 6270 6487                 # Cancel
+opens $CONFIGURE Config click Config 4335 6487                 # Save
+[ "$(stat -c %a "$WORK/private")$(cat "$WORK/private")" = 600private ] || fail "written through a link: $(ls -l "$WORK/private")"
+[ ! -L "$PROGRAM/AAB.cfg" ] && [ "$(line "$PROGRAM/AAB.cfg" 1)" = '"3"' ] && [ -L "$NUMBRELLA_ROOT/tmp/nbr.log" ] || fail "a link was not replaced by a save or was written to by the log"
 opens $SCORES ShowScores eval 'sleep 2.2; click ShowScores 7807 4267'   # Exit after two seconds
 opens $MUSIC Music click Music 6420 4920                      # Exit
 opens $HELP HUTIL3 eval 'click HUTIL3 1560 6607; window HUTIL2 >/dev/null || fail "no viewer"; click HUTIL2 9720 7207'   # Display Topic, then the viewer's Exit closes both

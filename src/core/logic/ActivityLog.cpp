@@ -9,8 +9,9 @@ void LogEvent(const AppState& state, const Platform& platform, QString& message)
     if (message.endsWith(QLatin1Char(',')))
         message.chop(1);
     // Opened and closed per line so the log is complete even if the program ends abruptly;
-    // a log that cannot be written is ignored.
-    AppendLine(platform.LogFilePath(), QuoteText(message));
+    // a log that cannot be written is ignored. The log lies in a folder every user may write:
+    // a link planted there, or a file of another user, is not written to.
+    AppendLine(platform.LogFilePath(), QuoteText(message), true);
 }
 
 void LogEvent(const AppState& state, const Platform& platform, QString&& message)

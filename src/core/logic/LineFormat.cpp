@@ -1,12 +1,17 @@
 #include "core/logic/LineFormat.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString QuoteText(const QString& value)
 {
@@ -25,60 +30,132 @@ QString ColourText(double colour)
     return QString::number(colour, 'g', 15);
 }
 
-void ShareLikeItsFolder(const QString& path)
-{
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.permission(QFileDevice::WriteOther))
-        return;
-    const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-        | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    QFile file(path);
-    if ((file.permissions() & everyone) != everyone)
-        file.setPermissions(file.permissions() | everyone);
-}
+namespace {
+// What a whole-file save adds to its target's name for the temporary file it writes first
+// ("Players.nbr-new-4711-0": process id, then a count), so that one left behind by a
+// save cut off can be told from every other file and removed at the next start.
+constexpr char TempMark[] = ".nbr-new-";
+constexpr qint64 LeftoverAgeSecs = 60;
 
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
+bool WriteAll(int fd, QByteArrayView bytes)
 {
-    QSaveFile file(path);
-    // Unbuffered, so a short write (a full disk) shows here: a buffered one is flushed by
-    // commit(), which renames a cut-off file over the good one without a word.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    while (!bytes.isEmpty()) {
+        const ssize_t n = ::write(fd, bytes.data(), static_cast<size_t>(bytes.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false; // a full disk
+        bytes = bytes.sliced(n);
     }
-    if (!file.commit())
-        return false;
-    ShareLikeItsFolder(path);
     return true;
 }
 
-bool AppendLine(const QString& path, const QString& line)
+// A file the program has just created in a folder that others may write (the players'
+// folder, shared through a group) gets the folder's group and other write rights, with the
+// read rights that go with them; a file that was already there keeps its mode.
+void ShareLikeItsFolder(int fd, const QByteArray& folder)
 {
-    QFile file(path);
-    // Read access only to look at the last byte (a file we may only write to is appended
-    // to unlooked); unbuffered, so the line goes out in one write.
-    const auto append = QIODevice::Append | QIODevice::Unbuffered;
-    if (!file.open(QIODevice::ReadWrite | append) && !file.open(QIODevice::WriteOnly | append))
+    struct stat dir {}, file {};
+    if (::stat(folder.constData(), &dir) != 0 || ::fstat(fd, &file) != 0)
+        return;
+    const mode_t shared = dir.st_mode & (S_IWGRP | S_IWOTH);
+    const mode_t mode = (file.st_mode & 0777) | shared | (shared << 1);
+    if (mode != (file.st_mode & 0777))
+        ::fchmod(fd, mode);
+}
+
+QByteArray FolderOf(const QString& path) { return QFile::encodeName(QFileInfo(path).absolutePath()); }
+
+// A link that another user planted in a folder every user may write, pointing at a private
+// file: read, its lines would be saved back where that user can read them. Links of the
+// administrator (the package's links to the shipped files) and of the user are followed.
+bool LinkOfAnotherUser(const QString& path)
+{
+    struct stat link {};
+    return ::lstat(QFile::encodeName(path).constData(), &link) == 0 && S_ISLNK(link.st_mode)
+        && link.st_uid != 0 && link.st_uid != ::geteuid();
+}
+} // namespace
+
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
+{
+    // The temporary file is created new (never one that is there, never through a link),
+    // then renamed over the path itself: a link standing at the path is replaced, and
+    // whatever it pointed at is left alone.
+    static int count = 0;
+    const QByteArray target = QFile::encodeName(path), folder = FolderOf(path);
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = target + TempMark + QByteArray::number(::getpid()) + '-' + QByteArray::number(count++);
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
         return false;
-    const qint64 oldSize = file.size();
-    QByteArray bytes = line.toUtf8() + "\r\n";
-    char last = 0;
-    if (oldSize > 0 && file.seek(oldSize - 1) && file.getChar(&last) && last != '\n' && last != '\r')
-        bytes.prepend("\r\n");
-    const bool ok = file.write(bytes) == bytes.size();
-    if (!ok)
-        file.resize(oldSize);
-    file.close();
-    ShareLikeItsFolder(path);
-    return ok && file.error() == QFileDevice::NoError;
+    ShareLikeItsFolder(fd, folder);
+    const bool written = WriteAll(fd, bytes) && ::fdatasync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(temp.constData(), target.constData()) != 0) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    // The new name, too, must reach the disk before a power cut can bring the old file back.
+    if (const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+void RemoveLeftoverSaves(const QString& folder, const QDateTime& now)
+{
+    const QString mark = QLatin1String(TempMark);
+    static const QRegularExpression ours(QRegularExpression::escape(mark) + QStringLiteral("\\d+-\\d+$"));
+    const auto found = QDir(folder).entryInfoList({QLatin1Char('*') + mark + QLatin1Char('*')},
+        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& file : found)
+        if (ours.match(file.fileName()).hasMatch() && file.lastModified().secsTo(now) > LeftoverAgeSecs)
+            QFile::remove(file.filePath());
+}
+
+bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile)
+{
+    // Never through a link (O_NOFOLLOW refuses one) and only into a plain file of one name:
+    // no fifo that would block, no second name of another file. Read access only to look at
+    // the last byte (a file we may only write to is appended to unlooked).
+    const QByteArray name = QFile::encodeName(path);
+    const int flags = O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | flags, 0666);
+    const bool created = fd >= 0;
+    if (!created && errno == EEXIST)
+        fd = ::open(name.constData(), O_RDWR | flags);
+    if (!created && fd < 0 && errno == EACCES)
+        fd = ::open(name.constData(), O_WRONLY | flags);
+    if (fd < 0)
+        return false;
+    struct stat file {};
+    bool ok = ::fstat(fd, &file) == 0 && S_ISREG(file.st_mode) && file.st_nlink == 1
+        && (!onlyOwnFile || file.st_uid == ::geteuid());
+    if (ok) {
+        if (created)
+            ShareLikeItsFolder(fd, FolderOf(path));
+        QByteArray bytes = line.toUtf8() + "\r\n";
+        char last = 0;
+        if (file.st_size > 0 && ::pread(fd, &last, 1, file.st_size - 1) == 1 && last != '\n' && last != '\r')
+            bytes.prepend("\r\n");
+        // On the disk before success is told, so a power cut cannot take the line back.
+        ok = WriteAll(fd, bytes) && ::fdatasync(fd) == 0;
+        if (!ok)
+            static_cast<void>(::ftruncate(fd, file.st_size)); // a line that cannot be written whole is taken back
+    }
+    return ::close(fd) == 0 && ok;
 }
 
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (LinkOfAnotherUser(path) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const qint64 size = file.size();
     if (!fromEnd || size <= limit)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -14,16 +15,21 @@ QString QuoteText(const QString& value);
 // A colour as written: whole numbers as plain digits, others with "." as decimal point.
 QString ColourText(double colour);
 
-// Writes a whole file so that a crash never leaves it half written or missing:
-// a temporary file beside the target is written first and then renamed over it.
+// Writes a whole file so that a crash never leaves it half written or missing: a new
+// temporary file beside the target is written, flushed to disk and renamed over the
+// target. A link at the target is replaced, never written through. In a folder that others
+// may write (the players' folder shared through a group), the new file is writable by them.
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
-// In a folder every user may write to (the players' folder shared by the children of one
-// machine), a file the program writes must be writable by every user too.
-void ShareLikeItsFolder(const QString& path);
-// Appends one line (and CR LF) to a file, creating it when absent; closed again at once.
-// A last line left without its line end (another editor, a full disk) is ended first, so
-// the new line never runs into it; a line that cannot be written whole is taken back.
-bool AppendLine(const QString& path, const QString& line);
+// Removes from the folder the temporary files of whole-file saves that were cut off (a kill,
+// a power cut), those older than a minute only: another copy of the program sharing the
+// folder over a network may be in the middle of a save.
+void RemoveLeftoverSaves(const QString& folder, const QDateTime& now);
+// Appends one line (and CR LF) to a file, creating it when absent, flushes it to disk and
+// closes the file again. A last line left without its line end (another editor, a full
+// disk) is ended first, so the new line never runs into it; a line that cannot be written
+// whole is taken back. A link at the path, or anything but a plain file, is refused; with
+// onlyOwnFile, so is a file of another user.
+bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile = false);
 
 // Data files are small. A file past these sizes is damaged or foreign, and only that much
 // of it is read, so it can neither stall the program nor fill its memory: the first part
@@ -31,7 +37,8 @@ bool AppendLine(const QString& path, const QString& line);
 constexpr qint64 ValueFileReadLimit = 4 << 20;
 constexpr qint64 HistoryReadLimit = 16 << 20;
 // The file's bytes up to the limit, from its start or, with fromEnd, from the first line
-// that starts within its last `limit` bytes; nothing when it cannot be opened.
+// that starts within its last `limit` bytes; nothing when it cannot be opened or is a link
+// of another user (only the administrator's links and the user's own are followed).
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd = false);
 
 // Builds a file line by line, then writes it whole.

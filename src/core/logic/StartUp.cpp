@@ -1,6 +1,7 @@
 #include "core/logic/StartUp.h"
 
 #include "core/logic/ActivityLog.h"
+#include "core/logic/LineFormat.h"
 #include "core/logic/Settings.h"
 
 #include <QDir>
@@ -40,6 +41,8 @@ bool StartProgram(AppState& state, Platform& platform, const QString& commandLin
     QDir::setCurrent(state.AppPath);
     LogEvent(state, platform, QStringLiteral("a"));
     LoadSettings(state, platform);
+    RemoveLeftoverSaves(state.AppPath, platform.Now());
+    RemoveLeftoverSaves(state.WindowsDir, platform.Now());
     LogEvent(state, platform, QStringLiteral("b"));
     return true;
 }
