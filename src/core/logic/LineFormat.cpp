@@ -66,16 +66,14 @@ void ShareLikeItsFolder(int fd, const QByteArray& folder)
 
 QByteArray FolderOf(const QString& path) { return QFile::encodeName(QFileInfo(path).absolutePath()); }
 
-// A link that another user planted in a folder every user may write, pointing at a private
-// file: read, its lines would be saved back where that user can read them. Links of the
-// administrator (the package's links to the shipped files) and of the user are followed.
+} // namespace
+
 bool LinkOfAnotherUser(const QString& path)
 {
     struct stat link {};
     return ::lstat(QFile::encodeName(path).constData(), &link) == 0 && S_ISLNK(link.st_mode)
         && link.st_uid != 0 && link.st_uid != ::geteuid();
 }
-} // namespace
 
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {

@@ -39,6 +39,10 @@ constexpr qint64 HistoryReadLimit = 16 << 20;
 // The file's bytes up to the limit, from its start or, with fromEnd, from the first line
 // that starts within its last `limit` bytes; nothing when it cannot be opened or is a link
 // of another user (only the administrator's links and the user's own are followed).
+// A link that another user planted in a folder every user may write, pointing at a private
+// file: read, its lines would be saved back where that user can read them. Links of the
+// administrator (the package's links to the shipped files) and of the user are followed.
+bool LinkOfAnotherUser(const QString& path);
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd = false);
 
 // Builds a file line by line, then writes it whole.

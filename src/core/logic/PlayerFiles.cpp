@@ -19,7 +19,7 @@ constexpr qsizetype LongestListLine = 64 * 1024;
 std::optional<QByteArray> ReadShortLines(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (LinkOfAnotherUser(path) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QByteArray kept, line;
     bool overlong = false;
