@@ -56,6 +56,8 @@ private slots:
         QTest::newRow("number too big for 16 bits") << QByteArray("\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n40000\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 2";
         QTest::newRow("complete") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 10 3 65280 0";
         QTest::newRow("colour 0 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n0\r\n") << "2 10 3 255 0";
+        QTest::newRow("colour 1e300 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n1e300\r\n") << "2 10 3 255 0";
+        QTest::newRow("negative colour keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n-65280\r\n") << "2 10 3 255 0";
         // A blank line is an empty value: the number expected there fails and the rest are kept.
         QTest::newRow("blank line where a number stands") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 0";
     }

@@ -25,6 +25,11 @@ QString ColourText(double colour)
     return QString::number(colour, 'g', 15);
 }
 
+bool IsWindowColour(double colour)
+{
+    return colour >= 1 && colour <= 16777215;
+}
+
 void ShareLikeItsFolder(const QString& path)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());

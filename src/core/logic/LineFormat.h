@@ -13,6 +13,9 @@
 QString QuoteText(const QString& value);
 // A colour as written: whole numbers as plain digits, others with "." as decimal point.
 QString ColourText(double colour);
+// Whether a colour read from a file can colour the windows: 1 to 16777215 (white). 0, or an
+// empty line, means that none was stored; a number outside is no colour either.
+bool IsWindowColour(double colour);
 
 // Writes a whole file so that a crash never leaves it half written or missing:
 // a temporary file beside the target is written first and then renamed over it.
