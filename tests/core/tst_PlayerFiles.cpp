@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("no count line: the first name stays") << QByteArray("\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 2 << "Bob";
         QTest::newRow("key that is no key is not taken") << QByteArray("3\r\n\"Ann\"\r\n\"../x\"\r\n\"Cy\"\r\n\"aAB\"\r\n\"Bob\"\r\n\"AAC  \"\r\n") << 1 << "Bob";
         QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
+        QTest::newRow("latin-1 name") << QByteArray("1\r\n\"Zo\xeb\"\r\n\"AAB  \"\r\n") << 1 << QString::fromUtf8("Zo\xc3\xab");
         QTest::newRow("no file") << QByteArray() << 0 << "";
         QTest::newRow("empty file") << QByteArray("") << 0 << "";
         QTest::newRow("blank lines passed over") << QByteArray("\r\n2\r\n\r\n\"Ann\"\r\n  \r\n\"AAB  \"\r\n\r\n\"Bob\"\r\n\"AAC  \"\r\n\r\n") << 2 << "Bob";
@@ -44,6 +45,9 @@ private slots:
         LoadPlayerList(s);
         QTEST(int(s.PlayerCount), "count");
         QTEST(s.Players[s.PlayerCount][0], "lastName");
+        // Saved again in UTF-8, whatever the file was written in.
+        QVERIFY(SavePlayerList(s));
+        QVERIFY(ReadBytes(PlayerListFile).isValidUtf8());
     }
     void playerConfigDamaged_data()
     {

@@ -127,6 +127,8 @@ void LineReader::Take(QByteArray bytes)
 {
     data_ = std::move(bytes);
     pos_ = data_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // A byte-order mark says UTF-8 whatever follows.
+    latin1_ = pos_ == 0 && !data_.isValidUtf8();
 }
 
 void LineReader::SkipBlankLines()
@@ -190,7 +192,7 @@ std::optional<QString> LineReader::ReadText()
     auto field = NextField();
     if (!field)
         return std::nullopt;
-    return QString::fromUtf8(*field);
+    return latin1_ ? QString::fromLatin1(*field) : QString::fromUtf8(*field);
 }
 
 std::optional<int> LineReader::ReadInt()

@@ -55,6 +55,8 @@ private:
 // Reads the values of a file one after another. A value ends at the closing quote of a
 // quoted value, otherwise at a comma or the line end; blanks before a value are skipped.
 // A UTF-8 byte-order mark at the start (left by some editors) is not part of the first value.
+// Text is UTF-8; a file that is not valid UTF-8 was written by an older program in Latin-1
+// and is read as such, so its names keep their letters.
 class LineReader {
 public:
     explicit LineReader(const QString& path, qint64 limit = ValueFileReadLimit, bool fromEnd = false);
@@ -84,4 +86,5 @@ private:
     qsizetype pos_ = 0;
     bool open_ = false;
     bool lastQuoted_ = false;
+    bool latin1_ = false;
 };
