@@ -1,5 +1,6 @@
 #include "core/App.h"
 #include "core/MainProgram.h"
+#include "core/SingleCopy.h"
 #include "core/SystemPlatform.h"
 #include "core/logic/StartUp.h"
 
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
+    // A copy already runs on this desktop: it has come to the front instead.
+    if (!BecomeOnlyCopy())
+        return 0;
     Main(commandLine);
     return 0;
 }
