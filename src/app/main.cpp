@@ -1,6 +1,7 @@
-#include "core/App.h"
 #include "app/MainProgram.h"
+#include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
+#include "core/App.h"
 #include "core/logic/StartUp.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
+    // A copy already runs on this desktop: it has come to the front instead.
+    if (!BecomeOnlyCopy())
+        return 0;
     Main(commandLine);
     return 0;
 }

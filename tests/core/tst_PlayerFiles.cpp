@@ -31,6 +31,7 @@ private slots:
         QTest::newRow("two NUL bytes between rows") << QByteArray("3\r\n\"Ann\"\r\n\"AAB  \"\r\n\0\0\r\n\"Bob\"\r\n\"AAC  \"\r\n\"Cy\"\r\n\"AAD  \"\r\n", 54) << 3 << "Cy";
         QTest::newRow("a line of 10 MB between rows") << "2\r\n\"Ann\"\r\n\"AAB  \"\r\n" + QByteArray(10 << 20, 'x') + "\r\n\"Bob\"\r\n\"AAC  \"\r\n" << 2 << "Bob";
         QTest::newRow("name without key dropped") << QByteArray("2\r\n\"Ann\"\r\n\"AAB  \"\r\n\"Bob\"\r\n") << 1 << "Ann";
+        QTest::newRow("latin-1 name") << QByteArray("1\r\n\"Zo\xeb\"\r\n\"AAB  \"\r\n") << 1 << QString::fromUtf8("Zo\xc3\xab");
         QTest::newRow("no file") << QByteArray() << 0 << "";
         QTest::newRow("empty file") << QByteArray("") << 0 << "";
         QTest::newRow("blank lines passed over") << QByteArray("\r\n2\r\n\r\n\"Ann\"\r\n  \r\n\"AAB  \"\r\n\r\n\"Bob\"\r\n\"AAC  \"\r\n\r\n") << 2 << "Bob";
@@ -47,6 +48,9 @@ private slots:
         LoadPlayerList(s);
         QTEST(int(s.PlayerCount), "count");
         QTEST(s.Players[s.PlayerCount][0], "lastName");
+        // Saved again in UTF-8, whatever the file was written in.
+        QVERIFY(SavePlayerList(s));
+        QVERIFY(ReadBytes(PlayerListFile).isValidUtf8());
     }
     void playerConfigDamaged_data()
     {
@@ -59,6 +63,8 @@ private slots:
         QTest::newRow("number too big for 16 bits") << QByteArray("\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n40000\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 2";
         QTest::newRow("complete") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 10 3 65280 0";
         QTest::newRow("colour 0 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n0\r\n") << "2 10 3 255 0";
+        QTest::newRow("colour 1e300 keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n1e300\r\n") << "2 10 3 255 0";
+        QTest::newRow("negative colour keeps the colour") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n10\r\n5\r\n5\r\n3\r\n-65280\r\n") << "2 10 3 255 0";
         // A blank line is an empty value: the number expected there fails and the rest are kept.
         QTest::newRow("blank line where a number stands") << QByteArray("\"2\"\r\n\"0K1\"\r\n0\r\n\"\"\r\n\r\n10\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 0";
     }

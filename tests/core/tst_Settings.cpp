@@ -35,6 +35,7 @@ private slots:
         QTest::addColumn<QString>("read");    // the next player key, the colour, FirstRun and the last line
         // A value that cannot be read keeps what memory held: colour 12640511, FirstRun 7.
         QTest::newRow("line 7 holds 0") << QByteArray("\"@\"\r\n\"AAC  \"\r\n\"Ann\"\r\n\r\n\r\n\r\n0\r\n\"\"\r\n0\r\n\"r\"\r\n") << "AAC  |12640511|0|r";
+        QTest::newRow("colour past white") << QByteArray("\"@\"\r\n\"AAC  \"\r\n\"Ann\"\r\n\r\n\r\n\r\n16777216\r\n\"\"\r\n0\r\n\"r\"\r\n") << "AAC  |12640511|0|r";
         QTest::newRow("short key filled with blanks") << QByteArray("\"@\"\r\n\"AB\"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\n0\r\n\"\"\r\n") << "AB   |255|0|";
         QTest::newRow("long key cut at five") << QByteArray("\"@\"\r\n\"ABCDEFG\"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\n0\r\n\"\"\r\n") << "ABCDE|255|0|";
         QTest::newRow("bad FirstRun skipped, line 10 still read") << QByteArray("\"@\"\r\n\"AAC  \"\r\n\"\"\r\n\r\n\r\n\r\n255\r\n\"\"\r\nyes\r\n\"r\"\r\n") << "AAC  |255|7|r";

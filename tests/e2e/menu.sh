@@ -15,6 +15,12 @@ OTHER_USER=nbr-e2e-$$ && useradd -M "$OTHER_USER" || fail "cannot add a user (ru
 chmod 0755 "$WORK" && chmod 0777 "$PROGRAM" "$NUMBRELLA_ROOT/tmp" && printf 'private\n' > "$WORK/private" && chmod 0600 "$WORK/private"
 runuser -u "$OTHER_USER" -- ln -s "$WORK/private" "$NUMBRELLA_ROOT/tmp/nbr.log"
 touch -d '2 minutes ago' "$PROGRAM/Players.nbr-new-9-0" && touch "$PROGRAM/AAB.cfg.nbr-new-9-1"   # the second perhaps another copy's, still saving
+# Another start on the same desktop must end within five seconds.
+second_start_ends() {
+    "$PROGRAM/numbrella" >/dev/null 2>&1 & local second=$!
+    for _ in $(seq 50); do kill -0 $second 2>/dev/null || return 0; sleep 0.1; done
+    kill $second; fail "a second copy kept running"
+}
 start_screen
 start_program log
 window GetPlayer 15 >/dev/null || fail "no player list"
@@ -22,6 +28,15 @@ window GetPlayer 15 >/dev/null || fail "no player list"
 click GetPlayer 6600 967                    # That's me
 window Define >/dev/null || fail "no definition window"
 runuser -u "$OTHER_USER" -- ln -sf "$WORK/private" "$PROGRAM/AAB.cfg"
+
+# A second start on this desktop, with everything minimised: the running copy comes back
+# to the front with the child's window active, and the second one ends.
+xdotool windowminimize --sync "$(window BackForm)"
+wait_gone Define 5 || fail "minimising left the definition window up"
+second_start_ends
+window Define 5 >/dev/null || fail "the running copy did not come back"
+xprop -id "$(xdotool getactivewindow)" WM_WINDOW_ROLE | grep -q '"Define"' || fail "the definition window is not active"
+[ "$(xdotool search --onlyvisible --class numbrella | wc -l)" = 2 ] || fail "a second set of windows"
 
 # Menu bar entries, left to right, in twips from the window's left edge.
 FILE=300 CONFIGURE=1125 SCORES=2085 MUSIC=3135 HELP=4095 ABOUT=4785 MORE=5490
@@ -53,5 +68,8 @@ click BackForm $FILE 150
 keys Down Return                                             # Exit
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$APP_PID" 2>/dev/null && fail "File / Exit did not end the program"
-APP_PID=""
+# Its address is left behind, as by a killed copy: the next start runs and takes it over.
+start_program
+window GetPlayer 15 >/dev/null || fail "the address left behind stopped the next start"
+second_start_ends
 echo "1 passed, 0 failed"

@@ -1,4 +1,5 @@
-// A player's ".cfg" as any bytes, read over a player's settings and unpacked.
+// A player's ".cfg" as any bytes, read over a player's settings and unpacked: the colour
+// stays one the windows can show.
 #include "FuzzSupport.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/PlayerFiles.h"
@@ -12,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppState state;
     ReadPlayerConfig(state, in);
     // Whatever was read packs back into a whole record.
+    FUZZ_CHECK(state.BackColour >= 1 && state.BackColour <= 16777215);
     FUZZ_CHECK(PackPractice(state, QDateTime(QDate(2006, 3, 15), QTime(14, 5))).size() == PracticeRecordLength);
     return 0;
 }

@@ -1,4 +1,5 @@
-// The machine-wide "nbr.INI" as any bytes: the next player key keeps its five characters.
+// The machine-wide "nbr.INI" as any bytes: the next player key keeps its five characters and
+// the colour stays one the windows can show.
 #include "FuzzSupport.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/Settings.h"
@@ -9,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppState state;
     ReadSettings(state, in);
     FUZZ_CHECK(state.NextPlayerId.size() == 5);
-    FUZZ_CHECK(state.BackColour != 0);
+    FUZZ_CHECK(state.BackColour >= 1 && state.BackColour <= 16777215);
     return 0;
 }

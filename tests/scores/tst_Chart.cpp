@@ -11,21 +11,28 @@ private slots:
     void scale_data()
     {
         QTest::addColumn<QStringList>("records");
-        // Scale, top and middle captions, the last bar's top and height, the first bar's red (shown, top, height).
+        QTest::addColumn<int>("goal"); // AdvanceNum when the set is the player's level, else 0
+        // Top and middle captions, the last bar's top and height, the first bar's red (shown, top, height).
         QTest::addColumn<QList<int>>("chart");
-        QTest::newRow("a lone 12 is raised to 15.6") << QStringList{Rec("0K2", 12, 12)} << QList<int>{106, 18, 9, 1529, 1272, 0, 0, 0};
-        QTest::newRow("8 of 10: 2 red above") << QStringList{Rec("0K2", 8, 10), Rec("0K2", 10, 10)}
-                                             << QList<int>{166, 12, 6, 1141, 1660, 1, 1141, 332};
-        QTest::newRow("a peak of 0 is charted as 1") << QStringList{Rec("0K2", 0, 0)} << QList<int>{1666, 1, 0, 2801, 0, 0, 0, 0};
+        QTest::newRow("a lone 12 is raised to 15.6") << QStringList{Rec("0K2", 12, 12)} << 0 << QList<int>{18, 9, 1529, 1272, 0, 0, 0};
+        QTest::newRow("8 of 10: 2 red above") << QStringList{Rec("0K2", 8, 10), Rec("0K2", 10, 10)} << 0
+                                             << QList<int>{12, 6, 1141, 1660, 1, 1141, 332};
+        QTest::newRow("a peak of 0 is charted as 1") << QStringList{Rec("0K2", 0, 0)} << 0 << QList<int>{1, 0, 2801, 0, 0, 0, 0};
+        QTest::newRow("5 of 30: red stops at the chart's top") << QStringList{Rec("0K2", 5, 30), Rec("0K2", 5, 5)} << 0 << QList<int>{6, 3, 1141, 1660, 1, 801, 340};
+        // Past a peak of 833 a right answer takes less than two twips.
+        QTest::newRow("peak 833") << QStringList{Rec("0K2", 833, 999), Rec("0K2", 833, 833)} << 0 << QList<int>{1000, 500, 1135, 1666, 1, 803, 332};
+        QTest::newRow("peak 834") << QStringList{Rec("0K2", 834, 999), Rec("0K2", 834, 834)} << 0 << QList<int>{1002, 501, 1136, 1665, 1, 807, 329};
+        QTest::newRow("goal 5000") << QStringList{Rec("0K2", 999, 999)} << 5000 << QList<int>{6000, 3000, 2468, 333, 0, 0, 0};
+        QTest::newRow("goal 32767: one right is still a pixel") << QStringList{Rec("0K2", 1, 1)} << 32767 << QList<int>{39322, 19661, 2786, 15, 0, 0, 0};
     }
     void scale()
     {
         QFETCH(QStringList, records);
+        QFETCH(int, goal);
         QFETCH(QList<int>, chart);
-        const ChartLayout c = LayOutChart(records, FindPeak(records, false, 0), 8640, 0);
+        const ChartLayout c = LayOutChart(records, FindPeak(records, goal > 0, goal), 8640, goal);
         const ChartBar &first = c.bars.front(), &last = c.bars.back();
-        QCOMPARE((QList<int>{c.scale, c.topValue, c.middleValue, last.blueTop, last.blueHeight, first.red, first.redTop, first.redHeight}),
-                 chart);
+        QCOMPARE((QList<int>{c.topValue, c.middleValue, last.blueTop, last.blueHeight, first.red, first.redTop, first.redHeight}), chart);
     }
 
     void details_data()

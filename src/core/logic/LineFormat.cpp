@@ -30,6 +30,11 @@ QString ColourText(double colour)
     return QString::number(colour, 'g', 15);
 }
 
+bool IsWindowColour(double colour)
+{
+    return colour >= 1 && colour <= 16777215;
+}
+
 namespace {
 // What a whole-file save adds to its target's name for the temporary file it writes first
 // ("Players.nbr-new-4711-0": process id, then a count), so that one left behind by a
@@ -197,6 +202,8 @@ void LineReader::Take(QByteArray bytes)
 {
     data_ = std::move(bytes);
     pos_ = data_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // A byte-order mark says UTF-8 whatever follows.
+    latin1_ = pos_ == 0 && !data_.isValidUtf8();
 }
 
 void LineReader::SkipBlankLines()
@@ -260,7 +267,7 @@ std::optional<QString> LineReader::ReadText()
     auto field = NextField();
     if (!field)
         return std::nullopt;
-    return QString::fromUtf8(*field);
+    return latin1_ ? QString::fromLatin1(*field) : QString::fromUtf8(*field);
 }
 
 std::optional<int> LineReader::ReadInt()

@@ -14,6 +14,9 @@
 QString QuoteText(const QString& value);
 // A colour as written: whole numbers as plain digits, others with "." as decimal point.
 QString ColourText(double colour);
+// Whether a colour read from a file can colour the windows: 1 to 16777215 (white). 0, or an
+// empty line, means that none was stored; a number outside is no colour either.
+bool IsWindowColour(double colour);
 
 // Writes a whole file so that a crash never leaves it half written or missing: a new
 // temporary file beside the target is written, flushed to disk and renamed over the
@@ -63,6 +66,8 @@ private:
 // Reads the values of a file one after another. A value ends at the closing quote of a
 // quoted value, otherwise at a comma or the line end; blanks before a value are skipped.
 // A UTF-8 byte-order mark at the start (left by some editors) is not part of the first value.
+// Text is UTF-8; a file that is not valid UTF-8 was written by an older program in Latin-1
+// and is read as such, so its names keep their letters.
 class LineReader {
 public:
     explicit LineReader(const QString& path, qint64 limit = ValueFileReadLimit, bool fromEnd = false);
@@ -92,4 +97,5 @@ private:
     qsizetype pos_ = 0;
     bool open_ = false;
     bool lastQuoted_ = false;
+    bool latin1_ = false;
 };

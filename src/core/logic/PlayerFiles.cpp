@@ -168,7 +168,7 @@ void ReadPlayerConfig(AppState& state, LineReader& in)
             || !integer(state.AdvanceRight) || !integer(state.ProblemFormat))
             return;
         // A colour of 0 would turn the windows black; it is read as "no colour stored".
-        if (auto c = in.ReadColour(); c && *c != 0)
+        if (auto c = in.ReadColour(); c && IsWindowColour(*c))
             state.BackColour = *c;
     };
     readAll();

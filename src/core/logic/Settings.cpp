@@ -32,7 +32,7 @@ void ReadSettings(AppState& state, LineReader& in)
         state.LastPlayerName = *v;
     for (int i = 0; i < 3; ++i)
         in.ReadText();
-    if (auto v = in.ReadColour(); v && *v != 0)
+    if (auto v = in.ReadColour(); v && IsWindowColour(*v))
         state.BackColour = *v;
     if (auto v = in.ReadText())
         state.IniReserved1 = *v;

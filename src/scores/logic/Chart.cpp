@@ -6,22 +6,43 @@
 #include <algorithm>
 #include <cmath>
 
-int ChartScale(double peak)
+namespace {
+
+// Twips per right answer, and the captions: an even whole number of twips while one fits
+// (a peak of 0 or less is charted as a peak of 1).
+void SetScale(ChartLayout& c, double peak)
 {
     if (peak <= 0)
         peak = 1;
     const int inner = static_cast<int>(std::floor(2000 / (1.2 * peak)));
-    return 2 * static_cast<int>(std::floor(inner / 2.0));
+    const int even = 2 * static_cast<int>(std::floor(inner / 2.0));
+    if (even > 0) {
+        c.scale = even;
+        c.topValue = 2000 / even;
+        c.middleValue = 1000 / even;
+        return;
+    }
+    // Past a peak of 833 a right answer gets a fraction of a twip: the top caption becomes
+    // the even count next above 1.2 times the peak, so both captions stand exactly at their
+    // counts' heights.
+    c.topValue = static_cast<int>(std::ceil(peak * 6 / 5));
+    c.topValue += c.topValue % 2;
+    c.middleValue = c.topValue / 2;
+    c.scale = 2000.0 / c.topValue;
 }
+
+// The height of a count on the scale, in whole twips.
+int Height(double count, double scale)
+{
+    return static_cast<int>(std::lround(count * scale));
+}
+
+} // namespace
 
 ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth, int advanceNum)
 {
     ChartLayout c;
-    c.scale = ChartScale(peak);
-    if (c.scale > 0) {
-        c.topValue = 2000 / c.scale;
-        c.middleValue = 1000 / c.scale;
-    }
+    SetScale(c, peak);
     const int n = std::min<int>(records.size(), ChartBarPlaces);
     c.firstShown = records.size() - n;
     c.x0 = windowWidth / 2.0 - (n / 2.0) * 200;
@@ -29,11 +50,14 @@ ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth
         const PracticeFields fields = ReadPractice(records.at(c.firstShown + i - 1));
         ChartBar bar{};
         bar.left = static_cast<int>(c.x0 + 200 * i);
-        const int h = std::max(0, static_cast<int>(fields.CorrectCount)) * c.scale;
+        const int right = std::max(0, static_cast<int>(fields.CorrectCount));
+        // A right answer is never lost below a pixel, however high the peak.
+        const int h = right > 0 ? std::max(Height(right, c.scale), 15) : 0;
         bar.blueHeight = h;
-        bar.blueTop = static_cast<int>(std::floor(ChartBaseline - h)) + 1;
+        bar.blueTop = ChartBaseline - h + 1;
         if (fields.CorrectCount != fields.AttemptCount) {
-            bar.redTop = static_cast<int>(std::floor(ChartBaseline - fields.AttemptCount * c.scale)) + 1;
+            // Attempts far above the peak stop at the chart's top rather than run off the window.
+            bar.redTop = std::max(ChartBaseline - Height(fields.AttemptCount, c.scale), ChartTop) + 1;
             bar.redHeight = bar.blueTop - bar.redTop;
             bar.red = bar.redHeight > 0;
         }
@@ -42,7 +66,7 @@ ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth
     if (!c.bars.empty()) {
         c.goalX2 = c.bars.front().left - 200;
         c.goalX1 = c.bars.back().left + ChartBarWidth + 200;
-        c.goalY = static_cast<int>(std::floor(ChartBaseline - static_cast<double>(advanceNum) * c.scale)) + 1;
+        c.goalY = static_cast<int>(std::floor(ChartBaseline - advanceNum * c.scale)) + 1;
         c.markerLeft = c.bars.back().left - 50;
         c.recentLeft = c.bars.back().left - 400;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 constexpr int ChartBaseline = 2800; // the "0" caption's top + 100
+constexpr int ChartTop = ChartBaseline - 2000; // the top caption's line
 constexpr int ChartBarWidth = 135;
 constexpr int ChartBarPlaces = 30;
 
@@ -19,7 +20,7 @@ struct ChartBar {
 };
 
 struct ChartLayout {
-    int scale = 0;            // twips per right answer
+    double scale = 0;         // twips per right answer
     int topValue = 0;         // caption 2000 twips above the baseline
     int middleValue = 0;      // caption 1000 twips above it
     double x0 = 0;
@@ -29,12 +30,9 @@ struct ChartLayout {
     int markerLeft = 0, recentLeft = 0;    // "Most Recent" marker and caption
 };
 
-// Twips per right answer for a peak: an even whole number, so the highest bar reaches at
-// most five sixths of the chart. A peak of 0 or less is charted as a peak of 1.
-int ChartScale(double peak);
-
 // Lays out the latest 30 records (all when fewer), centred in a window of the given width
-// as if there were that many.
+// as if there were that many. The highest bar reaches at most five sixths of the chart, and
+// no bar reaches past its top; a record with a right answer always shows at least a pixel.
 ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth, int advanceNum);
 
 // The four lines of a bar's details: right count, percentage ("-" when the attempts are
