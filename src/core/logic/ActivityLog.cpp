@@ -2,7 +2,7 @@
 
 #include "core/logic/LineFormat.h"
 
-void LogEvent(const AppState& state, const Platform& platform, QString& message)
+void LogEvent(const ProgramSettings& state, const Platform& platform, QString& message)
 {
     if (state.LogEnabled == 0)
         return;
@@ -14,7 +14,7 @@ void LogEvent(const AppState& state, const Platform& platform, QString& message)
     AppendLine(platform.LogFilePath(), QuoteText(message), true);
 }
 
-void LogEvent(const AppState& state, const Platform& platform, QString&& message)
+void LogEvent(const ProgramSettings& state, const Platform& platform, QString&& message)
 {
     LogEvent(state, platform, message);
 }

@@ -6,5 +6,5 @@
 #include "core/logic/Platform.h"
 
 // A message that ends with a comma is written without it, and the caller's text loses it too.
-void LogEvent(const AppState& state, const Platform& platform, QString& message);
-void LogEvent(const AppState& state, const Platform& platform, QString&& message);
+void LogEvent(const ProgramSettings& state, const Platform& platform, QString& message);
+void LogEvent(const ProgramSettings& state, const Platform& platform, QString&& message);

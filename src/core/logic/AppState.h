@@ -1,5 +1,5 @@
 #pragma once
-// The program-wide variables through which the windows talk to each other.
+// The program-wide variables through which the windows talk to each other, in named parts.
 // Windows read what they need when they load or activate and write their results
 // back before they unload. Names are the ones every part of the program uses.
 
@@ -26,8 +26,8 @@ struct MidiOutCaps {
     std::uint32_t Support = 0;
 };
 
-struct AppState {
-    // Program and paths
+// The machine-wide settings file "nbr.INI" and where the program runs.
+struct ProgramSettings {
     QString AppPath;
     QString WindowsDir;
     QString IniPath;
@@ -40,27 +40,23 @@ struct AppState {
     QString LastPlayerName;
     QString IniReserved1;
     QString IniReserved2;
+};
 
-    // Players and the chosen player. Rows 1..40; row 0 is unused so row numbers read as written.
+// The player list "Players" and the chosen player. Rows 1..40; row 0 is unused so row
+// numbers read as written.
+struct PlayerRoster {
     Int16 PlayerCount = 0;
     std::array<std::array<QString, 2>, MaxPlayers + 1> Players{};
     QString PlayerName;
     QString PlayerFileId;
     QString PrevPlayerFileId;
     QString ScoreFilePath;
-    QString PlayerGrade;
-    QString NewGrade;
-    QString EnteredName;
-    QString DeletePlayerName;
     Int16 AboutRequest = 0;
+};
 
-    // Practice definition and results
-    Int16 PracticeOp = 0;
-    Int16 TableNum = 0;
-    Int16 PracticeMinutes = 0;
-    Int16 CorrectCount = 0;
-    Int16 AttemptCount = 0;
-    Int16 GoalCount = 0;
+// The chosen player's settings file (".cfg") and the level it holds.
+struct PlayerSettings {
+    QString PlayerGrade;
     QString CurrentPractice;
     Int16 AutoAdvance = 0;
     QString LevelDef;
@@ -70,16 +66,40 @@ struct AppState {
     Int16 ProblemFormat = 0;
     Int16 LevelNum = 0;
     Int16 LevelFunc = 0;
+};
 
+// The practice being defined, and the counts of one read from a record.
+struct PracticeDefinition {
+    Int16 PracticeOp = 0;
+    Int16 TableNum = 0;
+    Int16 PracticeMinutes = 0;
+    Int16 CorrectCount = 0;
+    Int16 AttemptCount = 0;
+    Int16 GoalCount = 0;
+};
+
+// What the name, grade and message dialogs answer.
+struct DialogAnswers {
+    QString NewGrade;
+    QString EnteredName;
+    QString DeletePlayerName;
     // Message box: 1 in asks for Yes/No; 3 = Yes, 2 = No out.
     Int16 MsgBoxResult = 0;
+};
 
-    // Help viewer
+// The help viewer's document and search.
+struct HelpState {
     QString DocText;
     Int16 HelpFlag = 0;
     QString HelpSearchText;
+};
 
-    // Music
+// MIDI output device 0 as start-up found it.
+struct MidiState {
     MidiOutCaps MidiCaps;
     Int16 MidiVolumeSupport = 0; // 1 when start-up's probe could set the volume
+};
+
+// Every part together: the windows' shared state. A rule takes the part it works on.
+struct AppState : ProgramSettings, PlayerRoster, PlayerSettings, PracticeDefinition, DialogAnswers, HelpState, MidiState {
 };

@@ -53,7 +53,7 @@ bool IsName(const QString& value)
 }
 } // namespace
 
-void LoadPlayerList(AppState& state)
+void LoadPlayerList(PlayerRoster& state)
 {
     const auto bytes = ReadShortLines(PlayerListFile);
     if (!bytes) {
@@ -64,7 +64,7 @@ void LoadPlayerList(AppState& state)
     ReadPlayerList(state, in);
 }
 
-void ReadPlayerList(AppState& state, LineReader& in)
+void ReadPlayerList(PlayerRoster& state, LineReader& in)
 {
     // The count line is read but not trusted: a damaged count must neither lose a player
     // nor let the list grow past its 40 rows. A row is a name followed by a key; a value
@@ -130,7 +130,7 @@ bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& cha
     return done;
 }
 
-bool SavePlayerList(const AppState& state)
+bool SavePlayerList(const PlayerRoster& state)
 {
     LineWriter out;
     out.Int(state.PlayerCount);

@@ -15,9 +15,9 @@ inline const QString PlayerListFile = QStringLiteral("Players");
 // whatever the count line says; a missing file is an empty list.
 // Blank lines between the values are passed over: names and keys are never empty.
 // A row is a name followed by its key, so a damaged line costs its own row only.
-void LoadPlayerList(AppState& state);
-void ReadPlayerList(AppState& state, LineReader& in);
-bool SavePlayerList(const AppState& state);
+void LoadPlayerList(PlayerRoster& state);
+void ReadPlayerList(PlayerRoster& state, LineReader& in);
+bool SavePlayerList(const PlayerRoster& state);
 // A change to the list as other copies of the program (another desktop, another computer on
 // the same folder) may have left it: under a lock beside "Players" the list is read again,
 // `change` applied and, when it returns true, the list saved. False when the lock could not

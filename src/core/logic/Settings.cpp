@@ -6,7 +6,7 @@
 
 #include <QDir>
 
-void LoadSettings(AppState& state, const Platform& platform)
+void LoadSettings(ProgramSettings& state, const Platform& platform)
 {
     state.WindowsDir = platform.MachineSettingsDir();
     state.IniPath = state.WindowsDir + QStringLiteral("/nbr.INI");
@@ -21,7 +21,7 @@ void LoadSettings(AppState& state, const Platform& platform)
         state.AppPath = QDir::currentPath();
 }
 
-void ReadSettings(AppState& state, LineReader& in)
+void ReadSettings(ProgramSettings& state, LineReader& in)
 {
     // A value that cannot be read keeps its variable; the next one is read all the same.
     if (auto v = in.ReadText())
@@ -42,7 +42,7 @@ void ReadSettings(AppState& state, LineReader& in)
         state.IniReserved2 = *v;
 }
 
-bool SaveSettings(const AppState& state)
+bool SaveSettings(const ProgramSettings& state)
 {
     QDir().mkpath(state.WindowsDir);
     return WithFileLock(state.IniPath, [&] {
@@ -50,7 +50,7 @@ bool SaveSettings(const AppState& state)
         // next key never goes back, the other values are this copy's.
         QString nextId = state.NextPlayerId;
         LineReader in(state.IniPath);
-        AppState stored;
+        ProgramSettings stored;
         if (in.IsOpen())
             ReadSettings(stored, in);
         if (IsPlayerKey(stored.NextPlayerId) && (!IsPlayerKey(nextId) || stored.NextPlayerId.left(3) > nextId.left(3)))
@@ -70,7 +70,7 @@ bool SaveSettings(const AppState& state)
     });
 }
 
-void WriteDefaultSettings(AppState& state)
+void WriteDefaultSettings(ProgramSettings& state)
 {
     state.FirstRun = 1;
     state.NextPlayerId = QStringLiteral("AAA  ");

@@ -8,9 +8,9 @@ class LineReader;
 
 // Reads the settings, writing defaults when the file is missing, and makes AppPath the
 // current folder (falling back to the current folder when the stored one is gone).
-void LoadSettings(AppState& state, const Platform& platform);
+void LoadSettings(ProgramSettings& state, const Platform& platform);
 // The ten values into their variables; one that cannot be read keeps its variable.
-void ReadSettings(AppState& state, LineReader& in);
+void ReadSettings(ProgramSettings& state, LineReader& in);
 // Writes the ten lines; false when the file could not be written.
-bool SaveSettings(const AppState& state);
-void WriteDefaultSettings(AppState& state);
+bool SaveSettings(const ProgramSettings& state);
+void WriteDefaultSettings(ProgramSettings& state);

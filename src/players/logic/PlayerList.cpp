@@ -31,7 +31,7 @@ std::optional<QString> NextFreeKey(const AppState& state)
     return NextKey(highest);
 }
 
-bool KeyInUse(const AppState& state, const QString& key)
+bool KeyInUse(const PlayerRoster& state, const QString& key)
 {
     for (int i = 1; i <= state.PlayerCount; ++i) {
         if (RowFileId(state, i) == key.left(3))
@@ -40,7 +40,7 @@ bool KeyInUse(const AppState& state, const QString& key)
     return false;
 }
 
-bool AddPlayerRow(AppState& state, const QString& name, const QString& key)
+bool AddPlayerRow(PlayerRoster& state, const QString& name, const QString& key)
 {
     if (state.PlayerCount >= MaxPlayers)
         return false;
@@ -49,7 +49,7 @@ bool AddPlayerRow(AppState& state, const QString& name, const QString& key)
     return true;
 }
 
-void RemovePlayerRow(AppState& state, int row)
+void RemovePlayerRow(PlayerRoster& state, int row)
 {
     if (row < 1 || row > state.PlayerCount)
         return;
@@ -59,7 +59,7 @@ void RemovePlayerRow(AppState& state, int row)
     --state.PlayerCount;
 }
 
-QString RowFileId(const AppState& state, int row)
+QString RowFileId(const PlayerRoster& state, int row)
 {
     return state.Players[row][1].left(3);
 }

@@ -13,11 +13,11 @@ std::optional<QString> NextKey(const QString& key);
 // player's file in the program folder has, whichever is later. Nothing after ZZZ.
 std::optional<QString> NextFreeKey(const AppState& state);
 // Whether a row of the list has this key (two rows may share one in a damaged list).
-bool KeyInUse(const AppState& state, const QString& key);
+bool KeyInUse(const PlayerRoster& state, const QString& key);
 
 // Appends a row; false when the list is full.
-bool AddPlayerRow(AppState& state, const QString& name, const QString& key);
+bool AddPlayerRow(PlayerRoster& state, const QString& name, const QString& key);
 // Removes row i (1-based), moving the later rows up.
-void RemovePlayerRow(AppState& state, int row);
+void RemovePlayerRow(PlayerRoster& state, int row);
 // The file id of a row: the first three characters of its key.
-QString RowFileId(const AppState& state, int row);
+QString RowFileId(const PlayerRoster& state, int row);
