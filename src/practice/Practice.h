@@ -6,6 +6,7 @@
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/DrillLayout.h"
 #include "practice/logic/NextProblem.h"
+#include "scores/logic/PracticeRecord.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,8 @@ public:
     const ProblemState& Problem() const { return problem_; }
     int SecondsLeft() const { return SecondsLeft_; }
     Int16 ReviewMode() const { return problem_.ReviewMode; }
+    // The drill's definition and tally, taken when it started; no other window changes them.
+    const PracticeFields& Tally() const { return practice_; }
 
 protected:
     void FormLoad() override;
@@ -44,6 +47,8 @@ private:
     QLineEdit* AnswerBox() const;
 
     Int16 DrillMinutes = 0;
+    PracticeFields practice_;
+    QString scoreFile_; // the history of the child who started the drill
     int SecondsLeft_ = 0;
     ProblemState problem_;
     CorrectBar bar_;

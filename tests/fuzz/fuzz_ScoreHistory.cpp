@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             set << record;
     state.LevelDef = history.first();
     state.AutoAdvance = 1;
-    const bool level = IsCurrentLevel(state);
+    const bool level = IsCurrentLevel(state, ReadPractice(history.last()));
     const double peak = FindPeak(set, level, state.AdvanceNum);
     CountNinety(set);
     const ChartLayout chart = LayOutChart(set, peak, 9000, state.AdvanceNum);

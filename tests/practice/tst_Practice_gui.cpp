@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(Child<QLabel>(w, "Label6")->text(), QStringLiteral("Incorrect.  Please try again."));
         for (const char* typed : {"99", "", "99999", "99999999999"}) // wrong again; nothing; too big for an answer
             Answer(box, QString::fromLatin1(typed));
-        QCOMPARE(int(fx.state.AttemptCount), 2);
+        QCOMPARE(int(w->Tally().AttemptCount), 2);
         QCOMPARE(w->Problem().MissedFacts, QStringList{FactKey(5, first / 5)});
         Answer(box, '0' + QString::number(first)); // right, with a leading zero
         QVERIFY(Child<QLabel>(w, "Label6")->text().isEmpty());

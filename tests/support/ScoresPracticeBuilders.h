@@ -2,6 +2,7 @@
 // Builders for the score and practice tests: records of a set and states holding one practice.
 
 #include "core/logic/AppState.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QList>
 #include <QString>
@@ -29,4 +30,11 @@ inline AppState Practised(const QList<int>& fields)
     for (int i = 0; i < 5; ++i)
         *to[i] = static_cast<Int16>(fields.value(i));
     return s;
+}
+
+// The same five values as a drill's own practice.
+inline PracticeFields Drilled(const QList<int>& fields)
+{
+    const AppState s = Practised(fields);
+    return {s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
 }
