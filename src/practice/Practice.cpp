@@ -45,8 +45,9 @@ void PlaceRect(QWidget* w, const QRect& r)
 }
 } // namespace
 
-Practice::Practice()
+Practice::Practice(const PracticeFields& definition)
     : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+    , practice_{definition.PracticeOp, definition.TableNum, definition.PracticeMinutes, 0, 0}
 {
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -121,7 +122,6 @@ void Practice::FormLoad()
 {
     AppState& s = Shared();
     Platform& p = System();
-    practice_ = Definition(s);
     scoreFile_ = s.ScoreFilePath;
     DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);

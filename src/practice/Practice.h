@@ -16,7 +16,8 @@ class QTimer;
 class Practice : public Form {
     Q_OBJECT
 public:
-    Practice();
+    // A drill of the given definition; its tally starts at nothing.
+    explicit Practice(const PracticeFields& definition = {});
 
     // One second of the clock; the timer calls it, and so may a test.
     void Timer1Tick();
@@ -26,7 +27,7 @@ public:
     const ProblemState& Problem() const { return problem_; }
     int SecondsLeft() const { return SecondsLeft_; }
     Int16 ReviewMode() const { return problem_.ReviewMode; }
-    // The drill's definition and tally, taken when it started; no other window changes them.
+    // The drill's own definition and tally; no other window changes them.
     const PracticeFields& Tally() const { return practice_; }
 
 protected:

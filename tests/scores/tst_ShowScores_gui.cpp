@@ -32,7 +32,7 @@ private slots:
         fx.state = Practised({});
         WriteBytes(QStringLiteral("AAB.scr"), "\"0H1200603151405007009\"\r\n\"0H0200603161405020022\"\r\n"
                                               "\"2D1200603171405012013\"\r\n\"0K1200603191405025025\"\r\n");
-        QPointer<ShowScores> w = Forms::Load<ShowScores>(Drilled({0, -3, 1}));
+        QPointer<ShowScores> w = Forms::Load<ShowScores>(Practised<PracticeFields>({0, -3, 1}));
         w->show();
         QTest::keyClicks(Child<QComboBox>(w, qPrintable(typed[0])), typed[1]);
         QCOMPARE(Child<QComboBox>(w, "Combo3")->isVisible(), set[1] != 0);
