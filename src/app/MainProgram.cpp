@@ -62,6 +62,6 @@ void Main(const QString& commandLine)
     MainLoopWindows windows;
     windows.ShowPlayer = [] { ShowAndWait<GetPlayer>(); };
     windows.ShowDefine = [] { ShowAndWait<Define>(); };
-    windows.ShowPractice = [] { ShowAndWait<Practice>(); };
+    windows.ShowPractice = [&state] { ShowAndWait(Forms::Load<Practice>(Definition(state))); };
     RunMainLoop(state, platform, windows);
 }

@@ -134,12 +134,6 @@ void Config::SeeThroughCaptions()
 void Config::FormLoad()
 {
     AppState& s = Shared();
-    savedOp_ = s.PracticeOp;
-    savedTable_ = s.TableNum;
-    savedMinutes_ = s.PracticeMinutes;
-    savedCorrect_ = s.CorrectCount;
-    savedAttempts_ = s.AttemptCount;
-
     ApplyBackColour(this, s.BackColour);
     SeeThroughCaptions();
     Frame3->SetColour(WhiteSwatch, White);
@@ -151,15 +145,17 @@ void Config::FormLoad()
 
     FillLists();
 
+    // The level is worked on in a copy: a drill running behind keeps its definition.
+    PracticeFields level{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
     if (s.AutoAdvance == 1) {
         SetAutoAdvance(true);
-        UnpackPractice(s, s.LevelDef);
+        UnpackPractice(level, s.LevelDef);
     } else {
         Frame2->hide();
         Frame4->hide();
     }
 
-    Frame4->Preset();
+    Frame4->Preset(level);
     Combo4->setCurrentIndex(MinutesEntry(s.AdvanceMinutes));
     Text1->setText(QString::number(s.AdvanceNum));
     Text2->setText(QString::number(s.AdvanceRight));
@@ -226,8 +222,9 @@ void Config::SaveClick()
         s.ProblemFormat = 2;
     else if (Option3->isChecked())
         s.ProblemFormat = 3;
-    s.TableNum = SavedTable(s.TableNum, Frame4->KindFlag());
-    s.LevelDef = PackPractice(s, System().Now());
+    PracticeFields level = Frame4->Level();
+    level.TableNum = SavedTable(level.TableNum, Frame4->KindFlag());
+    s.LevelDef = PackPractice(level, System().Now());
 
     const CriteriaCheck check = CheckCriteria(Text1->text(), Text2->text());
     Text2->setText(check.text2);
@@ -261,7 +258,6 @@ void Config::Refuse(QLineEdit* box, const QString& message)
 
 void Config::CancelClick()
 {
-    UnpackPractice(Shared(), Shared().CurrentPractice);
     Unload();
 }
 
@@ -271,17 +267,6 @@ void Config::HelpClick()
     LoadDocumentation();
     Shared().HelpSearchText = QStringLiteral("* Configuring");
     ShowModal<HUTIL2>();
-}
-
-void Config::FormUnload()
-{
-    // The drill may be running behind this window: its definition and tally stay as they were.
-    AppState& s = Shared();
-    s.PracticeOp = savedOp_;
-    s.TableNum = savedTable_;
-    s.PracticeMinutes = savedMinutes_;
-    s.CorrectCount = savedCorrect_;
-    s.AttemptCount = savedAttempts_;
 }
 
 bool Config::eventFilter(QObject* watched, QEvent* event)

@@ -23,7 +23,6 @@ public:
 
 protected:
     void FormLoad() override;
-    void FormUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -47,12 +46,6 @@ private:
     void Refuse(QLineEdit* box, const QString& message);
 
     double chosenColour_ = 0;
-    // The definition of the moment the window opened, given back when it closes.
-    Int16 savedOp_ = 0;
-    Int16 savedTable_ = 0;
-    Int16 savedMinutes_ = 0;
-    Int16 savedCorrect_ = 0;
-    Int16 savedAttempts_ = 0;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,7 +1,6 @@
 #include "config/LevelFrame.h"
 
 #include "config/logic/ConfigRules.h"
-#include "core/App.h"
 #include "core/WindowUtils.h"
 
 #include <QComboBox>
@@ -23,9 +22,10 @@ LevelFrame::LevelFrame(QWidget* parent)
     }
 }
 
-void LevelFrame::Preset()
+void LevelFrame::Preset(const PracticeFields& level)
 {
-    AppState& s = Shared();
+    level_ = level;
+    PracticeFields& s = level_;
     kindFlag_ = 0;
     const LevelEntries shown = LevelShown(s.PracticeOp, s.TableNum);
     Select(Combo1, shown.operation);
@@ -62,14 +62,14 @@ void LevelFrame::ListClick(QComboBox* list)
 void LevelFrame::OperationClick()
 {
     if (Combo1->currentIndex() >= 0)
-        Shared().PracticeOp = static_cast<Int16>(Combo1->currentIndex());
+        level_.PracticeOp = static_cast<Int16>(Combo1->currentIndex());
 }
 
 void LevelFrame::KindClick()
 {
     switch (Combo2->currentIndex()) {
     case KindAll:
-        Shared().TableNum = 0;
+        level_.TableNum = 0;
         Combo3->hide();
         return;
     case KindUpTo:
@@ -89,5 +89,5 @@ void LevelFrame::KindClick()
 void LevelFrame::NumberClick()
 {
     if (Combo3->currentIndex() >= 0)
-        Shared().TableNum = static_cast<Int16>(Combo3->currentIndex() + 1);
+        level_.TableNum = static_cast<Int16>(Combo3->currentIndex() + 1);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The "Current Level" frame of the configuration window: operation, kind and number
-// lists (Combo1 to Combo3). Its click rules keep the working PracticeOp and TableNum
-// of the shared state in step with what the lists show.
+// lists (Combo1 to Combo3). Its click rules keep the frame's own working level in step
+// with what the lists show.
 
-#include "core/logic/AppState.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QGroupBox>
 
@@ -13,8 +13,10 @@ class LevelFrame : public QGroupBox {
     Q_OBJECT
 public:
     explicit LevelFrame(QWidget* parent);
-    // Shows the working level, selecting each entry from code as the user would.
-    void Preset();
+    // Shows a level, selecting each entry from code as the user would.
+    void Preset(const PracticeFields& level);
+    // The level as the lists show it; the table's sign is not yet the kind's.
+    const PracticeFields& Level() const { return level_; }
     // 1 for "Up to", 0 for "Just".
     Int16 KindFlag() const { return kindFlag_; }
 
@@ -26,6 +28,7 @@ private:
     void NumberClick();
 
     Int16 kindFlag_ = 0;
+    PracticeFields level_;
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;
     QComboBox* Combo3 = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 class Form : public QWidget {
@@ -90,13 +91,13 @@ template <class T> T* Find()
     return static_cast<T*>(Find(T::staticMetaObject.className()));
 }
 
-// The loaded instance, created and loaded when there is none. The result may already be
-// unloaded when the window unloaded itself during its load.
-template <class T> T* Load()
+// The loaded instance, created (from `args`) and loaded when there is none. The result may
+// already be unloaded when the window unloaded itself during its load.
+template <class T, class... Args> T* Load(Args&&... args)
 {
     if (T* existing = Find<T>())
         return existing;
-    T* form = new T();
+    T* form = new T(std::forward<Args>(args)...);
     Register(T::staticMetaObject.className(), form);
     form->Load();
     return form;

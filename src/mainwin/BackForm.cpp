@@ -113,9 +113,11 @@ void BackForm::SendComments()
 
 void BackForm::ShowPlayerScores()
 {
-    // The chart opens at the chosen player's current practice.
-    UnpackPractice(Shared(), Shared().CurrentPractice);
-    ShowScoresWindow();
+    // The chart opens at the chosen player's current practice; a drill running meanwhile
+    // keeps its own.
+    PracticeFields set = Definition(Shared());
+    UnpackPractice(set, Shared().CurrentPractice);
+    ShowScoresWindow(set);
 }
 
 void BackForm::ShowConfig()

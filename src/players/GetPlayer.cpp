@@ -11,6 +11,7 @@
 #include "mainwin/logic/MakersPages.h"
 #include "players/Grade.h"
 #include "players/NewGuy.h"
+#include "practice/Practice.h"
 #include "players/logic/PlayerList.h"
 
 #include <QEvent>
@@ -219,6 +220,10 @@ void GetPlayer::ChoosePlayer()
     const int row = SelectedRow();
     if (row == 0)
         return;
+    // A drill running behind the About panel is the child's who started it: another child
+    // ends it first, as its Cancel does, so it is filed under nobody else.
+    if (Practice* drill = Forms::Find<Practice>(); drill && RowFileId(s, row) != s.PlayerFileId)
+        drill->Unload();
     // The selected row decides, also when another player has the same name.
     s.PlayerName = s.Players[row][0];
     s.LastPlayerName = s.PlayerName;

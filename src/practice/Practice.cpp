@@ -45,8 +45,9 @@ void PlaceRect(QWidget* w, const QRect& r)
 }
 } // namespace
 
-Practice::Practice()
+Practice::Practice(const PracticeFields& definition)
     : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+    , practice_{definition.PracticeOp, definition.TableNum, definition.PracticeMinutes, 0, 0}
 {
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -121,13 +122,12 @@ void Practice::FormLoad()
 {
     AppState& s = Shared();
     Platform& p = System();
-    DrillMinutes = s.PracticeMinutes;
+    scoreFile_ = s.ScoreFilePath;
+    DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);
     DrawFormBevel(this);
     ApplyBackColour(this, s.BackColour);
     p.SeedRandom(p.SecondsSinceMidnight());
-    s.CorrectCount = 0;
-    s.AttemptCount = 0;
     problem_ = ProblemState();
     SecondsLeft_ = DrillMinutes * 60;
     PlaceTimeBar(ColumnHeight);
@@ -153,7 +153,7 @@ void Practice::FormActivate()
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setAutoFillBackground(false);
     LayoutProblem();
-    NextProblem(problem_, s, System());
+    NextProblem(problem_, practice_, System());
     PresentProblem();
 }
 
@@ -191,7 +191,7 @@ ProblemLayout Practice::CurrentLayout() const
     // Number labels grow only for numbers wider than their design ("100").
     const QFontMetrics fm(Label2->font());
     auto width = [&](QLabel* l) { return PixelsToTwips(fm.horizontalAdvance(l->text()) + 4); };
-    return LayOutProblem(Shared().ProblemFormat, Shared().PracticeOp, width(Label2), width(Label3));
+    return LayOutProblem(Shared().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
 }
 
 void Practice::PresentProblem()
@@ -214,9 +214,7 @@ QLineEdit* Practice::AnswerBox() const
 void Practice::SetUpGoal()
 {
     AppState& s = Shared();
-    s.GoalCount = FindGoal(s, System(), ReadScoreHistory(s.ScoreFilePath));
-    s.CorrectCount = 0;
-    s.AttemptCount = 0;
+    s.GoalCount = FindGoal(s, practice_, System(), ReadScoreHistory(scoreFile_));
     const bool goal = s.GoalCount != 0;
     Label5->setVisible(!goal);
     Line2->setVisible(goal);
@@ -230,7 +228,7 @@ void Practice::SetUpGoal()
 
 void Practice::UpdateCorrectBar()
 {
-    const int h = bar_.Height(Shared().CorrectCount);
+    const int h = bar_.Height(practice_.CorrectCount);
     PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
     PlaceTw(C_bar, 600, bar_.baseline - h, 135, h);
     C_bar->setVisible(h > 0);
@@ -261,18 +259,18 @@ void Practice::EndPractice()
 {
     Timer1->stop();
     AppState& s = Shared();
-    if (!AppendScoreRecord(s, System().Now()))
-        ShowMessage(QStringLiteral("Your score could not be saved: the file ") + s.ScoreFilePath
+    if (!AppendScoreRecord(scoreFile_, practice_, System().Now()))
+        ShowMessage(QStringLiteral("Your score could not be saved: the file ") + scoreFile_
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
     SavePlayerConfig(s);
-    ShowScoresWindow();
+    ShowScoresWindow(practice_);
     Unload();
 }
 
 void Practice::CheckAnswer()
 {
-    AppState& s = Shared();
-    switch (::CheckAnswer(s, problem_, AnswerBox()->text())) {
+    const AppState& s = Shared();
+    switch (::CheckAnswer(practice_, problem_, AnswerBox()->text())) {
     case Verdict::Ignored:
         return;
     case Verdict::Right:
@@ -280,8 +278,8 @@ void Practice::CheckAnswer()
         if (s.GoalCount != 0)
             UpdateCorrectBar();
         else
-            Label5->setText(QString::number(s.CorrectCount));
-        NextProblem(problem_, s, System());
+            Label5->setText(QString::number(practice_.CorrectCount));
+        NextProblem(problem_, practice_, System());
         PresentProblem();
         return;
     case Verdict::Wrong:
@@ -294,7 +292,7 @@ void Practice::CheckAnswer()
 
 void Practice::ShowAnswerClick()
 {
-    AnswerBox()->setText(ShowAnswer(Shared(), problem_));
+    AnswerBox()->setText(ShowAnswer(practice_, problem_));
     AnswerBox()->setFocus();
 }
 

@@ -6,6 +6,7 @@
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/DrillLayout.h"
 #include "practice/logic/NextProblem.h"
+#include "scores/logic/PracticeRecord.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,8 @@ class QTimer;
 class Practice : public Form {
     Q_OBJECT
 public:
-    Practice();
+    // A drill of the given definition; its tally starts at nothing.
+    explicit Practice(const PracticeFields& definition = {});
 
     // One second of the clock; the timer calls it, and so may a test.
     void Timer1Tick();
@@ -25,6 +27,8 @@ public:
     const ProblemState& Problem() const { return problem_; }
     int SecondsLeft() const { return SecondsLeft_; }
     Int16 ReviewMode() const { return problem_.ReviewMode; }
+    // The drill's own definition and tally; no other window changes them.
+    const PracticeFields& Tally() const { return practice_; }
 
 protected:
     void FormLoad() override;
@@ -44,6 +48,8 @@ private:
     QLineEdit* AnswerBox() const;
 
     Int16 DrillMinutes = 0;
+    PracticeFields practice_;
+    QString scoreFile_; // the history of the child who started the drill
     int SecondsLeft_ = 0;
     ProblemState problem_;
     CorrectBar bar_;

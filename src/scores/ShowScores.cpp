@@ -35,8 +35,9 @@ int KindOf(int tableNum)
 }
 } // namespace
 
-ShowScores::ShowScores()
+ShowScores::ShowScores(const PracticeFields& set)
     : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , set_(set)
 {
     setObjectName(QStringLiteral("ShowScores"));
     setWindowTitle(QStringLiteral("Your Scores"));
@@ -137,25 +138,22 @@ void ShowScores::FormLoad()
 
 void ShowScores::FillLists(const QStringList& history)
 {
-    AppState& s = Shared();
-    const Int16 op = s.PracticeOp, table = s.TableNum, minutes = s.PracticeMinutes;
     std::array<bool, 4> ops{};
     std::array<bool, 3> kinds{};
     std::array<bool, 11> numbers{};
     std::array<bool, 11> times{};
+    // Each record is read over the one before, as a field that cannot be read keeps its value.
+    PracticeFields f = set_;
     for (const QString& record : history) {
-        UnpackPractice(s, record);
-        if (s.PracticeOp >= 0 && s.PracticeOp <= 3)
-            ops[s.PracticeOp] = true;
-        kinds[KindOf(s.TableNum)] = true;
-        if (s.TableNum != 0 && std::abs(s.TableNum) <= 10)
-            numbers[std::abs(s.TableNum)] = true;
-        if (s.PracticeMinutes >= 1 && s.PracticeMinutes <= 10)
-            times[s.PracticeMinutes] = true;
+        UnpackPractice(f, record);
+        if (f.PracticeOp >= 0 && f.PracticeOp <= 3)
+            ops[f.PracticeOp] = true;
+        kinds[KindOf(f.TableNum)] = true;
+        if (f.TableNum != 0 && std::abs(f.TableNum) <= 10)
+            numbers[std::abs(f.TableNum)] = true;
+        if (f.PracticeMinutes >= 1 && f.PracticeMinutes <= 10)
+            times[f.PracticeMinutes] = true;
     }
-    s.PracticeOp = op;
-    s.TableNum = table;
-    s.PracticeMinutes = minutes;
     selecting_ = true;
     for (int i = 0; i < 4; ++i)
         if (ops[i])
@@ -174,7 +172,7 @@ void ShowScores::FillLists(const QStringList& history)
 
 void ShowScores::SelectSet()
 {
-    const AppState& s = Shared();
+    const PracticeFields& s = set_;
     selecting_ = true;
     const QChar opLetter = QStringLiteral("ASMD").at(std::clamp<int>(s.PracticeOp, 0, 3));
     for (int i = 0; i < Combo1->count(); ++i)
@@ -201,7 +199,7 @@ void ShowScores::ListChanged()
 
 void ShowScores::GetScores()
 {
-    AppState& s = Shared();
+    PracticeFields& s = set_;
     const int op = QStringLiteral("ASMD").indexOf(Combo1->currentText().left(1));
     if (op >= 0)
         s.PracticeOp = static_cast<Int16>(op);
@@ -217,8 +215,8 @@ void ShowScores::GetScores()
 
 void ShowScores::ShowSetScores()
 {
-    AppState& s = Shared();
-    const Int16 table = s.TableNum;
+    const AppState& s = Shared();
+    const Int16 table = set_.TableNum;
     HideDetails();
     records_.clear();
     for (int i = 0; i < ChartBarPlaces; ++i) {
@@ -226,8 +224,8 @@ void ShowScores::ShowSetScores()
         Label7[i]->hide();
     }
     SelectSet();
-    s.TableNum = table;
-    const QString key = DefinitionKey(s.PracticeOp, s.TableNum, s.PracticeMinutes);
+    set_.TableNum = table;
+    const QString key = DefinitionKey(set_);
     const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
     for (const QString& record : history.value_or(QStringList()))
         if (InSet(record, key))
@@ -236,7 +234,7 @@ void ShowScores::ShowSetScores()
         ShowMessage(QStringLiteral("No scores for this set yet.  Please select another."));
         return;
     }
-    const bool level = IsCurrentLevel(s);
+    const bool level = IsCurrentLevel(s, set_);
     const double peak = FindPeak(records_, level, s.AdvanceNum);
     const int ninety = CountNinety(records_);
     chart_ = LayOutChart(records_, peak, WindowWidth, s.AdvanceNum);
@@ -261,10 +259,11 @@ void ShowScores::ShowSetScores()
     PlaceTw(Label13, chart_.recentLeft, 3000, 1095, 255);
     Shape1->show();
     Label13->show();
-    const QString message = EvaluatePractice(s, System(), records_, ninety, peak);
-    if (!message.isEmpty())
+    const Evaluation result = EvaluatePractice(s, records_, ninety, peak, System().Now());
+    ApplyEvaluation(Shared(), System(), result);
+    if (!result.Message.isEmpty())
         PlayTune();
-    Label14->setText(message);
+    Label14->setText(result.Message);
     Command2->hide();
 }
 
@@ -327,7 +326,7 @@ void ShowScores::FormUnload()
     MM->SetCommand(QStringLiteral("Close"));
 }
 
-void ShowScoresWindow()
+void ShowScoresWindow(const PracticeFields& set)
 {
-    ShowAndWait<ShowScores>();
+    ShowAndWait(Forms::Load<ShowScores>(set));
 }

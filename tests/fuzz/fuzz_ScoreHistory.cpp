@@ -14,7 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppState state;
     for (const QString& record : history) {
         FUZZ_CHECK(record.size() >= PracticeRecordLength);
-        UnpackPractice(state, record);
         BarDetails(record, QStringLiteral("M/d/yy"));
     }
     // The set of the last record, as the score window shows it after a practice.
@@ -25,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             set << record;
     state.LevelDef = history.first();
     state.AutoAdvance = 1;
-    const bool level = IsCurrentLevel(state);
+    const bool level = IsCurrentLevel(state, ReadPractice(history.last()));
     const double peak = FindPeak(set, level, state.AdvanceNum);
-    CountNinety(set);
+    FUZZ_CHECK(EvaluatePractice(state, set, CountNinety(set), peak, QDateTime()).LogLines.size() == 2);
     const ChartLayout chart = LayOutChart(set, peak, 9000, state.AdvanceNum);
     FUZZ_CHECK(chart.bars.size() <= static_cast<std::size_t>(ChartBarPlaces));
     FUZZ_CHECK(chart.firstShown >= 0 && chart.firstShown < set.size());

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         UnpackPractice(state, packed);
         const QString again = PackPractice(state, when);
         FUZZ_CHECK(again.size() == PracticeRecordLength);
-        IsCurrentLevel(state);
+        IsCurrentLevel(state, ReadPractice(packed));
         state.TableNum = NextLevelTable(state.TableNum);
         BarDetails(packed, QStringLiteral("M/d/yy"));
         if (auto count = ReadCount(packed.left(3)))

@@ -54,7 +54,7 @@ private slots:
         s.AdvanceMinutes = static_cast<Int16>(advance[1]);
         s.AdvanceNum = 20;
         const QStringList history{Rec("2F1", 12, 13), Rec("2F1", 17, 20), Rec("2F2", 30, 30), Rec("0F1", 40, 40), Rec("2F1", 9, 9)};
-        QCOMPARE(int(FindGoal(s, p, haveFile ? std::optional(history) : std::nullopt)), advance[2]);
+        QCOMPARE(int(FindGoal(s, Practised<PracticeFields>({2, -5, 1}), p, haveFile ? std::optional(history) : std::nullopt)), advance[2]);
         QCOMPARE(ReadBytes(p.LogFilePath()), log);
     }
 };

@@ -44,7 +44,7 @@ private slots:
         TestPlatform platform;
         for (int d : draws)
             platform.randoms.push_back(PartnerR(d));
-        NextProblem(p, Practised({0, -1}), platform);
+        NextProblem(p, Practised<PracticeFields>({0, -1}), platform);
         QCOMPARE(int(platform.nextRandom), int(draws.size()));
         QCOMPARE((QStringList{FactKey(p.TableValue, p.PartnerValue), p.MissedFacts.join(','), p.AskedFacts[10][10] ? "kept" : "cleared"}),
                  after);
@@ -66,7 +66,7 @@ private slots:
         TestPlatform platform;
         platform.randoms = {PartnerR(4), PartnerR(7)};
         ProblemState p;
-        NextProblem(p, Practised(definition), platform);
+        NextProblem(p, Practised<PracticeFields>(definition), platform);
         QCOMPARE((QList<int>{p.ShownFirst, p.ShownSecond, p.Answer}), shown);
     }
 };

@@ -16,7 +16,7 @@ class TestPractice : public QObject {
     Practice* Open(int format)
     {
         fx.state.ProblemFormat = static_cast<Int16>(format);
-        Practice* w = Forms::Load<Practice>();
+        Practice* w = Forms::Load<Practice>(Practised<PracticeFields>({2, -5, 1})); // Multiplication, Just 5, 1 minute
         w->show();
         w->Activate();
         return w;
@@ -32,7 +32,7 @@ private slots:
     void init()
     {
         fx.Reset();
-        fx.state = Practised({2, -5, 1}); // Multiplication, Just 5, 1 minute
+        fx.state = Practised({}); // player AAB; the drill is given its definition
         fx.platform->randoms = {0.25, 0.65, 0.05, 0.85, 0.45}; // partners 3, 7, 1, 9, 5, ...
     }
 
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(Child<QLabel>(w, "Label6")->text(), QStringLiteral("Incorrect.  Please try again."));
         for (const char* typed : {"99", "", "99999", "99999999999"}) // wrong again; nothing; too big for an answer
             Answer(box, QString::fromLatin1(typed));
-        QCOMPARE(int(fx.state.AttemptCount), 2);
+        QCOMPARE(int(w->Tally().AttemptCount), 2);
         QCOMPARE(w->Problem().MissedFacts, QStringList{FactKey(5, first / 5)});
         Answer(box, '0' + QString::number(first)); // right, with a leading zero
         QVERIFY(Child<QLabel>(w, "Label6")->text().isEmpty());

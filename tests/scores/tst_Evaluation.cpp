@@ -50,14 +50,16 @@ private slots:
         s.AdvanceMinutes = static_cast<Int16>(levels[0].at(2).digitValue());
         s.AdvanceNum = 20;
         s.AdvanceRight = 3;
-        UnpackPractice(s, records.last()); // the set shown
-        const double peak = FindPeak(records, IsCurrentLevel(s), s.AdvanceNum);
-        QCOMPARE(EvaluatePractice(s, p, records, CountNinety(records), peak), message);
-        QCOMPARE(int(s.AutoAdvance), message == AllTablesMessage ? 0 : 1);
-        // A new level is stamped with the time and stored as the player's level and practice.
+        const double peak = FindPeak(records, IsCurrentLevel(s, ReadPractice(records.last())), s.AdvanceNum);
+        const Evaluation result = EvaluatePractice(s, records, CountNinety(records), peak, p.now);
+        QCOMPARE(result.Message, message);
+        QCOMPARE(int(result.AutoAdvance), message == AllTablesMessage ? 0 : 1);
+        // A new level is stamped with the time; nothing is stored until the result is applied.
         const bool moved = levels[1] != levels[0];
         const QString def = moved ? Rec(qPrintable(levels[1]), 0, 0) : before;
-        QCOMPARE((QStringList{s.LevelDef, s.CurrentPractice}), QStringList(2, def));
+        QCOMPARE(result.NewLevel.value_or(before), def);
+        ApplyEvaluation(s, p, result);
+        QCOMPARE((QList<QVariant>{s.LevelDef, s.CurrentPractice, s.AutoAdvance}), (QList<QVariant>{def, def, result.AutoAdvance}));
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).mid(1, 3),
                  moved ? QStringList({'"' + def + '"', QString::number(s.AutoAdvance), '"' + def + '"'}) : QStringList());
     }

@@ -75,21 +75,21 @@ private slots:
         // Another editor left the last record without its line end: the next record must not
         // run into it, where the reader would drop it as text after the closing quote.
         WriteBytes(QStringLiteral("AAB.scr"), "\"0H2200603151405007009\"");
-        QVERIFY(AppendScoreRecord(Practised({1, 0, 3, 4, 5}), p->now));
+        QVERIFY(AppendScoreRecord(QStringLiteral("AAB.scr"), Practised<PracticeFields>({1, 0, 3, 4, 5}), p->now));
         QCOMPARE(ReadBytes(QStringLiteral("AAB.scr")), QByteArray("\"0H2200603151405007009\"\r\n\"1K3200603151405004005\"\r\n"));
     }
 
     void appendOnFullDiskTakesItsLineBack()
     {
-        const AppState s = Practised({0, 0, 1});
-        QVERIFY(AppendScoreRecord(s, p->now));
-        const QByteArray before = ReadBytes(s.ScoreFilePath);
+        const QString path = QStringLiteral("AAB.scr");
+        QVERIFY(AppendScoreRecord(path, Practised<PracticeFields>({0, 0, 1}), p->now));
+        const QByteArray before = ReadBytes(path);
         auto full = std::make_unique<DiskFull>(before.size() + 10); // room for 10 of the line's 25 bytes
-        QVERIFY(!AppendScoreRecord(s, p->now));
+        QVERIFY(!AppendScoreRecord(path, Practised<PracticeFields>({0, 0, 1}), p->now));
         full.reset();
-        QCOMPARE(ReadBytes(s.ScoreFilePath), before); // the 10 written are taken back
-        QVERIFY(AppendScoreRecord(s, p->now));
-        QCOMPARE(ReadBytes(s.ScoreFilePath), before + before);
+        QCOMPARE(ReadBytes(path), before); // the 10 written are taken back
+        QVERIFY(AppendScoreRecord(path, Practised<PracticeFields>({0, 0, 1}), p->now));
+        QCOMPARE(ReadBytes(path), before + before);
     }
 
     void hugeHistoryKeepsTheNewest()
@@ -97,7 +97,7 @@ private slots:
         // Only the newest 16 MiB are read, from the first whole line in them.
         const QByteArray line = "\"0K1200603151405007009\"\r\n";
         WriteRepeated(QStringLiteral("AAB.scr"), QByteArray(), line, HistoryReadLimit + (1 << 20));
-        QVERIFY(AppendScoreRecord(Practised({2, -5, 1, 11, 12}), p->now));
+        QVERIFY(AppendScoreRecord(QStringLiteral("AAB.scr"), Practised<PracticeFields>({2, -5, 1, 11, 12}), p->now));
         const auto records = ReadScoreHistory(QStringLiteral("AAB.scr"));
         QCOMPARE(records->size(), int(HistoryReadLimit / line.size()));
         QCOMPARE((QStringList{records->first(), records->last()}), (QStringList{"0K1200603151405007009", "2F1200603151405011012"}));

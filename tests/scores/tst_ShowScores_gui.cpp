@@ -29,10 +29,10 @@ private slots:
         QFETCH(QString, message);
         fx.Reset();
         // Addition, Just 3, 1 minute, where the window opens.
-        fx.state = Practised({0, -3, 1});
+        fx.state = Practised({});
         WriteBytes(QStringLiteral("AAB.scr"), "\"0H1200603151405007009\"\r\n\"0H0200603161405020022\"\r\n"
                                               "\"2D1200603171405012013\"\r\n\"0K1200603191405025025\"\r\n");
-        QPointer<ShowScores> w = Forms::Load<ShowScores>();
+        QPointer<ShowScores> w = Forms::Load<ShowScores>(Practised<PracticeFields>({0, -3, 1}));
         w->show();
         QTest::keyClicks(Child<QComboBox>(w, qPrintable(typed[0])), typed[1]);
         QCOMPARE(Child<QComboBox>(w, "Combo3")->isVisible(), set[1] != 0);
@@ -42,7 +42,7 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(w, "Command2"), Qt::LeftButton);
         QCOMPARE(shown, message);
         const auto bars = w->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label1_")));
-        QCOMPARE((QList<int>{fx.state.PracticeOp, fx.state.TableNum, fx.state.PracticeMinutes,
+        QCOMPARE((QList<int>{w->Set().PracticeOp, w->Set().TableNum, w->Set().PracticeMinutes,
                              int(std::count_if(bars.begin(), bars.end(), [](QLabel* b) { return b->isVisible(); }))}),
                  set);
     }

@@ -2,6 +2,7 @@
 // Builders for the score and practice tests: records of a set and states holding one practice.
 
 #include "core/logic/AppState.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QList>
 #include <QString>
@@ -19,12 +20,13 @@ template <class T> QList<int> Fields(const T& s)
     return {s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
 }
 
-// Player AAB, whose history is "AAB.scr", just after a practice with the given five values.
-inline AppState Practised(const QList<int>& fields)
+// The five values in a practice (PracticeFields) or in the shared state of player AAB, whose
+// history is "AAB.scr", just after that practice.
+template <class T = AppState> T Practised(const QList<int>& fields)
 {
-    AppState s;
-    s.PlayerFileId = QStringLiteral("AAB");
-    s.ScoreFilePath = QStringLiteral("AAB.scr");
+    T s;
+    if constexpr (std::is_same_v<T, AppState>)
+        s.PlayerFileId = QStringLiteral("AAB"), s.ScoreFilePath = QStringLiteral("AAB.scr");
     Int16* to[] = {&s.PracticeOp, &s.TableNum, &s.PracticeMinutes, &s.CorrectCount, &s.AttemptCount};
     for (int i = 0; i < 5; ++i)
         *to[i] = static_cast<Int16>(fields.value(i));

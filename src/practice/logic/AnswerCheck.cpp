@@ -1,7 +1,5 @@
 #include "practice/logic/AnswerCheck.h"
 
-#include "scores/logic/PracticeRecord.h"
-
 #include <limits>
 
 std::optional<int> ReadAnswer(const QString& text)
@@ -12,14 +10,14 @@ std::optional<int> ReadAnswer(const QString& text)
     return value;
 }
 
-Verdict CheckAnswer(AppState& state, ProblemState& problem, const QString& text)
+Verdict CheckAnswer(PracticeFields& tally, ProblemState& problem, const QString& text)
 {
     const std::optional<int> value = ReadAnswer(text);
     if (!value)
         return Verdict::Ignored;
-    ++state.AttemptCount;
+    ++tally.AttemptCount;
     if (*value == problem.Answer) {
-        ++state.CorrectCount;
+        ++tally.CorrectCount;
         return Verdict::Right;
     }
     const QString key = FactKey(problem.PrevTableValue, problem.PrevPartnerValue);
@@ -28,8 +26,8 @@ Verdict CheckAnswer(AppState& state, ProblemState& problem, const QString& text)
     return Verdict::Wrong;
 }
 
-QString ShowAnswer(AppState& state, const ProblemState& problem)
+QString ShowAnswer(PracticeFields& tally, const ProblemState& problem)
 {
-    --state.CorrectCount;
+    --tally.CorrectCount;
     return QString::number(problem.Answer);
 }

@@ -3,6 +3,7 @@
 
 #include "core/logic/AppState.h"
 #include "practice/logic/NextProblem.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <optional>
 
@@ -15,7 +16,7 @@ std::optional<int> ReadAnswer(const QString& text);
 
 // Counts the answer: an unreadable one counts nowhere; a wrong one is a try and puts the
 // fact on the list of missed facts once.
-Verdict CheckAnswer(AppState& state, ProblemState& problem, const QString& text);
+Verdict CheckAnswer(PracticeFields& tally, ProblemState& problem, const QString& text);
 
 // "Show Answer": costs one right answer; returns the text to put in the answer box.
-QString ShowAnswer(AppState& state, const ProblemState& problem);
+QString ShowAnswer(PracticeFields& tally, const ProblemState& problem);

@@ -18,22 +18,22 @@ bool InReview(int secondsLeft, int drillMinutes)
     return secondsLeft < drillMinutes * 30;
 }
 
-Int16 FindGoal(AppState& state, const Platform& platform, const std::optional<QStringList>& history)
+Int16 FindGoal(const AppState& state, const PracticeFields& practice, const Platform& platform,
+               const std::optional<QStringList>& history)
 {
     if (!history)
         return 0;
-    const QString key = DefinitionKey(state.PracticeOp, state.TableNum, state.PracticeMinutes);
+    const QString key = DefinitionKey(practice);
     int goal = 0;
     for (const QString& record : *history) {
         if (!InSet(record, key))
             continue;
-        UnpackPractice(state, record);
-        goal = std::max(goal, static_cast<int>(state.CorrectCount));
+        goal = std::max(goal, static_cast<int>(ReadPractice(record).CorrectCount));
     }
     // Without minutes for the criterion there is no rate to scale it by.
     if (state.AutoAdvance == 1 && state.AdvanceMinutes != 0) {
         const int target = static_cast<int>(
-            std::floor(static_cast<double>(state.AdvanceNum) / state.AdvanceMinutes * state.PracticeMinutes));
+            std::floor(static_cast<double>(state.AdvanceNum) / state.AdvanceMinutes * practice.PracticeMinutes));
         QString line = QStringLiteral("23 x = ") + QString::number(target);
         LogEvent(state, platform, line);
         goal = std::max(goal, target);

@@ -4,6 +4,7 @@
 
 #include "core/logic/AppState.h"
 #include "core/logic/Platform.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <optional>
@@ -17,11 +18,11 @@ int TimeBarHeight(int secondsLeft, int drillMinutes);
 // The review of missed facts starts once fewer than half the seconds are left.
 bool InReview(int secondsLeft, int drillMinutes);
 
-// The goal of the correct bar: the best right count among the records of the current
+// The goal of the correct bar: the best right count among the records of the practice's
 // definition, raised to the advancement target when automatic advancement is on. No
 // history file means no goal at all. Writes the log line "23 x = " with the target.
-// Unpacking the records leaves their values in the shared state, as reading them does.
-Int16 FindGoal(AppState& state, const Platform& platform, const std::optional<QStringList>& history);
+Int16 FindGoal(const AppState& state, const PracticeFields& practice, const Platform& platform,
+               const std::optional<QStringList>& history);
 
 struct CorrectBar {
     int baseline = ColumnTop + ColumnHeight;

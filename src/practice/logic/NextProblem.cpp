@@ -58,10 +58,10 @@ bool TakeMissedFact(ProblemState& p, Platform& platform)
 }
 
 // Step 2: a random fact, avoiding the previous partner and facts asked this round.
-void DrawRandomFact(ProblemState& p, const AppState& state, Platform& platform)
+void DrawRandomFact(ProblemState& p, const PracticeFields& practice, Platform& platform)
 {
-    const int n = TableSize(state.TableNum);
-    const int limit = DrawLimit(state.TableNum);
+    const int n = TableSize(practice.TableNum);
+    const int limit = DrawLimit(practice.TableNum);
     int draws = 0;
     for (;;) {
         ++draws;
@@ -70,9 +70,9 @@ void DrawRandomFact(ProblemState& p, const AppState& state, Platform& platform)
         if (partner == p.PrevPartnerValue)
             continue; // this draw counts, and nothing else is looked at
         int table = n;
-        if (state.TableNum == 0)
+        if (practice.TableNum == 0)
             table = DrawOneTo(platform, 10);
-        else if (state.TableNum > 0)
+        else if (practice.TableNum > 0)
             table = DrawOneTo(platform, n);
         p.TableValue = static_cast<Int16>(table);
         if (draws >= limit || p.AskedFacts[table][partner] != 1)
@@ -98,10 +98,10 @@ int DrawLimit(Int16 tableNum)
     return tableNum == 0 ? 100 : 10 * TableSize(tableNum);
 }
 
-void NextProblem(ProblemState& p, const AppState& state, Platform& platform)
+void NextProblem(ProblemState& p, const PracticeFields& practice, Platform& platform)
 {
     if (!TakeMissedFact(p, platform))
-        DrawRandomFact(p, state, platform);
+        DrawRandomFact(p, practice, platform);
 
     const int t = p.TableValue;
     const int partner = p.PartnerValue;
@@ -109,7 +109,7 @@ void NextProblem(ProblemState& p, const AppState& state, Platform& platform)
     p.PrevTableValue = p.TableValue;
     p.PrevPartnerValue = p.PartnerValue;
 
-    switch (state.PracticeOp) {
+    switch (practice.PracticeOp) {
     case 1: // the table number is the one taken away
         p.ShownFirst = static_cast<Int16>(t + partner);
         p.ShownSecond = static_cast<Int16>(t);

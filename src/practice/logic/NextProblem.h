@@ -3,8 +3,8 @@
 // A fact is a table number and a partner number, both 1..10; the operation only decides
 // how the pair is shown and what the answer is.
 
-#include "core/logic/AppState.h"
 #include "core/logic/Platform.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <array>
@@ -30,9 +30,9 @@ struct ProblemState {
 QString FactKey(int table, int partner);
 
 // Picks the next fact (a missed one in review, otherwise a random one not asked this
-// round), marks it asked, makes it the previous fact and fills ShownFirst, ShownSecond
-// and Answer by PracticeOp. Random numbers come from the platform only.
-void NextProblem(ProblemState& problem, const AppState& state, Platform& platform);
+// round) of the practice's table, marks it asked, makes it the previous fact and fills
+// ShownFirst, ShownSecond and Answer by its operation. Random numbers come from the platform only.
+void NextProblem(ProblemState& problem, const PracticeFields& practice, Platform& platform);
 
 // The number of draws after which a round of asked facts ends: 100 for all tables,
 // 10 x n for "Up to..." n or "Just..." n.

@@ -19,13 +19,11 @@ int CountNinety(const QStringList& records)
     return ninety;
 }
 
-bool IsCurrentLevel(AppState& state)
+bool IsCurrentLevel(const AppState& state, const PracticeFields& set)
 {
     const PracticeFields level = ReadPractice(state.LevelDef);
-    state.LevelNum = level.TableNum;
-    state.LevelFunc = level.PracticeOp;
-    return state.AutoAdvance == 1 && state.LevelNum == state.TableNum && state.AdvanceMinutes == state.PracticeMinutes
-        && state.LevelFunc == state.PracticeOp;
+    return state.AutoAdvance == 1 && level.TableNum == set.TableNum && state.AdvanceMinutes == set.PracticeMinutes
+        && level.PracticeOp == set.PracticeOp;
 }
 
 double FindPeak(const QStringList& records, bool currentLevel, int advanceNum)
@@ -62,46 +60,57 @@ Int16 NextLevelTable(Int16 tableNum)
     return static_cast<Int16>(t);
 }
 
-QString EvaluatePractice(AppState& state, Platform& platform, const QStringList& records, int ninety, double peak)
+Evaluation EvaluatePractice(const AppState& state, const QStringList& records, int ninety, double peak,
+                            const QDateTime& now)
 {
-    QString message;
+    Evaluation result;
+    result.AutoAdvance = state.AutoAdvance;
     if (records.isEmpty())
-        return message;
-    UnpackPractice(state, records.last());
-    if (peak == state.CorrectCount)
-        message = BestScoreMessage;
-    if (records.size() == 1)
-        message.clear();
+        return result;
+    const PracticeFields latest = ReadPractice(records.last());
+    if (peak == latest.CorrectCount && records.size() > 1)
+        result.Message = BestScoreMessage;
 
+    const PracticeFields level = ReadPractice(state.LevelDef);
     const auto n = [](int v) { return QString::number(v); };
-    QString line1 = QStringLiteral("24: Auto=") + n(state.AutoAdvance) + QStringLiteral(" CL_num=") + n(state.LevelNum)
-        + QStringLiteral(" Num=") + n(state.TableNum) + QStringLiteral(" AdMins=") + n(state.AdvanceMinutes)
-        + QStringLiteral(" Mins=") + n(state.PracticeMinutes);
-    QString line2 = QStringLiteral("    CL_Func=") + n(state.LevelFunc) + QStringLiteral(" Func=") + n(state.PracticeOp)
-        + QStringLiteral(" Correct=") + n(state.CorrectCount) + QStringLiteral(" Ninety=") + n(ninety)
-        + QStringLiteral(" Adnum=") + n(state.AdvanceNum) + QStringLiteral(" Adright=") + n(state.AdvanceRight);
-    LogEvent(state, platform, line1);
-    LogEvent(state, platform, line2);
+    result.LogLines << QStringLiteral("24: Auto=") + n(state.AutoAdvance) + QStringLiteral(" CL_num=") + n(level.TableNum)
+            + QStringLiteral(" Num=") + n(latest.TableNum) + QStringLiteral(" AdMins=") + n(state.AdvanceMinutes)
+            + QStringLiteral(" Mins=") + n(latest.PracticeMinutes)
+                    << QStringLiteral("    CL_Func=") + n(level.PracticeOp) + QStringLiteral(" Func=") + n(latest.PracticeOp)
+            + QStringLiteral(" Correct=") + n(latest.CorrectCount) + QStringLiteral(" Ninety=") + n(ninety)
+            + QStringLiteral(" Adnum=") + n(state.AdvanceNum) + QStringLiteral(" Adright=") + n(state.AdvanceRight);
 
-    if (!IsCurrentLevel(state))
-        return message;
-    if (!(state.CorrectCount > state.AdvanceNum || ninety >= state.AdvanceRight))
-        return message;
+    if (!IsCurrentLevel(state, latest))
+        return result;
+    if (!(latest.CorrectCount > state.AdvanceNum || ninety >= state.AdvanceRight))
+        return result;
 
-    message = LevelGoalMessage;
-    UnpackPractice(state, state.LevelDef);
-    state.TableNum = NextLevelTable(state.TableNum);
-    if (state.TableNum == 1) {
-        if (state.PracticeOp < 3) {
-            ++state.PracticeOp;
-            state.TableNum = -1;
+    result.Message = LevelGoalMessage;
+    // The level record's own minutes and counts go along into the new level.
+    PracticeFields next = latest;
+    UnpackPractice(next, state.LevelDef);
+    next.TableNum = NextLevelTable(level.TableNum);
+    if (next.TableNum == 1) {
+        if (next.PracticeOp < 3) {
+            ++next.PracticeOp;
+            next.TableNum = -1;
         } else {
-            message = AllTablesMessage;
-            state.AutoAdvance = 0;
+            result.Message = AllTablesMessage;
+            result.AutoAdvance = 0;
         }
     }
-    state.CurrentPractice = PackPractice(state, platform.Now());
-    state.LevelDef = state.CurrentPractice;
+    result.NewLevel = PackPractice(next, now);
+    return result;
+}
+
+void ApplyEvaluation(AppState& state, const Platform& platform, const Evaluation& result)
+{
+    for (const QString& line : result.LogLines)
+        LogEvent(state, platform, QString(line));
+    if (!result.NewLevel)
+        return;
+    state.AutoAdvance = result.AutoAdvance;
+    state.CurrentPractice = *result.NewLevel;
+    state.LevelDef = *result.NewLevel;
     SavePlayerConfig(state);
-    return message;
 }

@@ -4,8 +4,10 @@
 
 #include "core/logic/AppState.h"
 #include "core/logic/Platform.h"
+#include "scores/logic/PracticeRecord.h"
 
 #include <QStringList>
+#include <optional>
 
 inline const QString BestScoreMessage = QStringLiteral("Good job!  You just got your best score!");
 inline const QString LevelGoalMessage = QStringLiteral("Congratulations! You have met the goal for this level!");
@@ -15,9 +17,8 @@ inline const QString AllTablesMessage = QStringLiteral("Congratulations!!! You'v
 // than 10 right and strictly more than 90% of the attempts.
 int CountNinety(const QStringList& records);
 
-// Whether the set of the shared PracticeOp, TableNum and PracticeMinutes is the player's
-// current level. Decodes LevelDef into LevelNum and LevelFunc first.
-bool IsCurrentLevel(AppState& state);
+// Whether a set is the player's current level (LevelDef) with automatic advancement on.
+bool IsCurrentLevel(const AppState& state, const PracticeFields& set);
 
 // The greatest right count of the set; a lone record's is raised by 30%; on the current
 // level the advancement goal counts too.
@@ -27,7 +28,17 @@ double FindPeak(const QStringList& records, bool currentLevel, int advanceNum);
 // Up to 5 -> Just 6, ..., Just 10 -> All, Up to n -> Up to n + 1, Up to 10 -> All, All -> 1.
 Int16 NextLevelTable(Int16 tableNum);
 
-// The evaluation of the set's latest record (records in file order, at least one). Writes
-// the two log lines, advances and stores the level when its goal is met, and returns the
-// message for the score window ("" for none).
-QString EvaluatePractice(AppState& state, Platform& platform, const QStringList& records, int ninety, double peak);
+// What the evaluation of a set decided; nothing of it is stored until it is applied.
+struct Evaluation {
+    QString Message;           // for the score window; "" for none
+    QStringList LogLines;      // the two lines for the activity log
+    std::optional<QString> NewLevel; // the next level, stamped `now`, when the goal was met
+    Int16 AutoAdvance = 0;     // 0 once every level is done
+};
+
+// The evaluation of the set's latest record (records in file order).
+Evaluation EvaluatePractice(const AppState& state, const QStringList& records, int ninety, double peak,
+                            const QDateTime& now);
+// Writes the log lines and, for a new level, stores it as the player's level and next
+// practice in the settings file.
+void ApplyEvaluation(AppState& state, const Platform& platform, const Evaluation& result);

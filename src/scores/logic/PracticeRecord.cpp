@@ -52,16 +52,28 @@ std::optional<int> ReadCount(QStringView field)
     return value;
 }
 
-QString PackPractice(const AppState& state, const QDateTime& when)
+PracticeFields Definition(const AppState& state)
+{
+    return {state.PracticeOp, state.TableNum, state.PracticeMinutes, 0, 0};
+}
+
+QString PackPractice(const PracticeFields& fields, const QDateTime& when)
 {
     QString r;
-    r += LastDigit(state.PracticeOp);
-    r += QChar(75 + state.TableNum);
-    r += LastDigit(state.PracticeMinutes);
+    r += LastDigit(fields.PracticeOp);
+    r += QChar(75 + fields.TableNum);
+    r += LastDigit(fields.PracticeMinutes);
     r += when.toString(QStringLiteral("yyyyMMddHHmm"));
-    r += PackCount(state.CorrectCount);
-    r += PackCount(state.AttemptCount);
+    r += PackCount(fields.CorrectCount);
+    r += PackCount(fields.AttemptCount);
     return r;
+}
+
+QString PackPractice(const AppState& state, const QDateTime& when)
+{
+    return PackPractice(PracticeFields{state.PracticeOp, state.TableNum, state.PracticeMinutes, state.CorrectCount,
+                                       state.AttemptCount},
+                        when);
 }
 
 void UnpackPractice(PracticeFields& fields, QStringView packed)
@@ -111,18 +123,14 @@ bool InSet(QStringView record, const QString& key)
     return record.left(3) == key;
 }
 
-QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes)
+QString DefinitionKey(const PracticeFields& practice)
 {
-    AppState s;
-    s.PracticeOp = practiceOp;
-    s.TableNum = tableNum;
-    s.PracticeMinutes = practiceMinutes;
-    return DefinitionKey(PackPractice(s, QDateTime()));
+    return DefinitionKey(PackPractice(practice, QDateTime()));
 }
 
-bool AppendScoreRecord(const AppState& state, const QDateTime& when)
+bool AppendScoreRecord(const QString& path, const PracticeFields& practice, const QDateTime& when)
 {
-    return AppendLine(state.ScoreFilePath, QuoteText(PackPractice(state, when)));
+    return AppendLine(path, QuoteText(PackPractice(practice, when)));
 }
 
 std::optional<QStringList> ReadScoreHistory(const QString& path)

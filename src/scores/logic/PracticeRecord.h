@@ -11,11 +11,8 @@
 
 constexpr int PracticeRecordLength = 21;
 
-// Packs PracticeOp, TableNum, PracticeMinutes, the given time and the two counts.
-QString PackPractice(const AppState& state, const QDateTime& when);
-
-// The five variables a record sets, for whoever reads records without the shared state
-// (a whole history of them, say).
+// The five values of a record: a practice's definition and its tally. This is the value that
+// travels from the definition window to the drill, into the history and to the score window.
 struct PracticeFields {
     Int16 PracticeOp = 0;
     Int16 TableNum = 0;
@@ -23,6 +20,14 @@ struct PracticeFields {
     Int16 CorrectCount = 0;
     Int16 AttemptCount = 0;
 };
+
+// The definition held in the shared state, with a tally of nothing yet.
+PracticeFields Definition(const AppState& state);
+
+// Packs the fields, the given time and the two counts.
+QString PackPractice(const PracticeFields& fields, const QDateTime& when);
+// Packs PracticeOp, TableNum, PracticeMinutes, the given time and the two counts.
+QString PackPractice(const AppState& state, const QDateTime& when);
 
 // Sets PracticeOp, TableNum, PracticeMinutes, CorrectCount and AttemptCount from a record.
 // Each field is read on its own; one that cannot be read leaves its variable unchanged.
@@ -40,12 +45,12 @@ std::optional<int> ReadCount(QStringView field);
 QString DefinitionKey(const QString& record);
 // Whether a record is of the set with the given key; the same as comparing the keys.
 bool InSet(QStringView record, const QString& key);
-// The key of the definition held in the shared state.
-QString DefinitionKey(Int16 practiceOp, Int16 tableNum, Int16 practiceMinutes);
+// The key of a practice's definition.
+QString DefinitionKey(const PracticeFields& practice);
 
-// Appends the current practice as one quoted line to ScoreFilePath. False when the file
-// could not be written; nothing else is changed then.
-bool AppendScoreRecord(const AppState& state, const QDateTime& when);
+// Appends the practice as one quoted line to the history file at `path`. False when the
+// file could not be written; nothing else is changed then.
+bool AppendScoreRecord(const QString& path, const PracticeFields& practice, const QDateTime& when);
 
 class LineReader;
 
