@@ -74,8 +74,10 @@ fluid_settings_t* MidiSynth::Settings()
     if (!settings_)
         return nullptr;
     fluid_->fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate_);
-    // Real-time players keep time by the clock, so they advance even without a sound card.
-    fluid_->fluid_settings_setstr(settings_, "player.timing-source", output_ == Output::Speakers ? "system" : "sample");
+    // Players keep time by the frames rendered, so they run only inside the rendering (by the
+    // sound card, or the silent output that keeps time without one), never in a thread of
+    // their own that could still be in a player being deleted.
+    fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
     return settings_;
 }
 
