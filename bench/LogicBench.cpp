@@ -7,7 +7,7 @@
 #include "practice/logic/NextProblem.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 #include "support/BenchData.h"
 
 #include <QFile>

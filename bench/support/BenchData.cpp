@@ -1,6 +1,6 @@
 #include "support/BenchData.h"
 
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QDateTime>
 

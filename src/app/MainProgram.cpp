@@ -12,32 +12,22 @@
 #include "music/logic/MidiVolume.h"
 
 #include <QApplication>
-#include <QEventLoop>
 
-void RunMainLoop(AppState& state, Platform& platform, const MainLoopWindows& windows)
+void RunMainLoop(AppState& state, Platform& platform)
 {
-    // Without the window a step needs, the background window's menu is all there is.
-    auto idle = [] {
-        QEventLoop idle;
-        idle.exec();
-    };
     for (;;) {
         LogEvent(state, platform, QStringLiteral("h"));
-        if (!windows.ShowPlayer)
-            return idle();
-        windows.ShowPlayer();
+        ShowAndWait<GetPlayer>();
         if (platform.HasEnded())
             return;
         for (;;) {
-            if (!windows.ShowDefine)
-                return idle();
-            windows.ShowDefine();
+            const std::optional<PracticeFields> practice = ChoosePractice();
             if (platform.HasEnded())
                 return;
-            if (state.PracticeOp == 9)
+            if (!practice)
                 break;
-            if (windows.ShowPractice)
-                windows.ShowPractice();
+            // The drill is given its definition; nothing another window does changes it.
+            ShowAndWait(Forms::Load<Practice>(*practice));
             if (platform.HasEnded())
                 return;
         }
@@ -59,9 +49,5 @@ void Main(const QString& commandLine)
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();
     LogEvent(state, platform, QStringLiteral("f"));
-    MainLoopWindows windows;
-    windows.ShowPlayer = [] { ShowAndWait<GetPlayer>(); };
-    windows.ShowDefine = [] { ShowAndWait<Define>(); };
-    windows.ShowPractice = [&state] { ShowAndWait(Forms::Load<Practice>(Definition(state))); };
-    RunMainLoop(state, platform, windows);
+    RunMainLoop(state, platform);
 }

@@ -3,13 +3,14 @@
 #include "config/LevelFrame.h"
 #include "config/SwatchFrame.h"
 #include "config/logic/ConfigRules.h"
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
 #include "help/HUTIL2.h"
 #include "help/LoadDocumentation.h"
 #include "mainwin/M_Boxx.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,9 +22,6 @@
 #include <QRadioButton>
 
 namespace {
-
-constexpr double White = 0xFFFFFF;
-constexpr double Black = 0x000000;
 
 // Design size in twips: large type and lists a child can hit.
 constexpr int FormWidth = 9360;

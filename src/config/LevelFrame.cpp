@@ -1,6 +1,7 @@
 #include "config/LevelFrame.h"
 
 #include "config/logic/ConfigRules.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 
 #include <QComboBox>
@@ -11,8 +12,7 @@ LevelFrame::LevelFrame(QWidget* parent)
     Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 450, 2640, 465);
     Combo2 = MakeControl<QComboBox>(this, "Combo2", 3060, 450, 1680, 465);
     Combo3 = MakeControl<QComboBox>(this, "Combo3", 4920, 450, 1080, 465);
-    Combo1->addItems({QStringLiteral("Addition"), QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
-                      QStringLiteral("Division")});
+    Combo1->addItems(OperationCaptions);
     Combo2->addItems({QStringLiteral("All"), QStringLiteral("Up to"), QStringLiteral("Just")});
     for (int n = 1; n <= 10; ++n)
         Combo3->addItem(QString::number(n));

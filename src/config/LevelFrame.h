@@ -3,7 +3,7 @@
 // lists (Combo1 to Combo3). Its click rules keep the frame's own working level in step
 // with what the lists show.
 
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QGroupBox>
 

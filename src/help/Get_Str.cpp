@@ -1,5 +1,6 @@
 #include "help/Get_Str.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 
@@ -21,7 +22,7 @@ Get_Str::Get_Str()
     Label1->setFont(big);
     Text1 = MakeControl<QLineEdit>(this, "Text1", 360, 840, 4680, 450);
     Text1->setFont(big);
-    SetBackColor(Text1, 0xFFFFFF);
+    SetBackColor(Text1, White);
     Text1->installEventFilter(this);
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, QStringLiteral("OK"));

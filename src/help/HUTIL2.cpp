@@ -1,5 +1,6 @@
 #include "help/HUTIL2.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "help/Get_Str.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double White = 0xFFFFFF;
 const QString NotFound = QStringLiteral("String not found.");
 
 // "Find Next" lies over the right part of "Find" at its full width. The pair is measured

@@ -1,5 +1,6 @@
 #include "help/HUTIL3.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "help/HUTIL2.h"
@@ -27,7 +28,7 @@ HUTIL3::HUTIL3()
     List1->setFont(ScaledFont(this, 1.1));
     List1->setFrameShape(QFrame::NoFrame);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    SetBackColor(List1, 0xFFFFFF);
+    SetBackColor(List1, White);
 
     Command2 = MakeControl<QPushButton>(this, "Command2", 240, 6360, 2640, 495, QStringLiteral("Display Topic"));
     Command1 = MakeControl<QPushButton>(this, "Command1", 3120, 6360, 2640, 495, QStringLiteral("Exit"));

@@ -10,7 +10,7 @@
 #include "music/Music.h"
 #include "players/GetPlayer.h"
 #include "scores/ShowScores.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QApplication>
 #include <QCloseEvent>

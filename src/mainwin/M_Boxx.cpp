@@ -1,5 +1,6 @@
 #include "mainwin/M_Boxx.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "mainwin/logic/MessageLayout.h"
@@ -10,7 +11,6 @@
 
 namespace {
 constexpr double BoxGrey = 0xE0E0E0;
-constexpr double ButtonGrey = 0xC0C0C0; // also the whole box on a 256-colour display
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int width)
 {

@@ -1,5 +1,6 @@
 #include "music/Music.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
@@ -43,7 +44,7 @@ Music::Music()
     connect(MM, &MMControl::PrevClick, this, [this] { StopClick(); });
 
     Label1 = MakeControl<QLabel>(this, "Label1", 360, 2040, 6000, 2400);
-    SetBackColor(Label1, 0xFFFFFF);
+    SetBackColor(Label1, White);
     Label2 = MakeControl<QLabel>(this, "Label2", 480, 2130, 5760, 2220);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);

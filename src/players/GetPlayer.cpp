@@ -1,5 +1,6 @@
 #include "players/GetPlayer.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -156,7 +157,7 @@ void GetPlayer::FormLoad()
     CentreForm(this);
     DrawFormBevel(this);
     if (Shared().DisplayColours == 256)
-        SetBackColor(List1, 0xC0C0C0);
+        SetBackColor(List1, ButtonGrey);
 }
 
 void GetPlayer::SetPlayerEntriesVisible(bool visible)

@@ -1,5 +1,6 @@
 #include "players/NewGuy.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 
@@ -43,7 +44,7 @@ NewGuy::NewGuy()
     Text1->setFont(big);
     Text1->setValidator(new NameValidator(Text1));
     Text1->setFrame(false);
-    SetBackColor(Text1, 0xFFFFFF);
+    SetBackColor(Text1, White);
     Text1->installEventFilter(this);
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, QStringLiteral("OK"));

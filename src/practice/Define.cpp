@@ -1,11 +1,12 @@
 #include "practice/Define.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/Settings.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -19,11 +20,6 @@
 #include <cstdlib>
 
 namespace {
-
-constexpr double White = 0xFFFFFF;
-constexpr double Black = 0x000000;
-constexpr double Blue = 0xFF0000; // red sits in the low byte
-constexpr double Red = 0x0000FF;
 
 // Design size in twips, roomy enough for a child to hit every button.
 constexpr int FormWidth = 7800;
@@ -69,9 +65,8 @@ Define::Define()
     Frame4 = frame(QStringLiteral("Frame4"), QStringLiteral("Time"), 5760, 1800, Red);
 
     auto* operations = new QButtonGroup(this);
-    const QStringList opCaptions{"Addition", "Subtraction", "Multiplication", "Division"};
     for (int i = 0; i < 4; ++i)
-        OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), opCaptions[i], 180,
+        OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), OperationCaptions[i], 180,
                                         360 + i * 420, 1860);
 
     auto* kinds = new QButtonGroup(this);
@@ -268,4 +263,13 @@ void Define::ReadBackButtons()
         if (TimeOptions[i]->isChecked())
             s.PracticeMinutes = static_cast<Int16>(TimeMinutes[i]);
     }
+}
+
+std::optional<PracticeFields> ChoosePractice()
+{
+    ShowAndWait<Define>();
+    const AppState& s = Shared();
+    if (s.PracticeOp == 9)
+        return std::nullopt;
+    return Definition(s);
 }

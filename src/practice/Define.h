@@ -5,8 +5,10 @@
 
 #include "core/Form.h"
 #include "core/logic/AppState.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <array>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -55,3 +57,7 @@ private:
     QPushButton* Command1 = nullptr;
     QLabel* Label1 = nullptr;
 };
+
+// Shows the definition window and waits: the practice the child chose, or nothing when she
+// goes back to the player list (operation 9).
+std::optional<PracticeFields> ChoosePractice();

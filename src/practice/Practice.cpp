@@ -1,5 +1,6 @@
 #include "practice/Practice.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
@@ -8,7 +9,7 @@
 #include "practice/logic/DrillClock.h"
 #include "practice/logic/DrillLayout.h"
 #include "scores/ShowScores.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,9 +18,6 @@
 #include <QTimer>
 
 namespace {
-constexpr double Green = 0x00FF00;
-constexpr double LineRed = 0x0000FF;      // red sits in the low byte
-constexpr double LightYellow = 0x80FFFF;  // red 255, green 255, blue 128
 constexpr double LightBlue = 0xFF8080;    // red 128, green 128, blue 255
 constexpr int NumberFontPx = 22;          // 18 points in a face a little wider than the design's
 constexpr int EqualsFontPx = 18;          // 13.5 points
@@ -58,7 +56,7 @@ Practice::Practice(const PracticeFields& definition)
     Text3 = MakeLabel(this, "Text3", 0, 0, 720, 555);
     Text3->setFrameShape(QFrame::StyledPanel);
     Text3->setFrameShadow(QFrame::Sunken);
-    SetBackColor(Text3, 0xFFFFFF);
+    SetBackColor(Text3, White);
 
     Label6 = MakeLabel(this, "Label6", 480, 120, 4095, 375);
     Label6->setFont(PixelFont(15, true));
@@ -77,13 +75,13 @@ Practice::Practice(const PracticeFields& definition)
         (*box)->setAlignment(Qt::AlignCenter);
         (*box)->setFrame(false);
         (*box)->installEventFilter(this);
-        SetBackColor(*box, 0xFFFFFF);
+        SetBackColor(*box, White);
     }
 
     Line1 = MakeControl<QWidget>(this, "Line1", 2160, 1560, 960, 30);
     SetBackColor(Line1, 0x000000);
     Line2 = MakeControl<QWidget>(this, "Line2", 480, 0, 240, 30);
-    SetBackColor(Line2, LineRed);
+    SetBackColor(Line2, Red);
 
     Label8 = MakeLabel(this, "Label8", 4320, ColumnTop, 135, ColumnHeight);
     SetBackColor(Label8, LightYellow);

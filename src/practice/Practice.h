@@ -6,7 +6,7 @@
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/DrillLayout.h"
 #include "practice/logic/NextProblem.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 class QLabel;
 class QLineEdit;

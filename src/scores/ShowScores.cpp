@@ -1,12 +1,13 @@
 #include "scores/ShowScores.h"
 
+#include "core/Palette.h"
 #include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
 #include "mainwin/M_Boxx.h"
 #include "music/MMControl.h"
 #include "scores/logic/Evaluation.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,10 +19,6 @@
 namespace {
 constexpr int WindowWidth = 8640;
 constexpr int WindowHeight = 4920;
-constexpr double Blue = 0xFF0000;   // red sits in the low byte
-constexpr double Red = 0x0000FF;
-constexpr double DetailsYellow = 0x80FFFF;
-const QStringList OperationNames{"Addition", "Subtraction", "Multiplication", "Division"};
 const QStringList KindNames{"All", "Up to", "Just"};
 
 QString MinutesText(int minutes)
@@ -41,7 +38,7 @@ ShowScores::ShowScores(const PracticeFields& set)
 {
     setObjectName(QStringLiteral("ShowScores"));
     setWindowTitle(QStringLiteral("Your Scores"));
-    SetBackColor(this, 0xFFFFFF);
+    SetBackColor(this, White);
     SetSize(WindowWidth, WindowHeight);
     setMouseTracking(true);
 
@@ -80,7 +77,7 @@ ShowScores::ShowScores(const PracticeFields& set)
     Label13->setAlignment(Qt::AlignCenter);
     Label13->hide();
     Label17 = MakeControl<QLabel>(this, "Label17", 0, 2940, 975, 795);
-    SetBackColor(Label17, DetailsYellow);
+    SetBackColor(Label17, LightYellow);
     Label17->setAlignment(Qt::AlignCenter);
     Label17->setFrameShape(QFrame::Box);
     Label17->hide();
@@ -90,7 +87,7 @@ ShowScores::ShowScores(const PracticeFields& set)
     QFont messageFont = ScaledFont(this, 1.15);
     messageFont.setBold(true);
     Label14->setFont(messageFont);
-    SetBackColor(Label14, 0xFFFFFF);
+    SetBackColor(Label14, White);
 
     Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 4080, 1815, 375);
     Combo2 = MakeControl<QComboBox>(this, "Combo2", 2160, 4080, 1095, 375);
@@ -157,7 +154,7 @@ void ShowScores::FillLists(const QStringList& history)
     selecting_ = true;
     for (int i = 0; i < 4; ++i)
         if (ops[i])
-            Combo1->addItem(OperationNames[i]);
+            Combo1->addItem(OperationCaptions[i]);
     for (int i = 0; i < 3; ++i)
         if (kinds[i])
             Combo2->addItem(KindNames[i]);
@@ -216,7 +213,6 @@ void ShowScores::GetScores()
 void ShowScores::ShowSetScores()
 {
     const AppState& s = Shared();
-    const Int16 table = set_.TableNum;
     HideDetails();
     records_.clear();
     for (int i = 0; i < ChartBarPlaces; ++i) {
@@ -224,7 +220,6 @@ void ShowScores::ShowSetScores()
         Label7[i]->hide();
     }
     SelectSet();
-    set_.TableNum = table;
     const QString key = DefinitionKey(set_);
     const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
     for (const QString& record : history.value_or(QStringList()))

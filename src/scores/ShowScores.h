@@ -4,7 +4,7 @@
 
 #include "core/Form.h"
 #include "scores/logic/Chart.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <array>

@@ -4,7 +4,7 @@
 // generation after generation, until it is killed.
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/Settings.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>

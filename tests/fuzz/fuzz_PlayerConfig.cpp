@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/PlayerFiles.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QDateTime>
 

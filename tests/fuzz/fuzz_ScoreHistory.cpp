@@ -3,7 +3,7 @@
 #include "core/logic/LineFormat.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

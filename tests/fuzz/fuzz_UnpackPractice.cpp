@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 // The end-of-practice evaluation: the best-score message, the level's goal, the ladder of
 // levels and the level stored.
 #include "scores/logic/Evaluation.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 #include "support/ScoresPracticeBuilders.h"
 #include "support/TestPlatform.h"
 

@@ -1,5 +1,5 @@
 // The 21-character practice record: packing, unpacking and the history file.
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 #include "core/logic/LineFormat.h"
 #include "support/DiskFull.h"
 #include "support/ScoresPracticeBuilders.h"

@@ -2,7 +2,7 @@
 // Builders for the score and practice tests: records of a set and states holding one practice.
 
 #include "core/logic/AppState.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QList>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "core/logic/FileLock.h"
 #include "core/logic/LineFormat.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "core/logic/AppState.h"
 #include "practice/logic/NextProblem.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <optional>
 

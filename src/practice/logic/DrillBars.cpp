@@ -1,7 +1,7 @@
 #include "practice/logic/DrillBars.h"
 
 #include "core/logic/ActivityLog.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <algorithm>
 #include <cmath>

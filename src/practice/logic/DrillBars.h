@@ -4,7 +4,7 @@
 
 #include "core/logic/AppState.h"
 #include "core/logic/Platform.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <optional>

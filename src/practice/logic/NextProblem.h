@@ -4,7 +4,7 @@
 // how the pair is shown and what the answer is.
 
 #include "core/logic/Platform.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QStringList>
 #include <array>

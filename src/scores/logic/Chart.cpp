@@ -1,6 +1,6 @@
 #include "scores/logic/Chart.h"
 
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QDate>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "core/logic/ActivityLog.h"
 #include "core/logic/PlayerFiles.h"
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <algorithm>
 

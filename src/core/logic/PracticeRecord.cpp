@@ -1,4 +1,4 @@
-#include "scores/logic/PracticeRecord.h"
+#include "core/logic/PracticeRecord.h"
 
 #include "core/logic/LineFormat.h"
 
