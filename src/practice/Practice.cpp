@@ -16,8 +16,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 
 namespace {
+// An answer is digits: every other character typed or pasted is dropped, the digits kept.
+class DigitsOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        for (int i = input.size() - 1; i >= 0; --i) {
+            if (input.at(i) < QLatin1Char('0') || input.at(i) > QLatin1Char('9')) {
+                input.remove(i, 1);
+                pos -= i < pos ? 1 : 0;
+            }
+        }
+        return Acceptable;
+    }
+};
+
 constexpr double LightBlue = 0xFF8080;    // red 128, green 128, blue 255
 constexpr int NumberFontPx = 22;          // 18 points in a face a little wider than the design's
 constexpr int EqualsFontPx = 18;          // 13.5 points
@@ -75,6 +92,7 @@ Practice::Practice(const PracticeFields& definition)
         (*box)->setAlignment(Qt::AlignCenter);
         (*box)->setFrame(false);
         (*box)->installEventFilter(this);
+        (*box)->setValidator(new DigitsOnly(*box));
         SetBackColor(*box, White);
     }
 
@@ -307,13 +325,6 @@ bool Practice::eventFilter(QObject* watched, QEvent* event)
             CheckAnswer();
             return true;
         }
-        if (key->key() == Qt::Key_Backspace)
-            return false;
-        const QString text = key->text();
-        // Digits pass; every other character is dropped. Keys without a character
-        // (arrows, Delete) keep working.
-        if (!text.isEmpty() && text.at(0).isPrint() && !(text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9')))
-            return true;
     }
     return Form::eventFilter(watched, event);
 }

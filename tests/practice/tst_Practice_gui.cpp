@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QClipboard>
 #include <QtTest>
 
 class TestPractice : public QObject {
@@ -42,7 +43,9 @@ private slots:
         auto* box = Child<QLineEdit>(w, "Text2");
         QTest::keyClicks(box, QStringLiteral("1a2-.3 "));
         QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), QStringLiteral("12")); // digits only
+        QGuiApplication::clipboard()->setText(QStringLiteral("4 x5"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("1245")); // digits only, typed or pasted
         const int first = w->Problem().Answer;
         QCOMPARE(Child<QLabel>(w, "Label2")->text() + 'x' + Child<QLabel>(w, "Label3")->text(), QStringLiteral("5x%1").arg(first / 5));
         Answer(box, QString::number(first + 1));
