@@ -30,8 +30,8 @@ constexpr int RowHeight = 405;
 
 } // namespace
 
-Config::Config()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Config::Config(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Config"));
     setWindowTitle(QStringLiteral("Configuration"));
@@ -131,7 +131,7 @@ void Config::SeeThroughCaptions()
 
 void Config::FormLoad()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     ApplyBackColour(this, s.BackColour);
     SeeThroughCaptions();
     Frame3->SetColour(WhiteSwatch, White);
@@ -169,7 +169,7 @@ void Config::FormLoad()
 void Config::FillLists()
 {
     Combo4->addItems(MinutesEntries());
-    const QString grade = Shared().PlayerGrade;
+    const QString grade = State().PlayerGrade;
     const QStringList grades = GradeEntries(grade);
     Combo6->addItems(grades);
     // Showing the grade is not a choice of one: the defaults stay as they are.
@@ -213,7 +213,7 @@ void Config::SwatchClick(int index)
 
 void Config::SaveClick()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     if (Option1->isChecked())
         s.ProblemFormat = 1;
     else if (Option2->isChecked())
@@ -222,7 +222,7 @@ void Config::SaveClick()
         s.ProblemFormat = 3;
     PracticeFields level = Frame4->Level();
     level.TableNum = SavedTable(level.TableNum, Frame4->KindFlag());
-    s.LevelDef = PackPractice(level, System().Now());
+    s.LevelDef = PackPractice(level, Os().Now());
 
     const CriteriaCheck check = CheckCriteria(Text1->text(), Text2->text());
     Text2->setText(check.text2);
@@ -263,7 +263,7 @@ void Config::HelpClick()
 {
     // Without the manual the viewer still opens, on the text read earlier or on nothing.
     LoadDocumentation();
-    Shared().HelpSearchText = QStringLiteral("* Configuring");
+    State().HelpSearchText = QStringLiteral("* Configuring");
     ShowModal<HUTIL2>();
 }
 

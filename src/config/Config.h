@@ -19,7 +19,7 @@ class SwatchFrame;
 class Config : public Form {
     Q_OBJECT
 public:
-    Config();
+    explicit Config(AppContext& app);
 
 protected:
     void FormLoad() override;

@@ -1,9 +1,14 @@
 #include "core/App.h"
 
+#include <optional>
+
 namespace {
 AppState* gState = nullptr;
 Platform* gPlatform = nullptr;
+std::optional<AppContext> gContext;
 } // namespace
+
+AppContext& App() { return *gContext; }
 
 AppState& Shared() { return *gState; }
 Platform& System() { return *gPlatform; }
@@ -12,4 +17,5 @@ void InstallApp(AppState* state, Platform* platform)
 {
     gState = state;
     gPlatform = platform;
+    gContext.emplace(AppContext{*state, *platform});
 }

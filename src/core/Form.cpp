@@ -41,8 +41,9 @@ QList<Form*> Forms::All()
     return forms;
 }
 
-Form::Form(QWidget* parent, Qt::WindowFlags flags)
+Form::Form(AppContext& app, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent ? parent : Forms::MainWindow(), flags)
+    , app_(app)
 {
 }
 

@@ -2,6 +2,7 @@
 // Base of every window of the program. A window exists at most once: it is created and
 // loaded on first use, and discarded when it unloads, whatever unloaded it.
 
+#include "core/App.h"
 #include "core/logic/Geometry.h"
 
 #include <QPointer>
@@ -12,7 +13,8 @@
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Dialog);
+    // Every window is handed the shared state and the platform it works with.
+    explicit Form(AppContext& app, QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Dialog);
     ~Form() override;
 
     // Runs the window's load handling once; the window may unload itself in it.
@@ -40,6 +42,9 @@ public:
     void RequestActivate();
     bool ActivationPending() const { return activateQueued_; }
 
+    AppState& State() const { return app_.state; }
+    Platform& Os() const { return app_.platform; }
+
 signals:
     void Unloaded();
 
@@ -53,6 +58,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    AppContext& app_;
     bool unloaded_ = false;
     bool unloading_ = false;
     bool activateQueued_ = false;
@@ -97,7 +103,7 @@ template <class T, class... Args> T* Load(Args&&... args)
 {
     if (T* existing = Find<T>())
         return existing;
-    T* form = new T(std::forward<Args>(args)...);
+    T* form = new T(App(), std::forward<Args>(args)...);
     Register(T::staticMetaObject.className(), form);
     form->Load();
     return form;

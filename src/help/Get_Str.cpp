@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Get_Str::Get_Str()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Get_Str::Get_Str(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Get_Str"));
     setWindowTitle(QStringLiteral("Find"));
@@ -33,7 +33,7 @@ Get_Str::Get_Str()
 
 void Get_Str::FormLoad()
 {
-    ApplyBackColour(this, Shared().BackColour);
+    ApplyBackColour(this, State().BackColour);
     CentreForm(this);
     Text1->setFocus();
 }
@@ -41,7 +41,7 @@ void Get_Str::FormLoad()
 void Get_Str::Answer(const QString& text)
 {
     answered_ = true;
-    Shared().HelpSearchText = text;
+    State().HelpSearchText = text;
     Unload();
 }
 

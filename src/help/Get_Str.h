@@ -11,7 +11,7 @@ class QPushButton;
 class Get_Str : public Form {
     Q_OBJECT
 public:
-    Get_Str();
+    explicit Get_Str(AppContext& app);
 
 protected:
     void FormLoad() override;

@@ -61,8 +61,8 @@ private:
 
 } // namespace
 
-HUTIL2::HUTIL2()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+HUTIL2::HUTIL2(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HUTIL2"));
     setWindowTitle(QStringLiteral("Numbrella Help"));
@@ -101,8 +101,8 @@ HUTIL2::HUTIL2()
 
 void HUTIL2::FormLoad()
 {
-    Text1->setPlainText(Shared().DocText);
-    SetBackColor(this, Shared().BackColour);
+    Text1->setPlainText(State().DocText);
+    SetBackColor(this, State().BackColour);
     CentreForm(this);
     DrawFormBevel(this);
 }
@@ -135,7 +135,7 @@ void HUTIL2::FormActivate()
 
 void HUTIL2::SearchFromTop()
 {
-    FoundPos = FindText(ViewerText(), Shared().HelpSearchText, 1);
+    FoundPos = FindText(ViewerText(), State().HelpSearchText, 1);
     if (FoundPos > 0)
         ShowMatch(AheadOnActivate);
     Text1->raise();
@@ -152,7 +152,7 @@ void HUTIL2::ShowDialog(Form* dialog)
 void HUTIL2::ShowMatch(int ahead)
 {
     const MatchSelection m =
-        SelectMatch(FoundPos, ahead, static_cast<int>(Shared().HelpSearchText.size()), ViewerText().size());
+        SelectMatch(FoundPos, ahead, static_cast<int>(State().HelpSearchText.size()), ViewerText().size());
     QTextCursor cursor(Text1->document());
     cursor.setPosition(m.aheadStart);
     cursor.setPosition(m.aheadStart + m.aheadLength, QTextCursor::KeepAnchor);
@@ -175,7 +175,7 @@ void HUTIL2::FindClick()
     ShowDialog(Forms::Load<Get_Str>());
     if (!self || IsUnloaded())
         return;
-    FoundPos = FindText(ViewerText(), Shared().HelpSearchText, 1);
+    FoundPos = FindText(ViewerText(), State().HelpSearchText, 1);
     if (FoundPos > 0) {
         ShowMatch(AheadOnFind);
         SetFindWidth(FindNarrowWidth);
@@ -187,7 +187,7 @@ void HUTIL2::FindClick()
 
 void HUTIL2::FindNextClick()
 {
-    FoundPos = FindText(ViewerText(), Shared().HelpSearchText, FoundPos + 1);
+    FoundPos = FindText(ViewerText(), State().HelpSearchText, FoundPos + 1);
     if (FoundPos > 0) {
         ShowMatch(AheadOnFind);
         Text1->viewport()->update();
@@ -203,6 +203,6 @@ void HUTIL2::ExitClick()
 {
     // The table of contents that opened the viewer closes too.
     if (Forms::Find<HUTIL3>())
-        Shared().HelpFlag = 1;
+        State().HelpFlag = 1;
     Unload();
 }

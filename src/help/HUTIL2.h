@@ -10,7 +10,7 @@ class QPushButton;
 class HUTIL2 : public Form {
     Q_OBJECT
 public:
-    HUTIL2();
+    explicit HUTIL2(AppContext& app);
 
     // The text as the box holds it: one character for each line end.
     QString ViewerText() const;

@@ -11,8 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-HUTIL3::HUTIL3()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+HUTIL3::HUTIL3(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HUTIL3"));
     setWindowTitle(QStringLiteral("Numbrella Help"));
@@ -40,7 +40,7 @@ HUTIL3::HUTIL3()
 
 void HUTIL3::FormLoad()
 {
-    const double colour = Shared().BackColour;
+    const double colour = State().BackColour;
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label1)})
         SetBackColor(w, colour);
     CentreForm(this);
@@ -51,7 +51,7 @@ void HUTIL3::FormLoad()
         return;
     }
     Forms::Load<HUTIL2>();
-    List1->addItems(TableOfContents(Shared().DocText));
+    List1->addItems(TableOfContents(State().DocText));
     if (List1->count() > 0)
         List1->setCurrentRow(0);
 }
@@ -59,7 +59,7 @@ void HUTIL3::FormLoad()
 void HUTIL3::DisplayTopic()
 {
     const QListWidgetItem* item = List1->currentItem();
-    Shared().HelpSearchText = TopicKey(item ? item->text() : QString());
+    State().HelpSearchText = TopicKey(item ? item->text() : QString());
     QPointer<HUTIL3> self(this);
     ShowModal(Forms::Load<HUTIL2>());
     if (self)
@@ -73,7 +73,7 @@ void HUTIL3::FormActivate()
 
 void HUTIL3::CloseOnHelpFlag()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     if (IsUnloaded() || s.HelpFlag != 1)
         return;
     s.HelpFlag = 0;

@@ -10,7 +10,7 @@ class QPushButton;
 class HUTIL3 : public Form {
     Q_OBJECT
 public:
-    HUTIL3();
+    explicit HUTIL3(AppContext& app);
 
 protected:
     void FormLoad() override;

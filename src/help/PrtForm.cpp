@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-PrtForm::PrtForm()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+PrtForm::PrtForm(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("PrtForm"));
     setWindowTitle(QStringLiteral("Printing"));
@@ -27,7 +27,7 @@ PrtForm::PrtForm()
     Command1 = MakeControl<QPushButton>(this, "Command1", 3600, 2010, 1440, 450, QStringLiteral("Cancel"));
 
     connect(Command2, &QPushButton::clicked, this, [this] { PrintTopic(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Print(Shared().DocText); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Print(State().DocText); });
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 }
 
@@ -40,7 +40,7 @@ void PrtForm::PrintTopic()
 {
     // The topic that holds the match on screen, from its heading to the next one.
     const HUTIL2* viewer = Forms::Find<HUTIL2>();
-    const QString text = viewer ? viewer->ViewerText() : Shared().DocText;
+    const QString text = viewer ? viewer->ViewerText() : State().DocText;
     Print(TopicText(text, viewer ? viewer->CurrentPosition() : 1));
 }
 
@@ -48,7 +48,7 @@ void PrtForm::Print(const QString& text)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     repaint();
-    const QString problem = PrintText(System().Printer(), text);
+    const QString problem = PrintText(Os().Printer(), text);
     QApplication::restoreOverrideCursor();
     QPointer<PrtForm> self(this);
     if (!problem.isEmpty())

@@ -9,7 +9,7 @@ class QPushButton;
 class PrtForm : public Form {
     Q_OBJECT
 public:
-    PrtForm();
+    explicit PrtForm(AppContext& app);
 
 protected:
     void FormLoad() override;

@@ -20,8 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-BackForm::BackForm()
-    : Form(nullptr, Qt::Window)
+BackForm::BackForm(AppContext& app)
+    : Form(app, nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("BackForm"));
     Forms::SetMainWindow(this);
@@ -49,7 +49,7 @@ BackForm::BackForm()
         action->setObjectName(QString::fromLatin1(name));
 
 
-    connect(Exit, &QAction::triggered, this, [] { System().EndProgram(); });
+    connect(Exit, &QAction::triggered, this, [this] { Os().EndProgram(); });
     connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
@@ -115,8 +115,8 @@ void BackForm::ShowPlayerScores()
 {
     // The chart opens at the chosen player's current practice; a drill running meanwhile
     // keeps its own.
-    PracticeFields set = Definition(Shared());
-    UnpackPractice(set, Shared().CurrentPractice);
+    PracticeFields set = Definition(State());
+    UnpackPractice(set, State().CurrentPractice);
     ShowScoresWindow(set);
 }
 
@@ -137,7 +137,7 @@ void BackForm::ShowHelp()
 
 void BackForm::ShowAbout()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     s.AboutRequest = 1;
     GetPlayer* window = Forms::Load<GetPlayer>();
     // Already open for choosing a player: it turns into the About panel at once.
@@ -150,7 +150,7 @@ void BackForm::ShowAbout()
 void BackForm::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    System().EndProgram();
+    Os().EndProgram();
 }
 
 void BackForm::mousePressEvent(QMouseEvent* event)

@@ -12,7 +12,7 @@ class QTimer;
 class BackForm : public Form {
     Q_OBJECT
 public:
-    BackForm();
+    explicit BackForm(AppContext& app);
 
     // The player window hides these while no player is chosen.
     void SetPlayerEntriesVisible(bool visible);

@@ -20,8 +20,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 } // namespace
 
-M_Boxx::M_Boxx()
-    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+M_Boxx::M_Boxx(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("M_Boxx"));
     SetBackColor(this, BoxGrey);
@@ -65,7 +65,7 @@ void M_Boxx::showEvent(QShowEvent* event)
 
 void M_Boxx::Arrange()
 {
-    if (Shared().DisplayColours == 256)
+    if (State().DisplayColours == 256)
         ApplyBackColour(this, ButtonGrey);
     Label1->setText(Label2->text());
     const int wrapped = PixelsToTwips(Label1->heightForWidth(TwipsToPixels(MessageLabelWidth)));
@@ -73,7 +73,7 @@ void M_Boxx::Arrange()
     PlaceTw(Label1, MessageLabelLeft, MessageLabelTop, MessageLabelWidth, m.label1Height);
     for (QPushButton* b : {Command1, Command2, Command3})
         b->move(b->x(), TwipsToPixels(m.buttonTop));
-    const bool yesNo = Shared().MsgBoxResult == 1;
+    const bool yesNo = State().MsgBoxResult == 1;
     Command1->setVisible(!yesNo);
     Command2->setVisible(yesNo);
     Command3->setVisible(yesNo);
@@ -85,7 +85,7 @@ void M_Boxx::Arrange()
 
 void M_Boxx::Choose(int result)
 {
-    Shared().MsgBoxResult = static_cast<Int16>(result);
+    State().MsgBoxResult = static_cast<Int16>(result);
     Unload();
 }
 
@@ -118,7 +118,7 @@ void ShowMessage(const QString& text)
 
 int AskYesNo(const QString& question)
 {
-    AppState& state = Shared();
+    AppState& state = App().state;
     state.MsgBoxResult = 1;
     ShowMessage(question);
     const int answer = state.MsgBoxResult == 3 ? 1 : 0;

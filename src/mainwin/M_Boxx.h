@@ -10,7 +10,7 @@ class QPushButton;
 class M_Boxx : public Form {
     Q_OBJECT
 public:
-    M_Boxx();
+    explicit M_Boxx(AppContext& app);
     void SetMessage(const QString& text);
 
 protected:

@@ -22,8 +22,8 @@ constexpr int WindowWidth = 7560;
 constexpr int WindowHeight = 5400;
 } // namespace
 
-Music::Music()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Music::Music(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Music"));
     setWindowTitle(QStringLiteral("Music Break"));
@@ -101,7 +101,7 @@ void Music::FormActivate()
 {
     update();
     if (MusicCount_ > 0 && MM->Mode() != MMControl::ModePlay)
-        PlayPiece(RandomIndex(System(), MusicCount_));
+        PlayPiece(RandomIndex(Os(), MusicCount_));
 }
 
 void Music::PlayPiece(int n)
@@ -170,7 +170,7 @@ void Music::SetState(PlayerState state)
 void Music::ShowVolumeBar()
 {
     std::uint32_t volume = 0;
-    if (Shared().MidiVolumeSupport != 1 || System().MidiOut().GetVolume(volume) != MidiNoError)
+    if (State().MidiVolumeSupport != 1 || Os().MidiOut().GetVolume(volume) != MidiNoError)
         return;
     const QSignalBlocker quiet(VScroll1);
     VScroll1->setValue(VolumeBarPosition(volume));
@@ -180,7 +180,7 @@ void Music::ShowVolumeBar()
 
 void Music::VolumeChange(int position)
 {
-    if (SetVolumeFromBar(System().MidiOut(), position) == MidiNoError)
+    if (SetVolumeFromBar(Os().MidiOut(), position) == MidiNoError)
         return;
     Label3->hide();
     VScroll1->hide();

@@ -18,7 +18,7 @@ class QTimer;
 class Music : public Form {
     Q_OBJECT
 public:
-    Music();
+    explicit Music(AppContext& app);
 
     // Stops whatever plays and starts piece n from its beginning.
     void PlayPiece(int n);

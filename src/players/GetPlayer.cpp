@@ -61,8 +61,8 @@ QString TagNumber(int value)
 }
 } // namespace
 
-GetPlayer::GetPlayer()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+GetPlayer::GetPlayer(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("GetPlayer"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -132,9 +132,9 @@ GetPlayer::GetPlayer()
     connect(Command5, &QPushButton::clicked, this, [this] { Edit(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Remove(); });
     connect(Command4, &QPushButton::clicked, this, [this] {
-        AppState& s = Shared();
+        AppState& s = State();
         if (s.AboutRequest == 0) {
-            System().EndProgram();
+            Os().EndProgram();
             return;
         }
         s.AboutRequest = 0;
@@ -156,7 +156,7 @@ void GetPlayer::FormLoad()
                       + TagOf(List1));
     CentreForm(this);
     DrawFormBevel(this);
-    if (Shared().DisplayColours == 256)
+    if (State().DisplayColours == 256)
         SetBackColor(List1, ButtonGrey);
 }
 
@@ -170,7 +170,7 @@ void GetPlayer::FormActivate()
 {
     SetPlayerEntriesVisible(false);
     ShowToolTip(this, nullptr, 0);
-    AppState& s = Shared();
+    AppState& s = State();
     const bool about = s.AboutRequest == 1;
     ShowPanel(about);
     if (about)
@@ -199,7 +199,7 @@ void GetPlayer::ShowPanel(bool about)
 
 void GetPlayer::FillList()
 {
-    const AppState& s = Shared();
+    const AppState& s = State();
     List1->clear();
     for (int k = 1; k <= s.PlayerCount; ++k)
         List1->addItem(s.Players[k][0]);
@@ -217,7 +217,7 @@ int GetPlayer::SelectedRow() const
 
 void GetPlayer::ChoosePlayer()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     const int row = SelectedRow();
     if (row == 0)
         return;
@@ -243,13 +243,13 @@ void GetPlayer::Add()
     if (busy_)
         return;
     const QScopedValueRollback<bool> busy(busy_, true);
-    AppState& s = Shared();
+    AppState& s = State();
     if (const QString why = CannotAdd(s); !why.isEmpty()) {
         ShowMessage(why);
         return;
     }
     ShowChildAndWait(this, Forms::Load<NewGuy>());
-    if (s.EnteredName.isEmpty() || System().HasEnded())
+    if (s.EnteredName.isEmpty() || Os().HasEnded())
         return;
     List1->addItem(s.EnteredName);
     ShowChildAndWait(this, Forms::Load<Grade>());
@@ -283,7 +283,7 @@ void GetPlayer::Edit()
     if (busy_)
         return;
     const QScopedValueRollback<bool> busy(busy_, true);
-    AppState& s = Shared();
+    AppState& s = State();
     // Taken before the dialogs: the list is refilled while they are open.
     const int selected = SelectedRow();
     ShowChildAndWait(this, Forms::Load<NewGuy>());
@@ -316,7 +316,7 @@ void GetPlayer::Edit()
 
 void GetPlayer::Remove()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     const int row = SelectedRow();
     if (row == 0)
         return;

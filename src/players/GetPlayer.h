@@ -13,7 +13,7 @@ class QTimer;
 class GetPlayer : public Form {
     Q_OBJECT
 public:
-    GetPlayer();
+    explicit GetPlayer(AppContext& app);
 
     // The actions of the window, also run by its buttons.
     void ChoosePlayer();

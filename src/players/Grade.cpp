@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-Grade::Grade()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+Grade::Grade(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("Grade"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -37,7 +37,7 @@ Grade::Grade()
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { TakeSelection(); });
     connect(Command2, &QPushButton::clicked, this, [this] {
         answered_ = true;
-        Shared().NewGrade.clear();
+        State().NewGrade.clear();
         Unload();
     });
 }
@@ -48,7 +48,7 @@ void Grade::FormLoad()
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
-    ApplyBackColour(this, Shared().BackColour);
+    ApplyBackColour(this, State().BackColour);
     List1->addItem(QStringLiteral("N/A"));
     for (int g = 1; g <= 9; ++g)
         List1->addItem(QString::number(g));
@@ -63,7 +63,7 @@ bool Grade::TakeSelection()
         List1->setFocus();
         return false;
     }
-    Shared().NewGrade = QString::number(List1->row(selected.first()));
+    State().NewGrade = QString::number(List1->row(selected.first()));
     return true;
 }
 
@@ -71,7 +71,7 @@ void Grade::closeEvent(QCloseEvent* event)
 {
     // Closing the dialog any other way is a Cancel.
     if (!answered_)
-        Shared().NewGrade.clear();
+        State().NewGrade.clear();
     answered_ = true;
     Form::closeEvent(event);
 }

@@ -11,7 +11,7 @@ class QPushButton;
 class Grade : public Form {
     Q_OBJECT
 public:
-    Grade();
+    explicit Grade(AppContext& app);
 
 protected:
     void FormLoad() override;

@@ -28,8 +28,8 @@ public:
 };
 } // namespace
 
-NewGuy::NewGuy()
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+NewGuy::NewGuy(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("NewGuy"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -66,7 +66,7 @@ void NewGuy::FormLoad()
 void NewGuy::Accept()
 {
     answered_ = true;
-    Shared().EnteredName = Text1->text();
+    State().EnteredName = Text1->text();
     Unload();
 }
 
@@ -74,9 +74,9 @@ void NewGuy::Cancel()
 {
     answered_ = true;
     // With nobody in the list there is no player to go on with.
-    if (Shared().PlayerCount == 0)
-        System().EndProgram();
-    Shared().EnteredName.clear();
+    if (State().PlayerCount == 0)
+        Os().EndProgram();
+    State().EnteredName.clear();
     Unload();
 }
 

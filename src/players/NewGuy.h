@@ -10,7 +10,7 @@ class QPushButton;
 class NewGuy : public Form {
     Q_OBJECT
 public:
-    NewGuy();
+    explicit NewGuy(AppContext& app);
 
 protected:
     void FormLoad() override;

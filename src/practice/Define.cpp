@@ -32,8 +32,8 @@ constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
 
 } // namespace
 
-Define::Define()
-    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+Define::Define(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Define"));
     setWindowTitle(QStringLiteral("Define"));
@@ -98,7 +98,7 @@ Define::Define()
     PlaceTw(Command1, 4080, 3780, 1455, 495);
     connect(Command1, &QPushButton::clicked, this, [this] {
         cancelled_ = true;
-        Shared().PracticeOp = 9;
+        State().PracticeOp = 9;
         Unload();
     });
 
@@ -134,7 +134,7 @@ void Define::FormLoad()
 {
     for (int i = 0; i < 10; ++i)
         Option8[i]->setText(QString::number(i + 1));
-    ApplyBackColour(this, Shared().BackColour);
+    ApplyBackColour(this, State().BackColour);
     KeepWhite();
     CentreForm(this);
     DrawFormBevel(this);
@@ -142,7 +142,7 @@ void Define::FormLoad()
 
 void Define::FormActivate()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     ApplyBackColour(this, s.BackColour);
     KeepWhite();
 
@@ -171,7 +171,7 @@ void Define::FormActivate()
 void Define::ShowFirstRunNotice()
 {
     QString text = GetTxt(18);
-    if (System().HasEnded())
+    if (Os().HasEnded())
         return; // GetTxt has already told the user that "nbr.txx" is missing
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), text, QMessageBox::Ok, this);
@@ -180,7 +180,7 @@ void Define::ShowFirstRunNotice()
 
 void Define::PresetButtons()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     if (s.PracticeOp >= 0 && s.PracticeOp <= 3)
         SetOption(OperationOptions[s.PracticeOp]);
 
@@ -226,7 +226,7 @@ void Define::OptionClick(QAbstractButton* option)
 
 void Define::FormUnload()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     if (s.PracticeMinutes == 0)
         s.PracticeMinutes = 1;
     // TableNum keeps its sign here: inverting it would leave a wrong table in memory after "Cancel".
@@ -240,13 +240,13 @@ void Define::FormUnload()
     if (s.PracticeOp == 9 && !operationChosen)
         return;
     ReadBackButtons();
-    s.CurrentPractice = PackPractice(s, System().Now());
+    s.CurrentPractice = PackPractice(s, Os().Now());
     SavePlayerConfig(s);
 }
 
 void Define::ReadBackButtons()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     for (int i = 0; i < 4; ++i) {
         if (OperationOptions[i]->isChecked())
             s.PracticeOp = static_cast<Int16>(i);
@@ -268,7 +268,7 @@ void Define::ReadBackButtons()
 std::optional<PracticeFields> ChoosePractice()
 {
     ShowAndWait<Define>();
-    const AppState& s = Shared();
+    const AppState& s = App().state;
     if (s.PracticeOp == 9)
         return std::nullopt;
     return Definition(s);

@@ -20,7 +20,7 @@ class QRadioButton;
 class Define : public Form {
     Q_OBJECT
 public:
-    Define();
+    explicit Define(AppContext& app);
 
 protected:
     void FormLoad() override;

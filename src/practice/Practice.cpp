@@ -60,8 +60,8 @@ void PlaceRect(QWidget* w, const QRect& r)
 }
 } // namespace
 
-Practice::Practice(const PracticeFields& definition)
-    : Form(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+Practice::Practice(AppContext& app, const PracticeFields& definition)
+    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
     , practice_{definition.PracticeOp, definition.TableNum, definition.PracticeMinutes, 0, 0}
 {
     setObjectName(QStringLiteral("Practice"));
@@ -127,7 +127,7 @@ Practice::Practice(const PracticeFields& definition)
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] {
         // Catch up on every second that is due, then wait for the next one.
-        for (int due = TicksDue(clockStart_, System().MonotonicMs(), ticksDone_); due > 0 && !IsUnloaded(); --due)
+        for (int due = TicksDue(clockStart_, Os().MonotonicMs(), ticksDone_); due > 0 && !IsUnloaded(); --due)
             Timer1Tick();
         if (!IsUnloaded() && SecondsLeft_ > 0)
             ScheduleTick();
@@ -136,8 +136,8 @@ Practice::Practice(const PracticeFields& definition)
 
 void Practice::FormLoad()
 {
-    AppState& s = Shared();
-    Platform& p = System();
+    AppState& s = State();
+    Platform& p = Os();
     scoreFile_ = s.ScoreFilePath;
     DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);
@@ -155,12 +155,12 @@ void Practice::FormLoad()
 
 void Practice::ScheduleTick()
 {
-    Timer1->start(static_cast<int>(MsUntilNextTick(clockStart_, System().MonotonicMs(), ticksDone_)));
+    Timer1->start(static_cast<int>(MsUntilNextTick(clockStart_, Os().MonotonicMs(), ticksDone_)));
 }
 
 void Practice::FormActivate()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     ApplyBackColour(this, s.BackColour);
     const double backdrop = BackdropColour(s.BackColour);
     for (QLabel* l : {L1, Label1, Label2, Label3, Label4})
@@ -169,13 +169,13 @@ void Practice::FormActivate()
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setAutoFillBackground(false);
     LayoutProblem();
-    NextProblem(problem_, practice_, System());
+    NextProblem(problem_, practice_, Os());
     PresentProblem();
 }
 
 void Practice::LayoutProblem()
 {
-    AppState& s = Shared();
+    AppState& s = State();
     if (s.ProblemFormat < 1 || s.ProblemFormat > 3) {
         s.ProblemFormat = 1;
         SavePlayerConfig(s);
@@ -207,7 +207,7 @@ ProblemLayout Practice::CurrentLayout() const
     // Number labels grow only for numbers wider than their design ("100").
     const QFontMetrics fm(Label2->font());
     auto width = [&](QLabel* l) { return PixelsToTwips(fm.horizontalAdvance(l->text()) + 4); };
-    return LayOutProblem(Shared().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
+    return LayOutProblem(State().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
 }
 
 void Practice::PresentProblem()
@@ -224,13 +224,13 @@ void Practice::PresentProblem()
 
 QLineEdit* Practice::AnswerBox() const
 {
-    return Shared().ProblemFormat == 3 ? Text2 : Text1;
+    return State().ProblemFormat == 3 ? Text2 : Text1;
 }
 
 void Practice::SetUpGoal()
 {
-    AppState& s = Shared();
-    s.GoalCount = FindGoal(s, practice_, System(), ReadScoreHistory(scoreFile_));
+    AppState& s = State();
+    s.GoalCount = FindGoal(s, practice_, Os(), ReadScoreHistory(scoreFile_));
     const bool goal = s.GoalCount != 0;
     Label5->setVisible(!goal);
     Line2->setVisible(goal);
@@ -274,8 +274,8 @@ void Practice::Timer1Tick()
 void Practice::EndPractice()
 {
     Timer1->stop();
-    AppState& s = Shared();
-    if (!AppendScoreRecord(scoreFile_, practice_, System().Now()))
+    AppState& s = State();
+    if (!AppendScoreRecord(scoreFile_, practice_, Os().Now()))
         ShowMessage(QStringLiteral("Your score could not be saved: the file ") + scoreFile_
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
     SavePlayerConfig(s);
@@ -285,7 +285,7 @@ void Practice::EndPractice()
 
 void Practice::CheckAnswer()
 {
-    const AppState& s = Shared();
+    const AppState& s = State();
     switch (::CheckAnswer(practice_, problem_, AnswerBox()->text())) {
     case Verdict::Ignored:
         return;
@@ -295,7 +295,7 @@ void Practice::CheckAnswer()
             UpdateCorrectBar();
         else
             Label5->setText(QString::number(practice_.CorrectCount));
-        NextProblem(problem_, practice_, System());
+        NextProblem(problem_, practice_, Os());
         PresentProblem();
         return;
     case Verdict::Wrong:

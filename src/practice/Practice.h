@@ -17,7 +17,7 @@ class Practice : public Form {
     Q_OBJECT
 public:
     // A drill of the given definition; its tally starts at nothing.
-    explicit Practice(const PracticeFields& definition = {});
+    Practice(AppContext& app, const PracticeFields& definition = {});
 
     // One second of the clock; the timer calls it, and so may a test.
     void Timer1Tick();

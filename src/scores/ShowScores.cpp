@@ -32,8 +32,8 @@ int KindOf(int tableNum)
 }
 } // namespace
 
-ShowScores::ShowScores(const PracticeFields& set)
-    : Form(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+ShowScores::ShowScores(AppContext& app, const PracticeFields& set)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , set_(set)
 {
     setObjectName(QStringLiteral("ShowScores"));
@@ -122,7 +122,7 @@ void ShowScores::FormLoad()
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
-    AppState& s = Shared();
+    AppState& s = State();
     const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
     if (!history) {
         ShowMessage(QStringLiteral("You have no scores yet."));
@@ -212,7 +212,7 @@ void ShowScores::GetScores()
 
 void ShowScores::ShowSetScores()
 {
-    const AppState& s = Shared();
+    const AppState& s = State();
     HideDetails();
     records_.clear();
     for (int i = 0; i < ChartBarPlaces; ++i) {
@@ -254,8 +254,8 @@ void ShowScores::ShowSetScores()
     PlaceTw(Label13, chart_.recentLeft, 3000, 1095, 255);
     Shape1->show();
     Label13->show();
-    const Evaluation result = EvaluatePractice(s, records_, ninety, peak, System().Now());
-    ApplyEvaluation(Shared(), System(), result);
+    const Evaluation result = EvaluatePractice(s, records_, ninety, peak, Os().Now());
+    ApplyEvaluation(State(), Os(), result);
     if (!result.Message.isEmpty())
         PlayTune();
     Label14->setText(result.Message);
@@ -264,7 +264,7 @@ void ShowScores::ShowSetScores()
 
 void ShowScores::PlayTune()
 {
-    const QString tune = RandomMidiFile(System());
+    const QString tune = RandomMidiFile(Os());
     if (tune.isEmpty())
         return;
     MM->SetFileName(tune);

@@ -19,7 +19,7 @@ class ShowScores : public Form {
     Q_OBJECT
 public:
     // Opens on the set of `set`'s definition.
-    explicit ShowScores(const PracticeFields& set = {});
+    ShowScores(AppContext& app, const PracticeFields& set = {});
 
     // Builds the chart of the set shown and runs the evaluation.
     void ShowSetScores();

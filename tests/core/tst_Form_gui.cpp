@@ -7,12 +7,15 @@
 class Plain : public Form {
     Q_OBJECT
 public:
+    using Form::Form;
     int activations = 0;
     void FormActivate() override { ++activations; }
 };
 
 class Outer : public Plain {
     Q_OBJECT
+public:
+    using Plain::Plain;
 };
 
 // A desktop that does not report activations.
