@@ -68,13 +68,18 @@ struct PlayerSettings {
     Int16 LevelFunc = 0;
 };
 
-// The practice being defined, and the counts of one read from a record.
-struct PracticeDefinition {
+// The five values of a record: a practice's definition and its tally. This is the value that
+// travels from the definition window to the drill, into the history and to the score window.
+struct PracticeFields {
     Int16 PracticeOp = 0;
     Int16 TableNum = 0;
     Int16 PracticeMinutes = 0;
     Int16 CorrectCount = 0;
     Int16 AttemptCount = 0;
+};
+
+// The practice being defined, the counts of one read from a record, and the goal line.
+struct PracticeDefinition : PracticeFields {
     Int16 GoalCount = 0;
 };
 

@@ -11,16 +11,6 @@
 
 constexpr int PracticeRecordLength = 21;
 
-// The five values of a record: a practice's definition and its tally. This is the value that
-// travels from the definition window to the drill, into the history and to the score window.
-struct PracticeFields {
-    Int16 PracticeOp = 0;
-    Int16 TableNum = 0;
-    Int16 PracticeMinutes = 0;
-    Int16 CorrectCount = 0;
-    Int16 AttemptCount = 0;
-};
-
 // The definition held in the shared state, with a tally of nothing yet.
 PracticeFields Definition(const AppState& state);
 
