@@ -165,7 +165,7 @@ void EnterToNextProblem(GuiFixture& fx)
         while (watch.paints == before && clock.elapsed() < 1000)
             QCoreApplication::processEvents();
         times.push_back(clock.nsecsElapsed() / 1e6);
-        if (watch.paints == before || fx.state.CorrectCount != i + 1 || fx.state.GoalCount == 0)
+        if (watch.paints == before || w->Tally().CorrectCount != i + 1 || w->Goal() == 0)
             qFatal("the answer was not taken, or the next problem was not painted");
     }
     Result("enter_median", Median(times));

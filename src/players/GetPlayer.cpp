@@ -230,7 +230,6 @@ void GetPlayer::ChoosePlayer()
     s.LastPlayerName = s.PlayerName;
     s.PlayerFileId = RowFileId(s, row);
     SaveSettings(s);
-    s.PrevPlayerFileId = s.PlayerFileId;
     s.ScoreFilePath = PlayerScoreFile(s.PlayerFileId);
     LoadPlayerConfig(s);
     SetPlayerEntriesVisible(true);
@@ -324,7 +323,6 @@ void GetPlayer::Remove()
     const QString key = s.Players[row][1];
     if (AskYesNo(QStringLiteral("Are you sure you want to remove ") + name + QStringLiteral(" from this list?")) != 1)
         return;
-    s.DeletePlayerName = key;
     bool removed = false;
     const bool saved = UpdatePlayerList(s, [&](AppState& list) {
         for (int i = 1; i <= list.PlayerCount && !removed; ++i) {

@@ -230,14 +230,14 @@ QLineEdit* Practice::AnswerBox() const
 void Practice::SetUpGoal()
 {
     AppState& s = State();
-    s.GoalCount = FindGoal(s, practice_, Os(), ReadScoreHistory(scoreFile_));
-    const bool goal = s.GoalCount != 0;
+    goalCount_ = FindGoal(s, practice_, Os(), ReadScoreHistory(scoreFile_));
+    const bool goal = goalCount_ != 0;
     Label5->setVisible(!goal);
     Line2->setVisible(goal);
     C_bar->setVisible(goal);
     if (!goal)
         return;
-    bar_ = CorrectBar::ForGoal(s.GoalCount);
+    bar_ = CorrectBar::ForGoal(goalCount_);
     PlaceTw(C_bar, 600, bar_.baseline + 1, 135, 15);
     PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
 }
@@ -285,13 +285,12 @@ void Practice::EndPractice()
 
 void Practice::CheckAnswer()
 {
-    const AppState& s = State();
     switch (::CheckAnswer(practice_, problem_, AnswerBox()->text())) {
     case Verdict::Ignored:
         return;
     case Verdict::Right:
         Label6->clear();
-        if (s.GoalCount != 0)
+        if (goalCount_ != 0)
             UpdateCorrectBar();
         else
             Label5->setText(QString::number(practice_.CorrectCount));

@@ -29,6 +29,8 @@ public:
     Int16 ReviewMode() const { return problem_.ReviewMode; }
     // The drill's own definition and tally; no other window changes them.
     const PracticeFields& Tally() const { return practice_; }
+    // The goal line: the child's best right count in this set, 0 for none.
+    Int16 Goal() const { return goalCount_; }
 
 protected:
     void FormLoad() override;
@@ -49,6 +51,7 @@ private:
 
     Int16 DrillMinutes = 0;
     PracticeFields practice_;
+    Int16 goalCount_ = 0;
     QString scoreFile_; // the history of the child who started the drill
     int SecondsLeft_ = 0;
     ProblemState problem_;

@@ -32,7 +32,6 @@ struct ProgramSettings {
     QString WindowsDir;
     QString IniPath;
     Int16 LogEnabled = 0;
-    QString CrLf = QStringLiteral("\r\n");
     Int16 DisplayColours = 0;
     double BackColour = DefaultBackColour;
     Int16 FirstRun = 0; // becomes 1 when no settings file exists
@@ -49,7 +48,6 @@ struct PlayerRoster {
     std::array<std::array<QString, 2>, MaxPlayers + 1> Players{};
     QString PlayerName;
     QString PlayerFileId;
-    QString PrevPlayerFileId;
     QString ScoreFilePath;
     Int16 AboutRequest = 0;
 };
@@ -64,8 +62,6 @@ struct PlayerSettings {
     Int16 AdvanceMinutes = 0;
     Int16 AdvanceRight = 0;
     Int16 ProblemFormat = 0;
-    Int16 LevelNum = 0;
-    Int16 LevelFunc = 0;
 };
 
 // The five values of a record: a practice's definition and its tally. This is the value that
@@ -78,16 +74,10 @@ struct PracticeFields {
     Int16 AttemptCount = 0;
 };
 
-// The practice being defined, the counts of one read from a record, and the goal line.
-struct PracticeDefinition : PracticeFields {
-    Int16 GoalCount = 0;
-};
-
 // What the name, grade and message dialogs answer.
 struct DialogAnswers {
     QString NewGrade;
     QString EnteredName;
-    QString DeletePlayerName;
     // Message box: 1 in asks for Yes/No; 3 = Yes, 2 = No out.
     Int16 MsgBoxResult = 0;
 };
@@ -106,5 +96,6 @@ struct MidiState {
 };
 
 // Every part together: the windows' shared state. A rule takes the part it works on.
-struct AppState : ProgramSettings, PlayerRoster, PlayerSettings, PracticeDefinition, DialogAnswers, HelpState, MidiState {
+// Its PracticeFields part is the practice being defined (and the counts of a record read).
+struct AppState : ProgramSettings, PlayerRoster, PlayerSettings, PracticeFields, DialogAnswers, HelpState, MidiState {
 };

@@ -36,7 +36,6 @@ bool StartProgram(AppState& state, Platform& platform, const QString& commandLin
         state.LogEnabled = -1;
     state.DisplayColours = static_cast<Int16>(platform.DisplayColours());
     state.BackColour = DefaultBackColour;
-    state.CrLf = QStringLiteral("\r\n");
     platform.SeedRandom(platform.SecondsSinceMidnight());
     QDir::setCurrent(state.AppPath);
     LogEvent(state, platform, QStringLiteral("a"));
