@@ -90,7 +90,7 @@ void PerRecord(benchmark::State& st)
 
 QStringList ChartedSet(const QStringList& history)
 {
-    const QString key = DefinitionKey(ChartedOp, ChartedTable, ChartedMinutes);
+    const QString key = DefinitionKey(PracticeFields{ChartedOp, ChartedTable, ChartedMinutes, 0, 0});
     QStringList set;
     for (const QString& record : history)
         if (DefinitionKey(record) == key)
@@ -112,13 +112,10 @@ void FindGoalBench(benchmark::State& st)
     const History h(static_cast<int>(st.range(0)));
     const std::optional<QStringList> history = h.Records();
     RandomPlatform platform;
-    AppState s;
-    for (auto _ : st) {
-        s.PracticeOp = ChartedOp;
-        s.TableNum = ChartedTable;
-        s.PracticeMinutes = ChartedMinutes;
-        benchmark::DoNotOptimize(FindGoal(s, platform, history));
-    }
+    const AppState s;
+    const PracticeFields practice{ChartedOp, ChartedTable, ChartedMinutes, 0, 0};
+    for (auto _ : st)
+        benchmark::DoNotOptimize(FindGoal(s, practice, platform, history));
     PerRecord(st);
 }
 
