@@ -3,11 +3,11 @@
 // Benchmark's own table, prints one "RESULT logic NAME NS" line per benchmark: the
 // median time per call, or per record for the history scans.
 
+#include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/NextProblem.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "core/logic/PracticeRecord.h"
 #include "support/BenchData.h"
 
 #include <QFile>

@@ -6,10 +6,10 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
+#include "music/logic/MidiVolume.h"
 #include "players/GetPlayer.h"
 #include "practice/Define.h"
 #include "practice/Practice.h"
-#include "music/logic/MidiVolume.h"
 
 #include <QApplication>
 

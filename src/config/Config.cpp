@@ -3,14 +3,14 @@
 #include "config/LevelFrame.h"
 #include "config/SwatchFrame.h"
 #include "config/logic/ConfigRules.h"
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/PracticeRecord.h"
 #include "help/HUTIL2.h"
 #include "help/LoadDocumentation.h"
 #include "mainwin/M_Boxx.h"
-#include "core/logic/PracticeRecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "help/Get_Str.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "help/HUTIL2.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "help/Get_Str.h"
 #include "help/HUTIL3.h"

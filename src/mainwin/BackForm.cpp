@@ -4,13 +4,13 @@
 #include "core/App.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
+#include "core/logic/PracticeRecord.h"
 #include "help/HUTIL3.h"
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
 #include "music/Music.h"
 #include "players/GetPlayer.h"
 #include "scores/ShowScores.h"
-#include "core/logic/PracticeRecord.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "mainwin/M_Boxx.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "mainwin/logic/MessageLayout.h"
 

@@ -1,7 +1,7 @@
 #include "music/Music.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
 #include "mainwin/M_Boxx.h"

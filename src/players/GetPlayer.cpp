@@ -1,7 +1,7 @@
 #include "players/GetPlayer.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
@@ -12,8 +12,8 @@
 #include "mainwin/logic/MakersPages.h"
 #include "players/Grade.h"
 #include "players/NewGuy.h"
-#include "practice/Practice.h"
 #include "players/logic/PlayerList.h"
+#include "practice/Practice.h"
 
 #include <QEvent>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "players/NewGuy.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>

@@ -1,12 +1,12 @@
 #include "practice/Define.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
-#include "core/logic/Settings.h"
 #include "core/logic/PracticeRecord.h"
+#include "core/logic/Settings.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

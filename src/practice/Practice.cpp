@@ -1,15 +1,15 @@
 #include "practice/Practice.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/PracticeRecord.h"
 #include "mainwin/M_Boxx.h"
 #include "practice/logic/AnswerCheck.h"
 #include "practice/logic/DrillClock.h"
 #include "practice/logic/DrillLayout.h"
 #include "scores/ShowScores.h"
-#include "core/logic/PracticeRecord.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -3,10 +3,10 @@
 // shrinks and a correct bar that grows towards the child's best earlier result.
 
 #include "core/Form.h"
+#include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/DrillLayout.h"
 #include "practice/logic/NextProblem.h"
-#include "core/logic/PracticeRecord.h"
 
 class QLabel;
 class QLineEdit;

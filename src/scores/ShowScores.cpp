@@ -1,13 +1,13 @@
 #include "scores/ShowScores.h"
 
-#include "core/Palette.h"
 #include "core/App.h"
+#include "core/Palette.h"
 #include "core/WindowUtils.h"
+#include "core/logic/PracticeRecord.h"
 #include "core/logic/Tunes.h"
 #include "mainwin/M_Boxx.h"
 #include "music/MMControl.h"
 #include "scores/logic/Evaluation.h"
-#include "core/logic/PracticeRecord.h"
 
 #include <QComboBox>
 #include <QLabel>

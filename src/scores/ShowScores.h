@@ -3,8 +3,8 @@
 // level, the details of the bar under the mouse, and the evaluation's message.
 
 #include "core/Form.h"
-#include "scores/logic/Chart.h"
 #include "core/logic/PracticeRecord.h"
+#include "scores/logic/Chart.h"
 
 #include <QStringList>
 #include <array>

@@ -3,8 +3,8 @@
 // This executable started with "loop" is the writing process: the program's own writers,
 // generation after generation, until it is killed.
 #include "core/logic/PlayerFiles.h"
-#include "core/logic/Settings.h"
 #include "core/logic/PracticeRecord.h"
+#include "core/logic/Settings.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>

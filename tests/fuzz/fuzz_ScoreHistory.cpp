@@ -1,9 +1,9 @@
 // A score history as any bytes, read and then charted and judged as the score window does.
 #include "FuzzSupport.h"
 #include "core/logic/LineFormat.h"
+#include "core/logic/PracticeRecord.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "core/logic/PracticeRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

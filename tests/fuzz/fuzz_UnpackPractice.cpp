@@ -1,9 +1,9 @@
 // A packed practice (CurrentPractice, LevelDef, a history line) of any characters:
 // unpacking keeps what it cannot read, and what it set packs back into 21 characters.
 #include "FuzzSupport.h"
+#include "core/logic/PracticeRecord.h"
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"
-#include "core/logic/PracticeRecord.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 // The end-of-practice evaluation: the best-score message, the level's goal, the ladder of
 // levels and the level stored.
-#include "scores/logic/Evaluation.h"
 #include "core/logic/PracticeRecord.h"
+#include "scores/logic/Evaluation.h"
 #include "support/ScoresPracticeBuilders.h"
 #include "support/TestPlatform.h"
 

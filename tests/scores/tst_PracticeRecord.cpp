@@ -1,6 +1,6 @@
 // The 21-character practice record: packing, unpacking and the history file.
-#include "core/logic/PracticeRecord.h"
 #include "core/logic/LineFormat.h"
+#include "core/logic/PracticeRecord.h"
 #include "support/DiskFull.h"
 #include "support/ScoresPracticeBuilders.h"
 #include "support/TestPlatform.h"

@@ -2,8 +2,8 @@
 // Judging what the child typed, and the practice's tally.
 
 #include "core/logic/AppState.h"
-#include "practice/logic/NextProblem.h"
 #include "core/logic/PracticeRecord.h"
+#include "practice/logic/NextProblem.h"
 
 #include <optional>
 
