@@ -20,6 +20,10 @@ click GetPlayer 6600 967      # That's me
 sleep 1
 keys Return
 window Define >/dev/null || fail "no definition window"
+# Cancel before any drill, then back in: "1 Minute" alone starts a drill (her level's operation).
+click Define 4807 4027; click GetPlayer 6600 967; click Define 6210 1665
+window Practice >/dev/null || fail "1 Minute without an operation did not start a drill"
+click Practice 4057 2887      # Cancel
 click Define 720 2505         # Multiplication
 click Define 2970 2505        # Just...
 click Define 4490 2385        # 3
@@ -36,6 +40,8 @@ done
 
 window ShowScores 75 >/dev/null || fail "no score window after the minute"
 elapsed=$(( $(date +%s) - started ))
+# No right answer, six attempts: the red bar stands 6 of the scale's 7 (1656 twips), inside the chart.
+[[ "$(colour_in ShowScores '#FF0000' 576x186+0+0)" =~ ^[0-9]+\ [0-9]+x1(09|10|11)\+ ]] || fail "red bar: $(colour_in ShowScores '#FF0000' 576x186+0+0)"
 [ "$elapsed" -ge 55 ] && [ "$elapsed" -le 66 ] || fail "the practice lasted $elapsed s"
 sleep 2.5
 click ShowScores 7807 4267    # Exit, once the window has been up two seconds
@@ -45,9 +51,7 @@ window Define 10 >/dev/null || fail "not back at the definition window"
 click BackForm 300 150
 sleep 0.5
 keys Down Return
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "File / Exit did not end the program"
-APP_PID=""
+program_ends || fail "File / Exit did not end the program"
 
 [ "$(cat "$PROGRAM/Players" | tr -d '\r')" = "$(printf '1\n"Ann"\n"AAB  "')" ] || fail "player list: $(cat "$PROGRAM/Players")"
 ini=$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI
@@ -61,7 +65,7 @@ line "$PROGRAM/AAB.scr" 1 | grep -qE '^"2H1[0-9]{12}000006"$' || fail "score rec
 line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H1' || fail "current practice: $(line "$PROGRAM/AAB.cfg" 2)"
 log=$NUMBRELLA_ROOT/tmp/nbr.log
 checkpoints=$(tr -d '\r"' < "$log" | grep -xE '[a-h]' | tr -d '\n')
-[ "$checkpoints" = "abcdefh" ] || fail "start-up checkpoints: $checkpoints"
+[ "$checkpoints" = "abcdefhh" ] || fail "start-up checkpoints (and the list again after Cancel): $checkpoints"
 # The synthesizer takes a new volume, so the MIDI probe runs all its steps between "d" and "e".
 probe=$(tr -d '\r"' < "$log" | sed -n '/^d$/,/^e$/p' | tr -d '\n')
 [ "$probe" = "dv1v2v3v4v5v6v7e" ] || fail "MIDI volume probe: $probe"
