@@ -8,6 +8,7 @@ NUMBRELLA_PACKAGES=(
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth xdotool imagemagick openbox x11-utils
   ccache gcovr
+  poppler-utils
 )
 
 ensure_packages() {

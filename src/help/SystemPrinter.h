@@ -1,7 +1,7 @@
 #pragma once
 // The platform's printer: the default printer of the desktop (through CUPS), or a PDF file
-// when one is named. The text is kept until the end of the document and then laid out in
-// the printer's own font, margins and paper.
+// (QPdfWriter) when one is named. The text is kept until the end of the document and then
+// laid out in a type of one width on the printer's margins and paper.
 
 #include "help/logic/PrinterDevice.h"
 

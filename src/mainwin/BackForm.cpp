@@ -10,6 +10,7 @@
 #include "mainwin/logic/MakersPages.h"
 #include "music/Music.h"
 #include "players/GetPlayer.h"
+#include "scores/Progress.h"
 #include "scores/ShowScores.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ BackForm::BackForm(AppContext& app)
     Exit = file->addAction(QStringLiteral("Exit"));
     Configure = menuBar_->addAction(QStringLiteral("Configure"));
     Scores = menuBar_->addAction(QStringLiteral("Scores"));
+    ProgressEntry = menuBar_->addAction(QStringLiteral("&Progress"));
     MusicBreak = menuBar_->addAction(QStringLiteral("Music Break"));
     Help = menuBar_->addAction(QStringLiteral("Help"));
     About = menuBar_->addAction(QStringLiteral("About"));
@@ -43,7 +45,7 @@ BackForm::BackForm(AppContext& app)
     Updates = more->addAction(QStringLiteral("Update Notification"));
 
     const std::pair<QAction*, const char*> names[] = {
-        {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {MusicBreak, "MusicBreak"},
+        {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {ProgressEntry, "Progress"}, {MusicBreak, "MusicBreak"},
         {Help, "Help"}, {About, "About"}, {SendCommentsEntry, "SendComments"}, {Updates, "Updates"}};
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
@@ -53,6 +55,7 @@ BackForm::BackForm(AppContext& app)
     connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
     connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
     connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
+    connect(ProgressEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowProgress); });
     connect(Help, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowHelp); });
     connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
     connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowMusic); });
@@ -93,6 +96,7 @@ void BackForm::SetPlayerEntriesVisible(bool visible)
 {
     Configure->setVisible(visible);
     Scores->setVisible(visible);
+    ProgressEntry->setVisible(visible);
 }
 
 void BackForm::SendToBack()
@@ -118,6 +122,11 @@ void BackForm::ShowPlayerScores()
     PracticeFields set = Definition(State());
     UnpackPractice(set, State().CurrentPractice);
     ShowScoresWindow(set);
+}
+
+void BackForm::ShowProgress()
+{
+    ShowAndWait<Progress>();
 }
 
 void BackForm::ShowConfig()

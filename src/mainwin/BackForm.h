@@ -40,12 +40,14 @@ private:
     void ShowAbout();
     void ShowMusic();
     void ShowPlayerScores();
+    void ShowProgress();
     void ShowOtherWindows();
 
     QMenuBar* menuBar_;
     QAction* Exit;
     QAction* Configure;
     QAction* Scores;
+    QAction* ProgressEntry;
     QAction* MusicBreak;
     QAction* Help;
     QAction* About;
