@@ -1,9 +1,12 @@
 // The windows' own times, measured inside the program's code with a fresh state and
 // test platform: opening and painting the score window over histories of growing
-// length, and the drill's answer to the next problem painted. Prints one
+// length, the Progress window over facts files of growing length, and the drill's answer
+// to the next problem painted. Prints one
 // "RESULT windows KEY VALUE" line per number; milliseconds throughout.
 
 #include "practice/Practice.h"
+#include "core/logic/FactsFile.h"
+#include "scores/Progress.h"
 #include "scores/ShowScores.h"
 #include "support/BenchData.h"
 #include "support/GuiSupport.h"
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <random>
 #include <vector>
 
 namespace {
@@ -118,6 +122,63 @@ void ScoreWindow(GuiFixture& fx)
     }
 }
 
+// A facts file of so many answered problems, as drills write them: every operation, every
+// fact, one answer in five missed, times from 0.5 to 6 s, one drill a day.
+QByteArray MakeFacts(int lines)
+{
+    QByteArray bytes;
+    std::mt19937 engine(20261207);
+    const QDateTime start(QDate(2020, 1, 1), QTime(15, 0));
+    for (int i = 0; i < lines; ++i) {
+        const int op = static_cast<int>(engine() % 4), t = 1 + static_cast<int>(engine() % 10),
+                  p = 1 + static_cast<int>(engine() % 10);
+        const Int16 first = static_cast<Int16>(op == 1 ? t + p : (op == 3 ? t * p : t));
+        const Int16 second = static_cast<Int16>(op == 0 || op == 2 ? p : t);
+        const FactAnswer a{static_cast<Int16>(op), first, second, engine() % 5 != 0,
+                           static_cast<Int16>(5 + engine() % 56), start.addSecs(i / 40 * 86400 + i % 40 * 6)};
+        bytes += FactLine(a).toLatin1() + "\r\n";
+    }
+    return bytes;
+}
+
+// From the Progress window's creation (it reads the facts file and every child's files as it
+// loads) to every control of it painted; 10,000 and 100,000 answered problems, in turns.
+void ProgressWindow(GuiFixture& fx)
+{
+    const std::vector<int> sizes{10000, 100000};
+    ChartedPlayer(fx);
+    fx.state.PlayerCount = 1;
+    fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
+    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    std::vector<QByteArray> files;
+    for (int lines : sizes)
+        files.push_back(MakeFacts(lines));
+    std::vector<std::vector<double>> wall(sizes.size()), cpu(sizes.size());
+    for (int round = 0; round < 10; ++round) {
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            WriteBytes(QStringLiteral("AAB.fct"), files[k]);
+            QElapsedTimer clock;
+            const double cpu0 = ThreadCpuMs();
+            clock.start();
+            Progress* w = Forms::Load<Progress>();
+            w->show();
+            const QPixmap painted = w->grab();
+            const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
+            if (painted.isNull() || w->History().Counts(0).NotYetAsked == FactsPerOperation)
+                qFatal("the Progress window did not open on the facts");
+            Discard(w);
+            if (round == 0)
+                continue;
+            wall[k].push_back(ms);
+            cpu[k].push_back(cpuMs);
+        }
+    }
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        Result(qPrintable(QStringLiteral("progress_%1").arg(sizes[k])), Median(wall[k]));
+        Result(qPrintable(QStringLiteral("progress_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
+    }
+}
+
 // Counts paint events of the answer box, which is emptied for every new problem.
 class PaintWatch : public QObject {
 public:
@@ -181,6 +242,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     GuiFixture fx;
     ScoreWindow(fx);
+    ProgressWindow(fx);
     EnterToNextProblem(fx);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "scores/logic/ProgressView.h"
 
+#include "core/Palette.h"
 #include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillLayout.h"
 #include "scores/logic/Chart.h"

@@ -1,0 +1,247 @@
+#include "scores/Progress.h"
+
+#include "core/Palette.h"
+#include "core/WindowUtils.h"
+#include "core/logic/FactsFile.h"
+#include "core/logic/LineFormat.h"
+#include "core/logic/PlayerFiles.h"
+#include "core/logic/PracticeRecord.h"
+#include "help/SystemPrinter.h"
+#include "mainwin/M_Boxx.h"
+#include "scores/logic/ProgressView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+
+namespace {
+constexpr int WindowWidth = 9600;
+constexpr int WindowHeight = 5520;
+constexpr int ButtonTop = 4860;
+constexpr int SideLeft = GridLeft + 11 * GridCell + 240;
+constexpr int SideWidth = WindowWidth - SideLeft - 240;
+} // namespace
+
+Progress::Progress(AppContext& app)
+    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Progress"));
+    SetBackColor(this, White);
+    SetSize(WindowWidth, WindowHeight);
+
+    Tabs = MakeControl<QTabBar>(this, "Tabs", 240, 240, WindowWidth - 480, 420);
+    for (const QString& caption : OperationCaptions)
+        Tabs->addTab(caption);
+    Tabs->addTab(QStringLiteral("All children"));
+    Tabs->setExpanding(false);
+    connect(Tabs, &QTabBar::currentChanged, this, [this](int tab) { ShowTab(tab); });
+
+    for (int i = 0; i < 10; ++i) {
+        Heading[i] = MakeControl<QLabel>(this, "", GridLeft + (i + 1) * GridCell, GridTop, GridCell, GridCell,
+                                         QString::number(i + 1));
+        Heading[10 + i] = MakeControl<QLabel>(this, "", GridLeft, GridTop + (i + 1) * GridCell, GridCell, GridCell,
+                                              QString::number(i + 1));
+    }
+    for (int i = 0; i < FactsPerOperation; ++i) {
+        Cell[i] = MakeControl<QLabel>(this, "", GridLeft + (i % 10 + 1) * GridCell, GridTop + (i / 10 + 1) * GridCell,
+                                      GridCell - 15, GridCell - 15);
+        Cell[i]->setObjectName(QStringLiteral("Cell_%1").arg(i));
+        Cell[i]->installEventFilter(this);
+    }
+    for (QLabel* l : Heading)
+        SetForeColor(l, Blue);
+    for (QLabel* l : Heading)
+        l->setAlignment(Qt::AlignCenter);
+    for (QLabel* l : Cell)
+        l->setAlignment(Qt::AlignCenter);
+
+    Counts = MakeControl<QLabel>(this, "Counts", SideLeft, GridTop, SideWidth, 495);
+    Legend = MakeControl<QLabel>(this, "Legend", SideLeft, GridTop + 540, SideWidth, 495);
+    Slowest = MakeControl<QLabel>(this, "Slowest", SideLeft, GridTop + 1140, 2400, 2880);
+    Slowest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Details = MakeControl<QLabel>(this, "Details", SideLeft + 2520, GridTop + 1140, SideWidth - 2520, 1800);
+    SetBackColor(Details, LightYellow);
+    Details->setFrameShape(QFrame::Box);
+    Details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Details->setMargin(4);
+    Details->hide();
+    for (QLabel* l : {Counts, Legend})
+        l->setWordWrap(true);
+
+    ClassList = MakeControl<QTableWidget>(this, "ClassList", 240, GridTop, WindowWidth - 480, ButtonTop - GridTop - 240);
+    ClassList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ClassList->verticalHeader()->hide();
+    ClassList->hide();
+
+    Command1 = MakeControl<QPushButton>(this, "Command1", 240, ButtonTop, 2160, 375, QStringLiteral("Print practice sheet"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2520, ButtonTop, 1800, 375, QStringLiteral("Progress report"));
+    Check1 = MakeControl<QCheckBox>(this, "Check1", 4440, ButtonTop, 1560, 375, QStringLiteral("Save as PDF"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 6120, ButtonTop, 1560, 375, QStringLiteral("Export CSV"));
+    Command4 = MakeControl<QPushButton>(this, "Command4", WindowWidth - 1440, ButtonTop, 1200, 375, QStringLiteral("Exit"));
+    Command3->hide();
+    connect(Command1, &QPushButton::clicked, this, [this] { PrintSheet(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { PrintReport(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { ExportCsv(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Unload(); });
+    QWidget* const order[] = {Tabs, Command1, Command2, Check1, Command3, Command4};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Progress::FormLoad()
+{
+    const AppState& s = State();
+    setWindowTitle(QStringLiteral("Progress of %1").arg(s.PlayerName));
+    history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(s.PlayerFileId)).value_or(QList<FactAnswer>{}));
+    rows_ = ClassOverview(s, Os().Now());
+    const QStringList headings = QString::fromUtf8(OverviewCsv({})).trimmed().split(QLatin1Char(','));
+    ClassList->setColumnCount(static_cast<int>(headings.size()));
+    ClassList->setHorizontalHeaderLabels(headings);
+    ClassList->setRowCount(static_cast<int>(rows_.size()));
+    for (int r = 0; r < rows_.size(); ++r) {
+        const ChildRow& c = rows_.at(r);
+        const QStringList values{c.Name, c.Grade, c.Level, c.LastPractice.toString(Qt::ISODate),
+                                 QString::number(c.PracticesLast7Days), QString::number(c.KnownFacts[0]),
+                                 QString::number(c.KnownFacts[1]), QString::number(c.KnownFacts[2]),
+                                 QString::number(c.KnownFacts[3])};
+        for (int col = 0; col < values.size(); ++col)
+            ClassList->setItem(r, col, new QTableWidgetItem(values.at(col)));
+    }
+    ClassList->resizeColumnsToContents();
+    if (QWidget* back = Forms::MainWindow())
+        back->raise();
+    CentreForm(this);
+    DrawFormBevel(this);
+    // Opens on the operation the child practises.
+    const int op = std::clamp<int>(ReadPractice(s.CurrentPractice).PracticeOp, 0, 3);
+    Tabs->setCurrentIndex(op);
+    ShowTab(op);
+}
+
+void Progress::ShowTab(int tab)
+{
+    const bool all = tab == 4;
+    if (!all)
+        op_ = tab;
+    for (QLabel* l : Heading)
+        l->setVisible(!all);
+    for (QLabel* l : Cell)
+        l->setVisible(!all);
+    for (QLabel* l : {Counts, Legend, Slowest})
+        l->setVisible(!all);
+    Details->hide();
+    ClassList->setVisible(all);
+    Command3->setVisible(all);
+    if (all)
+        return;
+    const QList<Fact> facts = DrilledFacts(op_);
+    for (int i = 0; i < FactsPerOperation; ++i) {
+        const Mastery m = history_.State(facts.at(i));
+        Cell[i]->setText(MasteryLetter(m));
+        SetBackColor(Cell[i], MasteryColour(m));
+    }
+    Counts->setText(CountsText(history_.Counts(op_)));
+    Legend->setText(LegendText());
+    const QStringList slow = SlowestLines(history_.Slowest(op_));
+    Slowest->setText(slow.isEmpty() ? QString() : QStringLiteral("Slowest facts:\n") + slow.join(QLatin1Char('\n')));
+}
+
+void Progress::ShowFact(int cell)
+{
+    const Fact f = DrilledFacts(op_).at(cell);
+    Details->setText(AnswersText(f, history_.State(f), history_.LastAnswers(f)));
+    Details->show();
+    Details->raise();
+}
+
+bool Progress::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        const auto at = std::find(Cell.begin(), Cell.end(), watched);
+        if (at != Cell.end()) {
+            if (event->type() == QEvent::Enter)
+                ShowFact(static_cast<int>(at - Cell.begin()));
+            else
+                Details->hide();
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void Progress::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Unload();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+void Progress::PrintSheet()
+{
+    const AppState& s = State();
+    const QString date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    const QList<Fact> facts = PracticeSheetFacts(history_, op_, Os());
+    Output(SheetPages(s.PlayerName, date, op_, facts), SheetPoints,
+           QStringLiteral("%1 %2 sheet.pdf").arg(s.PlayerName, OperationCaptions.at(op_)));
+}
+
+void Progress::PrintReport()
+{
+    const AppState& s = State();
+    ReportData data;
+    data.Name = s.PlayerName;
+    data.Grade = s.PlayerGrade;
+    data.Level = LevelText(s.LevelDef);
+    data.Date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    data.History = ReadScoreHistory(s.ScoreFilePath).value_or(QStringList());
+    data.AdvanceNum = s.AdvanceNum;
+    data.Totals = TotalsOf(data.History, Os().Now());
+    Output(ReportPages(data, history_), ReportPoints, QStringLiteral("%1 progress report.pdf").arg(s.PlayerName));
+}
+
+QString Progress::AskFileName(const QString& caption, const QString& suggestedName, const QString& filter)
+{
+    // Qt's own dialog: the same on every desktop, and one a person can type a path into.
+    return QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(suggestedName), filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+void Progress::Output(const QStringList& pages, int points, const QString& suggestedName)
+{
+    QPointer<Progress> self(this);
+    QString problem;
+    if (Check1->isChecked()) {
+        const QString file = AskFileName(QStringLiteral("Save as PDF"), suggestedName, QStringLiteral("PDF files (*.pdf)"));
+        if (!self || file.isEmpty())
+            return;
+        SystemPrinter pdf(file);
+        problem = PrintPages(pdf, pages, points);
+    } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        problem = PrintPages(Os().Printer(), pages, points);
+        QApplication::restoreOverrideCursor();
+    }
+    if (!problem.isEmpty())
+        ShowMessage(problem);
+}
+
+void Progress::ExportCsv()
+{
+    QPointer<Progress> self(this);
+    const QString file = AskFileName(QStringLiteral("Export CSV"), QStringLiteral("children.csv"),
+                                     QStringLiteral("CSV files (*.csv)"));
+    if (!self || file.isEmpty())
+        return;
+    if (!WriteFileAtomic(file, OverviewCsv(rows_)))
+        ShowMessage(QStringLiteral("The file could not be written.  Please choose another folder."));
+}

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# A 1-minute drill (Addition, Just 3) in which Ann answers 7 to every problem: right for 3 + 4,
+# wrong for the others, which she then clears with Show Answer. Progress then shows those
+# facts as the facts file says they went: the overview's CSV counts the known ones, the report's
+# grid holds each asked fact's letter, and the practice sheet (a PDF) her name and the missed facts.
+source "$(dirname "$0")/lib.sh"
+printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
+printf '"%s"\r\n"AAB  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+    > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
+printf '"3"\r\n"0H1200611121530000000"\r\n0\r\n"0H1200611121530000000"\r\n10\r\n1\r\n3\r\n1\r\n12640511\r\n' > "$PROGRAM/AAB.cfg"
+start_screen
+start_program
+window GetPlayer 15 >/dev/null || fail "no player list"
+click GetPlayer 6600 967                                   # That's me
+window Define >/dev/null && click Define 2992 4027         # Okay
+window Practice >/dev/null || fail "no drill"
+RIGHT=0 MISSED=0
+until window ShowScores 0 >/dev/null 2>&1; do
+    window Practice 0 >/dev/null 2>&1 || continue
+    type_text 7; keys Return
+    if window M_Boxx 1 >/dev/null 2>&1; then               # "Incorrect.  Please try again."
+        click M_Boxx 2347 -613; click Practice 937 2887; keys Return   # OK, Show Answer, Enter
+        MISSED=$((MISSED + 1))
+    else
+        RIGHT=$((RIGHT + 1))
+    fi
+done
+sleep 2.2; click ShowScores 7807 4267; wait_gone ShowScores 5 || fail "the scores stay"
+# Every answer is in the facts file, right exactly when it was 7; the last may have come too late.
+tr -d '\r' < "$PROGRAM/AAB.fct" > "$WORK/facts"
+awk -F, -v r="$RIGHT" -v m="$MISSED" '$1 != 0 || ($2 + $3 == 7) != $4 { bad++ } $4 { right++ } !$4 { missed++ }
+    END { exit !(!bad && right + missed >= r + m - 1 && right + missed <= r + m && r && m) }' "$WORK/facts" \
+    || fail "facts file against $RIGHT right, $MISSED missed: $(tr '\n' ' ' < "$WORK/facts")"
+# Each fact's letter by the rule of the manual: P last missed, K three right within 3 s, L otherwise.
+awk -F, '{ k = $2 "," $3; n[k]++; h[k] = h[k] ($4 && $5 <= 30 ? "k" : ($4 ? "l" : "p")) }
+    END { for (k in n) print k, (substr(h[k], n[k]) == "p" ? "P" : (n[k] >= 3 && substr(h[k], n[k] - 2) == "kkk" ? "K" : "L")) }' \
+    "$WORK/facts" > "$WORK/letters"
+
+save() {   # the button's x in twips; the file: Qt's own save dialog takes the path typed and Return
+    click Progress "$1" 5047
+    xdotool search --sync --onlyvisible --name "$2" >/dev/null
+    sleep 0.5; keys ctrl+a; type_text "$3"; keys Return
+    for _ in $(seq 50); do [ -s "$3" ] && break; sleep 0.1; done
+    [ -s "$3" ] || fail "$3 was not written"
+}
+click BackForm 3000 150                                    # Progress
+window Progress >/dev/null || fail "no Progress window"
+click Progress 700 450; keys Right Right Right Right       # the tabs: Addition, then All children
+save 6900 "Export CSV" "$WORK/class.csv"
+KNOWN=$(grep -c ' K$' "$WORK/letters" || true)
+sed -n 2p "$WORK/class.csv" | grep -q "^Ann,3,\"Addition, Just 3\",[0-9-]*,1,$KNOWN,0,0,0"$'\r'"\$" \
+    || fail "the overview says $(sed -n 2p "$WORK/class.csv"), the facts file $KNOWN known"
+click Progress 700 450                                     # Addition
+click Progress 5000 5047                                   # Save as PDF
+save 3420 "Save as PDF" "$WORK/report.pdf"
+pdftotext -layout "$WORK/report.pdf" "$WORK/report.txt"
+# Addition's grid, the first after the legend: row T, the letter under column P.
+awk '/^ *Addition: Known/ { g = 1; next } g && /^ *[0-9]+ / && ++rows <= 10 { for (i = 2; i <= NF; i++) print $1 "," (i - 1), $i }' \
+    "$WORK/report.txt" > "$WORK/grid"
+while read -r fact letter; do
+    grep -qx "$fact $letter" "$WORK/grid" || fail "the report's grid shows $(grep "^$fact " "$WORK/grid") for $fact, not $letter"
+done < "$WORK/letters"
+save 1320 "Save as PDF" "$WORK/sheet.pdf"
+pdftotext "$WORK/sheet.pdf" "$WORK/sheet.txt"
+grep -q "Name: Ann" "$WORK/sheet.txt" || fail "no name on the sheet"
+while read -r fact letter; do
+    [ "$letter" = P ] || continue
+    grep -q "${fact%,*} + ${fact#*,} = ____" "$WORK/sheet.txt" || fail "the missed $fact is not on the sheet"
+done < "$WORK/letters"
+keys Escape; wait_gone Progress 5 || fail "Escape did not close Progress"
+echo "1 passed, 0 failed ($RIGHT right, $MISSED missed)"

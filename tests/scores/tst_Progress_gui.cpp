@@ -1,0 +1,104 @@
+// The Progress window: a fact's answers under the pointer, and what its buttons print or save.
+#include "scores/Progress.h"
+#include "support/GuiSupport.h"
+#include "support/ScoresPracticeBuilders.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestProgress : public QObject {
+    Q_OBJECT
+    GuiFixture fx;
+
+    // Ann (grade 3), on Multiplication Just 3: 7 x 8 missed, 3 x 4 known, 6 x 7 right but slow.
+    Progress* Open()
+    {
+        fx.Reset();
+        fx.platform->now = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
+        fx.state = Practised({2, -3, 1});
+        fx.state.PlayerName = QStringLiteral("Ann");
+        fx.state.PlayerGrade = QStringLiteral("3");
+        fx.state.CurrentPractice = fx.state.LevelDef = Rec("2H1", 12, 14, "202612070930");
+        fx.state.PlayerCount = 1;
+        fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
+        WriteBytes(QStringLiteral("AAB.scr"), "\"" + fx.state.LevelDef.toLatin1() + "\"\r\n");
+        WriteBytes(QStringLiteral("AAB.fct"), "2,3,4,1,12,\"20261205100000\"\r\n2,3,4,1,9,\"20261206100000\"\r\n"
+                                              "2,3,4,1,20,\"20261207093000\"\r\n2,6,7,1,45,\"20261207093100\"\r\n"
+                                              "2,7,8,1,11,\"20261206100100\"\r\n2,7,8,0,43,\"20261207093200\"\r\n");
+        Progress* w = Forms::Load<Progress>();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w))
+            qFatal("the Progress window was not shown");
+        return w;
+    }
+
+private slots:
+    void hoverShowsLastAnswers()
+    {
+        Progress* w = Open();
+        QLabel* cell = Child<QLabel>(w, "Cell_67"); // row 7, column 8
+        QCOMPARE(cell->text(), QStringLiteral("P"));
+        QTest::mouseMove(w, cell->geometry().center());
+        QTRY_VERIFY(Child<QLabel>(w, "Details")->isVisible());
+        QCOMPARE(Child<QLabel>(w, "Details")->text(),
+                 QStringLiteral("7 x 8 = 56: to practise\nmissed (4.3 s), 7 Dec 09:32\nright in 1.1 s, 6 Dec 10:01"));
+        QCOMPARE(Child<QLabel>(w, "Counts")->text(), QStringLiteral("Known 1   Learning 1   To practise 1   Not yet asked 97"));
+        QTest::mouseMove(w, QPoint(2, w->height() - 2));
+        QTRY_VERIFY(!Child<QLabel>(w, "Details")->isVisible());
+    }
+
+    void outputs_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file"); // typed into the save dialog; "" prints
+        QTest::addColumn<QStringList>("expected"); // the start of what was printed or saved, then what it holds
+        QTest::newRow("sheet") << "Command1" << "" << QStringList{"FontSize 16,Print,NewPage,Print,NewPage,EndDoc\n",
+                                                                   "Name: Ann\r\n", "7 x 8 = ____", "7 x 8 = 56"};
+        QTest::newRow("report") << "Command2" << "" << QStringList{"FontSize 9,Print,NewPage,Print,NewPage,EndDoc\n", "Grade: 3\r\n", "Level: Multiplication, Just 3\r\n",
+                                                                    "This week: 1 practices, 1 minutes, 12 right answers",
+                                                                    "Multiplication: Known 1   Learning 1   To practise 1",
+                                                                    " 7    .  .  .  .  .  .  .  P  .  .\r\n"};
+        QTest::newRow("sheet as PDF") << "Command1" << "sheet.pdf" << QStringList{"%PDF-"};
+        QTest::newRow("report as PDF") << "Command2" << "report.pdf" << QStringList{"%PDF-"};
+        QTest::newRow("class CSV") << "Command3" << "class.csv"
+                                   << QStringList{"Name,Grade,Level,", "\r\nAnn,3,\"Multiplication, Just 3\",2026-12-07,1,0,0,1,0\r\n"};
+    }
+    void outputs()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(QStringList, expected);
+        Progress* w = Open();
+        if (button == QLatin1String("Command3"))
+            QTest::mouseClick(w->findChild<QTabBar*>(), Qt::LeftButton, {}, w->findChild<QTabBar*>()->tabRect(4).center());
+        else if (!file.isEmpty())
+            QTest::mouseClick(Child<QCheckBox>(w, "Check1"), Qt::LeftButton);
+        const QString path = QDir::current().filePath(file);
+        // The save dialog, as a person answers it: the path typed, then Return.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->selectAll();
+                QTest::keyClicks(name, path);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        });
+        answer.start(20);
+        QTest::mouseClick(Child<QPushButton>(w, qPrintable(button)), Qt::LeftButton);
+        QFile out(path);
+        const QString got = file.isEmpty() ? fx.platform->printer.calls.join(QLatin1Char(',')) + '\n' + fx.platform->printer.printed
+                                           : (out.open(QIODevice::ReadOnly) ? QString::fromUtf8(out.readAll()) : QString());
+        for (const QString& e : expected)
+            QVERIFY2(got.contains(e), qPrintable(e + QStringLiteral(" not in: ") + got.left(2000)));
+        QVERIFY(got.startsWith(expected[0]));
+        QCOMPARE(fx.platform->printer.calls.isEmpty(), !file.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProgress)
+#include "tst_Progress_gui.moc"
