@@ -28,6 +28,29 @@ prepare() {
         printf '"2H2200611%02d1530%s"\r\n' "$i" "$counts" >> "$PROGRAM/AAB.scr"
         i=$((i + 1))
     done
+    # Her multiplication facts: tables 2 to 5 known, 6 and 7 being learned, 7 x 8 and a few more missed.
+    : > "$PROGRAM/AAB.fct"
+    local t p day
+    for day in 10 11 12; do
+        for t in 2 3 4 5 6 7; do
+            for p in 1 2 3 4 5 6 7 8 9 10; do
+                local right=1 tenths=$((12 + (t * p) % 15))
+                [ "$t" -ge 6 ] && tenths=$((25 + (t + p) * 2))
+                [ "$day" = 12 ] && [ $(((t * 7 + p * 3) % 11)) = 0 ] && right=0
+                printf '2,%d,%d,%d,%d,"200611%s1530%02d"\r\n' "$t" "$p" "$right" "$tenths" "$day" "$p" >> "$PROGRAM/AAB.fct"
+            done
+        done
+    done
+}
+
+# Saves the first page of a PDF as $2.png.
+page() { pdftoppm -r 40 -f 1 -l 1 -singlefile -png "$1" "$OUT/$2"; echo "$OUT/$2.png"; }
+# Clicks the Progress window's button at x twips and answers the save dialog with the path $2.
+save_pdf() {
+    click Progress "$1" 5047
+    xdotool search --sync --onlyvisible --name "Save as PDF" >/dev/null
+    sleep 0.5; keys ctrl+a; type_text "$2"; keys Return
+    for _ in $(seq 50); do [ -s "$2" ] && break; sleep 0.1; done
 }
 
 # Saves the window with role $1 (and a margin round it) as $2.png.
@@ -73,10 +96,10 @@ for format in 1 2 3; do
         menu 1125                     # Configure
         shot Config configuration
         click Config 6270 6487        # Cancel
-        menu 3135                     # Music Break
+        menu 4110                     # Music Break
         shot Music music
         click Music 6420 4920         # Exit
-        menu 4095                     # Help
+        menu 5070                     # Help
         shot HUTIL3 help-contents
         click HUTIL3 1560 6607        # Display Topic
         window HUTIL2 >/dev/null
@@ -86,6 +109,15 @@ for format in 1 2 3; do
         keys Return
         shot HUTIL2 help-viewer
         click HUTIL2 9720 7207        # Exit
+        menu 3000                     # Progress
+        window Progress >/dev/null
+        click Progress 700 450; keys Right Right   # Multiplication
+        xdotool mousemove --window "$(window Progress)" $(((240 + 8 * 330 + 160) / 15)) $(((840 + 7 * 330 + 160) / 15))
+        shot Progress progress        # the pointer on 7 x 8
+        click Progress 5000 5047      # Save as PDF
+        save_pdf 1320 "$WORK/sheet.pdf" && page "$WORK/sheet.pdf" practice-sheet
+        save_pdf 3420 "$WORK/report.pdf" && page "$WORK/report.pdf" progress-report
+        keys Escape
     fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
     APP_PID=""

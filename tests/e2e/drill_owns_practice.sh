@@ -42,7 +42,7 @@ record 3 '0G1[0-9]{12}000004' "Configuration during the drill"
 
 # About, OK, then Bob during Ann's drill: her drill ends as Cancel ends it; nobody gets a record.
 drill; answer 1
-menu 4785 GetPlayer
+menu 5760 GetPlayer
 click GetPlayer 6600 4552; click GetPlayer 3800 950  # OK, Bob's row
 click GetPlayer 6600 967                       # That's me
 wait_gone Practice 3 && window Define >/dev/null || fail "Ann's drill went on under Bob"

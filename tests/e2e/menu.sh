@@ -40,7 +40,7 @@ xprop -id "$(xdotool getactivewindow)" WM_WINDOW_ROLE | grep -q '"Define"' || fa
 [ "$(xdotool search --onlyvisible --class numbrella | wc -l)" = 2 ] || fail "a second set of windows"
 
 # Menu bar entries, left to right, in twips from the window's left edge.
-FILE=300 CONFIGURE=1125 SCORES=2085 MUSIC=3135 HELP=4095 ABOUT=4785 MORE=5490
+FILE=300 CONFIGURE=1125 SCORES=2085 PROGRESS=3000 MUSIC=4110 HELP=5070 ABOUT=5760 MORE=6465
 
 opens() {   # menu x, window role, then the clicks that close it
     local x=$1 role=$2
@@ -62,6 +62,7 @@ line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H2' || fail "Okay after Save kept the ol
 # The details box shows while the pointer rests on the bar (12 right: 1272 twips high at 4420) and goes off it.
 details() { xdotool mousemove --window "$(window ShowScores)" $(($1 / 15)) 147; sleep 0.5; colour_in ShowScores '#FFFF80' | cut -d' ' -f1; }
 opens $SCORES ShowScores eval '[ "$(details 4487)" -gt 1000 ] && [ "$(details 5500)" = 0 ] || fail "details box"; sleep 1; click ShowScores 7807 4267'
+opens $PROGRESS Progress keys Escape
 opens $MUSIC Music click Music 6420 4920                      # Exit
 opens $HELP HUTIL3 eval 'click HUTIL3 1560 6607; window HUTIL2 >/dev/null || fail "no viewer"; click HUTIL2 9720 7207'   # Display Topic, then the viewer's Exit closes both
 opens $ABOUT GetPlayer eval 'keys alt+F4; click GetPlayer 6600 967'   # closed as OK is: the list, then That's me

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 
 class TestProgress : public QObject {
@@ -24,7 +25,9 @@ class TestProgress : public QObject {
         fx.state.CurrentPractice = fx.state.LevelDef = Rec("2H1", 12, 14, "202612070930");
         fx.state.PlayerCount = 1;
         fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-        WriteBytes(QStringLiteral("AAB.scr"), "\"" + fx.state.LevelDef.toLatin1() + "\"\r\n");
+        const QByteArray record = "\"" + fx.state.LevelDef.toLatin1() + "\"\r\n";
+        WriteBytes(QStringLiteral("AAB.scr"), record);
+        WriteBytes(QStringLiteral("AAB.cfg"), "\"3\"\r\n" + record + "1\r\n" + record + "10\r\n1\r\n3\r\n1\r\n12640511\r\n");
         WriteBytes(QStringLiteral("AAB.fct"), "2,3,4,1,12,\"20261205100000\"\r\n2,3,4,1,9,\"20261206100000\"\r\n"
                                               "2,3,4,1,20,\"20261207093000\"\r\n2,6,7,1,45,\"20261207093100\"\r\n"
                                               "2,7,8,1,11,\"20261206100100\"\r\n2,7,8,0,43,\"20261207093200\"\r\n");
@@ -58,7 +61,7 @@ private slots:
         QTest::newRow("sheet") << "Command1" << "" << QStringList{"FontSize 16,Print,NewPage,Print,NewPage,EndDoc\n",
                                                                    "Name: Ann\r\n", "7 x 8 = ____", "7 x 8 = 56"};
         QTest::newRow("report") << "Command2" << "" << QStringList{"FontSize 9,Print,NewPage,Print,NewPage,EndDoc\n", "Grade: 3\r\n", "Level: Multiplication, Just 3\r\n",
-                                                                    "This week: 1 practices, 1 minutes, 12 right answers",
+                                                                    "This week: practices 1, minutes 1, right answers 12",
                                                                     "Multiplication: Known 1   Learning 1   To practise 1",
                                                                     " 7    .  .  .  .  .  .  .  P  .  .\r\n"};
         QTest::newRow("sheet as PDF") << "Command1" << "sheet.pdf" << QStringList{"%PDF-"};
@@ -83,6 +86,9 @@ private slots:
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 answer.stop();
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                // A desktop activates the new dialog; the offscreen platform leaves that to us.
+                QApplication::setActiveWindow(dialog);
+                name->setFocus();
                 name->selectAll();
                 QTest::keyClicks(name, path);
                 QTest::keyClick(name, Qt::Key_Return);

@@ -148,7 +148,7 @@ QStringList SheetPages(const QString& name, const QString& date, int op, const Q
 QStringList ReportPages(const ReportData& data, const FactsHistory& history)
 {
     const auto totals = [](const char* when, const PracticeTotals& t) {
-        return QStringLiteral("%1: %2 practices, %3 minutes, %4 right answers").arg(QLatin1String(when)).arg(t.Practices).arg(t.Minutes).arg(t.RightAnswers);
+        return QStringLiteral("%1: practices %2, minutes %3, right answers %4").arg(QLatin1String(when)).arg(t.Practices).arg(t.Minutes).arg(t.RightAnswers);
     };
     QStringList first{QStringLiteral("Progress report of %1, %2").arg(data.Name, data.Date), QString(),
                       QStringLiteral("Grade: %1").arg(data.Grade), QStringLiteral("Level: %1").arg(data.Level), QString(),
