@@ -98,7 +98,8 @@ private slots:
         const QByteArray a = "0,10,10,0,32767,\"20261207143005\"", b = "3,100,10,1,0,\"20261207143031\"";
         WriteBytes(QStringLiteral("AAB.fct"), a + "\r\n" + bad + "\n" + b);
         QStringList read;
-        for (const FactAnswer& answer : ReadFactsFile(QStringLiteral("AAB.fct")).value())
+        const auto answers = ReadFactsFile(QStringLiteral("AAB.fct"));
+        for (const FactAnswer& answer : answers.value())
             read << FactLine(answer);
         QCOMPARE(read, kept.isEmpty() ? QStringList({a, b}) : QStringList({a, kept, b}));
     }
