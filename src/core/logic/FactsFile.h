@@ -31,6 +31,14 @@ struct FactAnswer {
 // Longest time kept: a longer wait is stored as this.
 constexpr int MaxFactTenths = 32767;
 
+// The table and partner numbers (1..10 each) of the problem an operation shows as
+// `first` and `second`; nothing when no problem of the operation shows those numbers.
+struct TablePartner {
+    Int16 Table = 0;
+    Int16 Partner = 0;
+};
+std::optional<TablePartner> TableAndPartner(int op, int first, int second);
+
 // The line of an answer, without its line end.
 QString FactLine(const FactAnswer& answer);
 // The answer a line holds; nothing for a line that is not a whole, possible answer (a field

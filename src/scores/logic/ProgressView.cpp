@@ -1,6 +1,5 @@
 #include "scores/logic/ProgressView.h"
 
-#include "core/Palette.h"
 #include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillLayout.h"
 #include "scores/logic/Chart.h"
