@@ -44,7 +44,7 @@ prepare() {
 }
 
 # Saves the first page of a PDF as $2.png.
-page() { pdftoppm -r 40 -f 1 -l 1 -singlefile -png "$1" "$OUT/$2"; echo "$OUT/$2.png"; }
+page() { pdftoppm -r 60 -f 1 -l 1 -singlefile -png "$1" "$OUT/$2"; echo "$OUT/$2.png"; }
 # Clicks the Progress window's button at x twips and answers the save dialog with the path $2.
 save_pdf() {
     click Progress "$1" 5047

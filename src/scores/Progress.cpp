@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -68,6 +69,10 @@ Progress::Progress(AppContext& app)
     Legend = MakeControl<QLabel>(this, "Legend", SideLeft, GridTop + 540, SideWidth, 495);
     Slowest = MakeControl<QLabel>(this, "Slowest", SideLeft, GridTop + 1140, 2400, 2880);
     Slowest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Type of one width keeps the times in a column.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
+    Slowest->setFont(fixed);
     Details = MakeControl<QLabel>(this, "Details", SideLeft + 2520, GridTop + 1140, SideWidth - 2520, 1800);
     SetBackColor(Details, LightYellow);
     Details->setFrameShape(QFrame::Box);
@@ -150,7 +155,11 @@ void Progress::ShowTab(int tab)
         SetBackColor(Cell[i], MasteryColour(m));
     }
     Counts->setText(CountsText(history_.Counts(op_)));
-    Legend->setText(LegendText());
+    QStringList legend;
+    for (Mastery m : {Mastery::Known, Mastery::Learning, Mastery::ToPractise, Mastery::NotYetAsked})
+        legend << QStringLiteral("<span style=\"background-color:%1\">&nbsp;%2&nbsp;</span> %3")
+                      .arg(ToQColor(MasteryColour(m)).name(), MasteryLetter(m), MasteryName(m));
+    Legend->setText(legend.join(QStringLiteral("&nbsp;&nbsp; ")));
     const QStringList slow = SlowestLines(history_.Slowest(op_));
     Slowest->setText(slow.isEmpty() ? QString() : QStringLiteral("Slowest facts:\n") + slow.join(QLatin1Char('\n')));
 }

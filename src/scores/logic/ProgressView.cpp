@@ -137,7 +137,9 @@ QStringList SheetPages(const QString& name, const QString& date, int op, const Q
                 const QString answer = answers ? QString::number(ProblemOf(f).Answer) : QStringLiteral("____");
                 line += QStringLiteral("%1 = %2").arg(FactText(f), 8).arg(answer).leftJustified(SheetColumnWidth);
             }
-            lines << line.trimmed() << QString() << QString();
+            while (line.endsWith(QLatin1Char(' ')))
+                line.chop(1);
+            lines << line << QString() << QString();
         }
         pages << lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     }
