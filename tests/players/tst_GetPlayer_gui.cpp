@@ -77,8 +77,7 @@ private slots:
         for (int i = 1; i <= names.size() && names[0] != "!"; ++i) {
             const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1).left(3) + "  "
                                                            : QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26));
-            const QString ext = names[i - 1].endsWith(".fct") ? QStringLiteral(".fct") : QStringLiteral(".cfg");
-            WriteBytes(key.left(3) + ext, "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
+            WriteBytes(key.left(3) + (names[i - 1].endsWith(".fct") ? ".fct" : ".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
             if (!names[i - 1].startsWith('/'))
                 s.Players[++s.PlayerCount] = {names[i - 1].section('/', 0, 0), key};
         }

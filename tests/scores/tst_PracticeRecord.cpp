@@ -74,34 +74,26 @@ private slots:
     void factsFileKeepsGoodLines_data()
     {
         QTest::addColumn<QByteArray>("bad"); // a line between two good ones at the edges of their numbers
-        QTest::addColumn<QString>("kept");   // of it
         const QByteArray when = ",\"20261207143012\"";
-        QTest::newRow("none: blanks around values") << QByteArray(" 2 , 7,8,1 ,21") + when << QString::fromLatin1("2,7,8,1,21" + when);
-        QTest::newRow("a NUL byte") << QByteArray("2,7,8\0,1,21", 11) + when << "";
-        QTest::newRow("100,000 characters") << QByteArray(100000, '7') << "";
-        QTest::newRow("a value missing") << QByteArray("2,7,8,21") + when << "";
-        QTest::newRow("a value too many") << QByteArray("2,7,8,1,21") + when + ",5" << "";
-        QTest::newRow("operation 4") << QByteArray("4,7,8,1,21") + when << "";
-        QTest::newRow("subtraction 21 - 10 (partner 11)") << QByteArray("1,21,10,1,21") + when << "";
-        QTest::newRow("division 57 / 8") << QByteArray("3,57,8,1,21") + when << "";
-        QTest::newRow("division by 0") << QByteArray("3,0,0,1,21") + when << "";
-        QTest::newRow("a negative number") << QByteArray("2,-7,8,1,21") + when << "";
-        QTest::newRow("right mark 2") << QByteArray("2,7,8,2,21") + when << "";
-        QTest::newRow("32768 tenths") << QByteArray("2,7,8,1,32768") + when << "";
-        QTest::newRow("month 13") << QByteArray("2,7,8,1,21,\"20261307143012\"") << "";
-        QTest::newRow("time without seconds") << QByteArray("2,7,8,1,21,\"202612071430\"") << "";
+        QTest::newRow("a NUL byte") << QByteArray("2,7,8\0,1,21", 11) + when;
+        QTest::newRow("100,000 characters") << QByteArray(100000, '7');
+        QTest::newRow("a value missing") << QByteArray("2,7,8,21") + when;
+        QTest::newRow("a value too many") << QByteArray("2,7,8,1,21") + when + ",5";
+        QTest::newRow("operation 4") << QByteArray("4,7,8,1,21") + when;
+        QTest::newRow("division 57 / 8") << QByteArray("3,57,8,1,21") + when;
+        QTest::newRow("division by 0") << QByteArray("3,0,0,1,21") + when;
+        QTest::newRow("right mark 2") << QByteArray("2,7,8,2,21") + when;
+        QTest::newRow("32768 tenths") << QByteArray("2,7,8,1,32768") + when;
+        QTest::newRow("month 13") << QByteArray("2,7,8,1,21,\"20261307143012\"");
     }
     void factsFileKeepsGoodLines()
     {
         QFETCH(QByteArray, bad);
-        QFETCH(QString, kept);
         const QByteArray a = "0,10,10,0,32767,\"20261207143005\"", b = "3,100,10,1,0,\"20261207143031\"";
         WriteBytes(QStringLiteral("AAB.fct"), a + "\r\n" + bad + "\n" + b);
-        QStringList read;
-        const auto answers = ReadFactsFile(QStringLiteral("AAB.fct"));
-        for (const FactAnswer& answer : answers.value())
-            read << FactLine(answer);
-        QCOMPARE(read, kept.isEmpty() ? QStringList({a, b}) : QStringList({a, kept, b}));
+        const QList<FactAnswer> read = ReadFactsFile(QStringLiteral("AAB.fct")).value();
+        QCOMPARE(read.size(), 2);
+        QCOMPARE(read, ReadFactLines(a + "\r\n" + b));
     }
 
     void appendEndsALastLineLeftOpen()

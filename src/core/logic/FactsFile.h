@@ -23,10 +23,15 @@ struct FactAnswer {
     Int16 Second = 0;
     bool Right = false;  // the first answer given was the right one
     Int16 Tenths = 0;    // 0..32767
-    QDateTime When;      // to the second
+    QDateTime When;      // to the second, as WallClock: show it with toString()
 
     bool operator==(const FactAnswer&) const = default;
 };
+Q_DECLARE_TYPEINFO(FactAnswer, Q_RELOCATABLE_TYPE);
+
+// A time of day as the facts file holds it: the local date and time as written, with no
+// time zone (held as UTC, so nothing converts it). Compare such times with each other only.
+QDateTime WallClock(const QDate& date, const QTime& time);
 
 // Longest time kept: a longer wait is stored as this.
 constexpr int MaxFactTenths = 32767;

@@ -26,7 +26,8 @@ QList<FactAnswer> DrillFacts::Finish(const QDateTime& now, qint64 nowMs) const
     for (const Pending& p : answers_) {
         FactAnswer answer = p.answer;
         // Whole seconds back from the end, as the line keeps them.
-        answer.When = now.addSecs(-((nowMs - p.atMs) / 1000));
+        const QDateTime at = now.addSecs(-((nowMs - p.atMs) / 1000));
+        answer.When = WallClock(at.date(), at.time());
         done << answer;
     }
     return done;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace {
 // Answers averaged for a fact's time: its recent ones, so a child who got quicker shows it.
@@ -11,6 +12,17 @@ constexpr int AveragedAnswers = 5;
 
 bool Missed(const FactAnswer& a) { return !a.Right; }
 } // namespace
+
+QString MasteryText(Mastery state)
+{
+    switch (state) {
+    case Mastery::ToPractise: return QStringLiteral("To practise");
+    case Mastery::Learning: return QStringLiteral("Learning");
+    case Mastery::Known: return QStringLiteral("Known");
+    case Mastery::NotYetAsked: break;
+    }
+    return QStringLiteral("Not yet asked");
+}
 
 std::optional<Fact> FactOf(const FactAnswer& answer)
 {
@@ -63,9 +75,21 @@ Mastery MasteryOf(const QList<FactAnswer>& answers)
 
 FactsHistory::FactsHistory(const QList<FactAnswer>& answers)
 {
+    // Each list at its size at once: a long file is sorted without growing them again and again.
+    std::vector<int> index;
+    index.reserve(static_cast<size_t>(answers.size()));
+    std::array<int, 4 * FactsPerOperation> sizes{};
     for (const FactAnswer& answer : answers) {
-        if (const auto fact = FactOf(answer))
-            byFact_[Index(*fact)] << answer;
+        const auto fact = FactOf(answer);
+        index.push_back(fact ? Index(*fact) : -1);
+        if (fact)
+            ++sizes[static_cast<size_t>(index.back())];
+    }
+    for (size_t i = 0; i < sizes.size(); ++i)
+        byFact_[i].reserve(sizes[i]);
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        if (const int at = index[static_cast<size_t>(i)]; at >= 0)
+            byFact_[static_cast<size_t>(at)] << answers[i];
     }
 }
 

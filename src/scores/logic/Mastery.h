@@ -23,6 +23,9 @@
 class Platform;
 
 enum class Mastery { NotYetAsked, ToPractise, Learning, Known };
+// The state's name for legends, the report and the manual: "Not yet asked", "To practise",
+// "Learning", "Known".
+QString MasteryText(Mastery state);
 
 // A right answer counts towards "known" only within this many tenths of a second.
 constexpr int KnownWithinTenths = 30;
