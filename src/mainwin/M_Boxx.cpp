@@ -1,6 +1,7 @@
 #include "mainwin/M_Boxx.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "mainwin/logic/MessageLayout.h"
@@ -45,6 +46,7 @@ M_Boxx::M_Boxx(AppContext& app)
     for (QPushButton* b : {Command1, Command2, Command3})
         b->installEventFilter(this);
 
+    Keyboard::SetEscapeButton(Command1); // OK; the yes/no form has its own keys
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Choose(3); });
     connect(Command3, &QPushButton::clicked, this, [this] { Choose(2); });

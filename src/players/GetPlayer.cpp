@@ -1,6 +1,7 @@
 #include "players/GetPlayer.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -193,6 +194,10 @@ void GetPlayer::ShowPanel(bool about)
     Command7->setVisible(about);
     Label4->setVisible(about);
     Command4->setText(about ? QStringLiteral("OK") : QStringLiteral("Exit"));
+    // Escape closes the About panel; it never ends the program.
+    Keyboard::SetEscapeButton(Command4, about);
+    // Never left on "Exit" once OK has turned back into it: one Return would end the program.
+    (about ? static_cast<QWidget*>(Command4) : List1)->setFocus();
     if (about)
         Label4->setText(GetTxt(12).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
