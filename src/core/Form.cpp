@@ -3,6 +3,7 @@
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 
@@ -13,6 +14,24 @@ QHash<QByteArray, QPointer<Form>>& Registry()
     return registry;
 }
 QPointer<QWidget> gMainWindow;
+
+// A click or key meant for a window whose activation is due runs that activation first:
+// the desktop reports the activation only after the click that caused it, and a list
+// refilled after the click would lose what the click chose.
+class InputBeforeActivation : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto type = event->type();
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress)
+            && watched->isWidgetType()) {
+            if (auto* form = qobject_cast<Form*>(static_cast<QWidget*>(watched)->window()))
+                form->ActivateBeforeInput();
+        }
+        return false;
+    }
+};
 } // namespace
 
 void Forms::SetMainWindow(QWidget* window) { gMainWindow = window; }
@@ -45,6 +64,11 @@ Form::Form(AppContext& app, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent ? parent : Forms::MainWindow(), flags)
     , app_(app)
 {
+    static InputBeforeActivation* filter = nullptr;
+    if (!filter && QCoreApplication::instance()) {
+        filter = new InputBeforeActivation(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
 }
 
 Form::~Form() = default;
@@ -91,13 +115,24 @@ void Form::RequestActivate()
     if (activateQueued_ || unloaded_)
         return;
     activateQueued_ = true;
-    QMetaObject::invokeMethod(
-        this, [this] {
-            activateQueued_ = false;
-            if (!unloaded_)
-                FormActivate();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { ActivateIfPending(); }, Qt::QueuedConnection);
+}
+
+void Form::ActivateBeforeInput()
+{
+    if (unloaded_ || !isVisible() || !(activateQueued_ || activationDue_))
+        return;
+    activateQueued_ = true;
+    ActivateIfPending();
+}
+
+void Form::ActivateIfPending()
+{
+    if (!activateQueued_ || unloaded_)
+        return;
+    activateQueued_ = false;
+    activationDue_ = false;
+    FormActivate();
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -109,8 +144,12 @@ void Form::closeEvent(QCloseEvent* event)
 
 bool Form::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // The desktop's report of an activation often comes after the program has already
+    // brought the window back (and run its activation): that one is not run twice.
+    if (event->type() == QEvent::WindowActivate && activationDue_)
         RequestActivate();
+    else if (event->type() == QEvent::WindowDeactivate)
+        activationDue_ = true;
     return QWidget::event(event);
 }
 

@@ -41,6 +41,11 @@ public:
     // before it runs are one activation.
     void RequestActivate();
     bool ActivationPending() const { return activateQueued_; }
+    // Runs a requested activation now.
+    void ActivateIfPending();
+    // Runs the activation handling now when it is due (requested, or the window was
+    // deactivated since it last ran), so that it comes before the input about to be handled.
+    void ActivateBeforeInput();
 
     AppState& State() const { return app_.state; }
     Platform& Os() const { return app_.platform; }
@@ -62,6 +67,8 @@ private:
     bool unloaded_ = false;
     bool unloading_ = false;
     bool activateQueued_ = false;
+    // Deactivated since the activation handling last ran: the next activation is due.
+    bool activationDue_ = true;
     std::vector<Segment> drawing_;
 };
 

@@ -11,6 +11,39 @@
 #include <QScreen>
 #include <QToolTip>
 
+namespace {
+// The windows being waited for, oldest first: the child works in the last one shown.
+QList<QPointer<Form>>& Waiting()
+{
+    static QList<QPointer<Form>> waiting;
+    return waiting;
+}
+
+// Focus and the activation handling go back to the window the child was working in, so
+// her next key or click reaches it (and not the background window) with it up to date.
+void ReturnToWorkingWindow()
+{
+    Waiting().removeIf([](const QPointer<Form>& f) { return !f || f->IsUnloaded(); });
+    for (auto it = Waiting().crbegin(); it != Waiting().crend(); ++it) {
+        Form* form = *it;
+        if (!form->isVisible())
+            continue;
+        form->raise();
+        form->activateWindow();
+        form->RequestActivate();
+        return;
+    }
+}
+} // namespace
+
+Form* WorkingWindow()
+{
+    for (auto it = Waiting().crbegin(); it != Waiting().crend(); ++it)
+        if (*it && !(*it)->IsUnloaded() && (*it)->isVisible())
+            return *it;
+    return nullptr;
+}
+
 void ShowAndWait(Form* window)
 {
     QPointer<Form> form(window);
@@ -19,12 +52,13 @@ void ShowAndWait(Form* window)
     QEventLoop loop;
     QObject::connect(form, &Form::Unloaded, &loop, &QEventLoop::quit);
     QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    Waiting().append(form);
     form->show();
     form->raise();
     form->activateWindow();
-    if (!form || form->IsUnloaded())
-        return;
-    loop.exec();
+    if (form && !form->IsUnloaded())
+        loop.exec();
+    ReturnToWorkingWindow();
 }
 
 void ShowModal(Form* window)

@@ -14,6 +14,8 @@
 // Waits nest: a wait started inside another returns first.
 void ShowAndWait(Form* window);
 template <class T> void ShowAndWait() { ShowAndWait(Forms::Load<T>()); }
+// The window the child is working in: the last one shown by ShowAndWait still up.
+Form* WorkingWindow();
 // As ShowAndWait, but no other window of the program takes input meanwhile.
 void ShowModal(Form* window);
 template <class T> void ShowModal() { ShowModal(Forms::Load<T>()); }

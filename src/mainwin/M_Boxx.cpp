@@ -1,7 +1,6 @@
 #include "mainwin/M_Boxx.h"
 
 #include "core/App.h"
-#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "mainwin/logic/MessageLayout.h"
@@ -43,10 +42,6 @@ M_Boxx::M_Boxx(AppContext& app)
     Command3 = MakeButton(this, "Command3", QStringLiteral("No"), 2520, 1215);
     Command2->hide();
     Command3->hide();
-    for (QPushButton* b : {Command1, Command2, Command3})
-        b->installEventFilter(this);
-
-    Keyboard::SetEscapeButton(Command1); // OK; the yes/no form has its own keys
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Choose(3); });
     connect(Command3, &QPushButton::clicked, this, [this] { Choose(2); });
@@ -82,7 +77,8 @@ void M_Boxx::Arrange()
     SetSize(MessageInnerWidth, m.windowHeight);
     CentreForm(this);
     DrawFormBevel(this);
-    (yesNo ? Command2 : Command1)->setFocus();
+    // A question opens on "No": one stray key never answers yes to removing a child.
+    (yesNo ? Command3 : Command1)->setFocus(Qt::TabFocusReason);
 }
 
 void M_Boxx::Choose(int result)
@@ -91,29 +87,27 @@ void M_Boxx::Choose(int result)
     Unload();
 }
 
-bool M_Boxx::eventFilter(QObject* watched, QEvent* event)
+void M_Boxx::keyPressEvent(QKeyEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const QString key = static_cast<QKeyEvent*>(event)->text().toLower();
-        if (watched == Command1 && key == QLatin1String("o")) {
-            Unload();
-            return true;
-        }
-        if (watched == Command2 && key == QLatin1String("y")) {
-            Choose(3);
-            return true;
-        }
-        if (watched == Command3 && key == QLatin1String("n")) {
-            Choose(2);
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
+    // The answer's letter works whichever button has the focus; Escape says no, or OK.
+    const QString key = event->text().toLower();
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (Command1->isVisible() && (key == QLatin1String("o") || escape))
+        Unload();
+    else if (Command2->isVisible() && key == QLatin1String("y"))
+        Choose(3);
+    else if (Command3->isVisible() && (key == QLatin1String("n") || escape))
+        Choose(2);
+    else
+        Form::keyPressEvent(event);
 }
 
 void ShowMessage(const QString& text)
 {
     M_Boxx* box = Forms::Load<M_Boxx>();
+    // Owned by the window the child works in, so the desktop gives that one the focus back.
+    if (Form* owner = WorkingWindow(); owner && owner != box && box->parentWidget() != owner)
+        box->setParent(owner, box->windowFlags());
     box->SetMessage(text);
     ShowModal(box);
 }

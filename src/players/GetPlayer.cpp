@@ -16,6 +16,7 @@
 #include "players/logic/PlayerList.h"
 #include "practice/Practice.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -353,4 +354,12 @@ bool GetPlayer::eventFilter(QObject* watched, QEvent* event)
     else if (event->type() == QEvent::Leave)
         ShowToolTip(this, static_cast<QWidget*>(watched), 0);
     return Form::eventFilter(watched, event);
+}
+
+void GetPlayer::closeEvent(QCloseEvent* event)
+{
+    // The title bar's close (and Alt+F4) is the panel's own way out: "Exit" ends the
+    // program, "OK" leaves the About panel; the window never closes with nobody chosen.
+    event->ignore();
+    Command4->click();
 }

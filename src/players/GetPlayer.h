@@ -25,6 +25,7 @@ protected:
     void FormLoad() override;
     void FormActivate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FillList();

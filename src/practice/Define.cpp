@@ -87,6 +87,11 @@ Define::Define(AppContext& app)
         const QString caption = minutes == 1 ? QStringLiteral("1 Minute") : QStringLiteral("%1 Minutes").arg(minutes);
         TimeOptions[i] = AddOption(Frame4, times, QStringLiteral("Option%1").arg(9 + i), caption, 150,
                                    360 + i * OptionHeight, 1560);
+        // The button already on starts the practice too, as any other time button does.
+        connect(TimeOptions[i], &QRadioButton::clicked, this, [this] {
+            if (Initializing != 1)
+                Unload();
+        });
     }
 
     Command8 = new QPushButton(QStringLiteral("Okay"), this);
@@ -183,8 +188,14 @@ void Define::ShowFirstRunNotice()
 void Define::PresetButtons()
 {
     AppState& s = State();
-    if (s.PracticeOp >= 0 && s.PracticeOp <= 3)
-        SetOption(OperationOptions[s.PracticeOp]);
+    // Without a practice of her own (a new child after "Cancel") the operation of her level
+    // is on, so that choosing a time never sends her back to the list without a word.
+    const auto isOperation = [](int op) { return op >= 0 && op <= 3; };
+    if (!isOperation(s.PracticeOp)) {
+        const Int16 level = ReadPractice(s.LevelDef).PracticeOp;
+        s.PracticeOp = isOperation(level) ? level : Int16(0);
+    }
+    SetOption(OperationOptions[s.PracticeOp]);
 
     if (s.TableNum == 0)
         SetOption(Option5);

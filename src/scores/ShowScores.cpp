@@ -11,6 +11,7 @@
 #include "scores/logic/Evaluation.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -310,7 +311,11 @@ bool ShowScores::eventFilter(QObject* watched, QEvent* event)
 
 void ShowScores::mouseMoveEvent(QMouseEvent* event)
 {
-    if (Label17->isVisible())
+    // A move over a bar comes here too (the bar passes it on): only the space outside the
+    // bars hides the details.
+    const QWidget* under = childAt(event->position().toPoint());
+    const bool overBar = std::find(Label1.begin(), Label1.end(), under) != Label1.end();
+    if (Label17->isVisible() && !overBar)
         HideDetails();
     Form::mouseMoveEvent(event);
 }

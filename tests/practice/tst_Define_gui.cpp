@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("up to 9 of division") << "1D3200603151405000000" << 0 << QStringList{"Option6", "Option8_8", "Option4", "Command8"}
                                              << "3T3200603151405000000";
         QTest::newRow("up to, no number") << "2K3200603151405000000" << 0 << QStringList{"Option6", "Command8"} << "2K3200603151405000000";
+        QTest::newRow("the time button already on starts") << "2K1200603151405000000" << 0 << QStringList{"Option9"} << "2K1200603151405000000";
         QTest::newRow("a level's minutes") << "2K5200603151405000000" << 4 << QStringList{"Option7", "Command8"} << "0H4200603151405000000";
     }
     void readBack()
@@ -64,16 +65,17 @@ private slots:
         QCOMPARE(Saved(), '"' + record + '"');
     }
 
-    void cancelLeavesNineUntilAnOperationIsChosen()
+    void cancelLeavesNineButNotTheNextDefinition()
     {
         Open(QStringLiteral("2D3200603151405000000"));
         Press({"Option4", "Option6", "Option8_1", "Command1"});
         QCOMPARE((QList<int>{fx.state.PracticeOp, fx.state.TableNum}), (QList<int>{9, -7})); // 9: back to the player list
         QVERIFY(!QFile::exists(QStringLiteral("AAB.cfg")));
-        // A player without a stored practice keeps the 9 for "Okay"; once an operation is chosen, it goes.
+        // A player without a stored practice starts from her level's operation, never from the 9.
+        fx.state.LevelDef = QStringLiteral("2K3200603151405000000");
         Open(QString());
         Press({"Command8"});
-        QCOMPARE(int(fx.state.PracticeOp), 9);
+        QCOMPARE(Saved(), QStringLiteral("\"2D3200603151405000000\""));
         Open(QString());
         Press({"Option2", "Command8"});
         QCOMPARE(Saved(), QStringLiteral("\"1D3200603151405000000\""));

@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("8 of 10: 2 red above") << QStringList{Rec("0K2", 8, 10), Rec("0K2", 10, 10)} << 0
                                              << QList<int>{12, 6, 1141, 1660, 1, 1141, 332};
         QTest::newRow("a peak of 0 is charted as 1") << QStringList{Rec("0K2", 0, 0)} << 0 << QList<int>{1, 0, 2801, 0, 0, 0, 0};
+        QTest::newRow("no right answer: attempts set the scale") << QStringList{Rec("0K2", 0, 5), Rec("0K2", 0, 3)} << 0 << QList<int>{6, 3, 2801, 0, 1, 1141, 1660};
         QTest::newRow("5 of 30: red stops at the chart's top") << QStringList{Rec("0K2", 5, 30), Rec("0K2", 5, 5)} << 0 << QList<int>{6, 3, 1141, 1660, 1, 801, 340};
         // Past a peak of 833 a right answer takes less than two twips.
         QTest::newRow("peak 833") << QStringList{Rec("0K2", 833, 999), Rec("0K2", 833, 833)} << 0 << QList<int>{1000, 500, 1135, 1666, 1, 803, 332};

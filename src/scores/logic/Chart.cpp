@@ -42,6 +42,11 @@ int Height(double count, double scale)
 ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth, int advanceNum)
 {
     ChartLayout c;
+    // Without a single right answer the attempts set the scale, so that the red bars keep
+    // their proportions and the captions count answers.
+    if (peak <= 0)
+        for (const QString& record : records)
+            peak = std::max<double>(peak, ReadPractice(record).AttemptCount);
     SetScale(c, peak);
     const int n = std::min<int>(records.size(), ChartBarPlaces);
     c.firstShown = records.size() - n;
