@@ -53,12 +53,15 @@ protected:
         case QEvent::KeyPress:
             return KeyPress(qobject_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
+            // Alt alone, and still in the window it was pressed in (Alt+F4 closed that one).
             if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt && altAlone_) {
                 altAlone_ = false;
-                return OpenMenu(qobject_cast<QWidget*>(watched));
+                if (altWindow_ && altWindow_ == QApplication::activeWindow())
+                    return OpenMenu(altWindow_);
             }
             return false;
         case QEvent::MouseButtonPress:
+        case QEvent::WindowDeactivate: // Alt+Tab, say
             altAlone_ = false;
             return false;
         default:
@@ -72,13 +75,20 @@ private:
         altAlone_ = key->key() == Qt::Key_Alt;
         if (!target)
             return false;
+        if (altAlone_)
+            altWindow_ = target->window();
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (auto* bar = qobject_cast<QMenuBar*>(target))
             return MenuBarKey(bar, key, enter);
-        // A letter in a drop-down of the menu that is none of its own picks from the menu bar.
-        if (auto* menu = qobject_cast<QMenu*>(target); menu && menu->parentWidget() == Menu()
-            && !Mnemonic(menu->actions(), key))
-            return Pick(Menu(), Mnemonic(Menu()->actions(), key));
+        // In a drop-down of the menu: Escape leaves the menu at once, and a letter that is
+        // none of the drop-down's own picks from the menu bar.
+        if (auto* menu = qobject_cast<QMenu*>(target); menu && menu->parentWidget() == Menu()) {
+            if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F10) {
+                menu->hide();
+                return Back(Menu());
+            }
+            return !Mnemonic(menu->actions(), key) && Pick(Menu(), Mnemonic(Menu()->actions(), key));
+        }
         // Only the program's own windows: a list that pops up from a drop-down box keeps its keys.
         auto* window = qobject_cast<Form*>(target->window());
         if (!window || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -112,13 +122,17 @@ private:
             return Pick(bar, bar->activeAction());
         if (QAction* action = Mnemonic(bar->actions(), key))
             return Pick(bar, action);
-        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F10) {
-            Leave(bar);
-            if (before_)
-                before_->activateWindow();
-            return true;
-        }
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F10)
+            return Back(bar);
         return false;
+    }
+
+    bool Back(QMenuBar* bar)
+    {
+        Leave(bar);
+        if (before_)
+            before_->activateWindow();
+        return true;
     }
 
     // Opens a drop-down, or runs a command once the key is done with.
@@ -134,20 +148,29 @@ private:
         return true;
     }
 
+    // Puts the bar fully at rest, so that pointing at it later opens no drop-down by itself:
+    // its own leave handling does that while an entry without a drop-down is highlighted.
     void Leave(QMenuBar* bar)
     {
-        bar->setActiveAction(nullptr);
+        for (QAction* a : bar->actions()) {
+            if (a->isVisible() && !a->menu()) {
+                bar->setActiveAction(a);
+                break;
+            }
+        }
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(bar, &leave);
         bar->clearFocus();
     }
 
     bool OpenMenu(QWidget* from)
     {
         QMenuBar* bar = Menu();
-        if (!bar || QApplication::activePopupWidget())
+        // Not over an open drop-down, nor past a window that waits for an answer.
+        if (!bar || QApplication::activePopupWidget() || QApplication::activeModalWidget())
             return false;
         QWidget* back = bar->window();
-        if (from && from->window() != back)
-            before_ = from->window();
+        before_ = from && from->window() != back ? from->window() : nullptr;
         back->activateWindow();
         bar->setFocus(Qt::ShortcutFocusReason);
         for (QAction* a : bar->actions()) {
@@ -160,6 +183,7 @@ private:
     }
 
     bool altAlone_ = false;
+    QPointer<QWidget> altWindow_;
     QPointer<QWidget> before_; // the window the menu was opened from
 };
 } // namespace

@@ -106,6 +106,7 @@ GetPlayer::GetPlayer(AppContext& app)
                                         QStringLiteral("Visit the Numbrella page"));
     Command7 = MakeControl<QPushButton>(this, "Command7", 5040, 3840, 2640, 495,
                                         QStringLiteral("Notify me of 'Numbrella' updates"));
+    setTabOrder(Command7, Command4); // the About panel's OK comes after the buttons above it
 
     Label2 = MakeControl<QLabel>(this, "Label2", 240, 2340, 1920, 600, QStringLiteral("Numbrella: practice makes progress"));
     QFont italic = font();
