@@ -62,6 +62,7 @@ protected:
             return false;
         case QEvent::MouseButtonPress:
         case QEvent::WindowDeactivate: // Alt+Tab, say
+        case QEvent::Close:            // Alt+F4, whose F4 only the desktop sees
             altAlone_ = false;
             return false;
         default:

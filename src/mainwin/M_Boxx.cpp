@@ -79,6 +79,7 @@ void M_Boxx::Arrange()
     DrawFormBevel(this);
     // A question opens on "No": one stray key never answers yes to removing a child.
     (yesNo ? Command3 : Command1)->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange); // the focused button shows its ring from the start
 }
 
 void M_Boxx::Choose(int result)

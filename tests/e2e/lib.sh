@@ -73,14 +73,26 @@ wait_gone() {
     return 1
 }
 
-# Clicks the point (x, y) in twips of the window with role $1.
+# Clicks the point (x, y) in twips of the window with role $1; a y below 0 counts from the
+# window's bottom (the message box's buttons sit there).
 click() {
-    local id
+    local id y=$3 WIDTH HEIGHT
     id=$(window "$1") || fail "no window $1 to click in"
+    [ "$y" -lt 0 ] && eval "$(xdotool getwindowgeometry --shell "$id")" && y=$((HEIGHT * 15 + y))
     # A pause between press and release, as a hand makes.
-    xdotool mousemove --window "$id" $(($2 / 15)) $(($3 / 15)) mousedown 1 sleep 0.08 mouseup 1
+    xdotool mousemove --window "$id" $(($2 / 15)) $((y / 15)) mousedown 1 sleep 0.08 mouseup 1
     sleep 0.3
 }
+
+# "count WxH+X+Y": the pixels of colour $2 in the window with role $1 (within the crop $3,
+# WxH+X+Y in pixels, when given) and the box round them.
+colour_in() {
+    import -window "$(window "$1")" "$WORK/window.png" || fail "no window $1"
+    convert "$WORK/window.png" ${3:+-crop "$3"} -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(mean*w*h+0.5)] %@' info:
+}
+
+# True once the program has ended (within five seconds).
+program_ends() { for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }; sleep 0.1; done; return 1; }
 
 keys() { xdotool key --delay 50 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }

@@ -6,7 +6,8 @@ source "$(dirname "$0")/lib.sh"
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
 printf '"%s"\r\n"AAB  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
     > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
-printf '"3"\r\n"2H2200611121530000000"\r\n0\r\n""\r\n0\r\n0\r\n0\r\n1\r\n12640511\r\n' > "$PROGRAM/AAB.cfg"
+# Ann advances automatically: the definition window shows her level (Addition, All, 1 minute).
+printf '"3"\r\n"2H2200611121530000000"\r\n1\r\n"0K1200611121530000000"\r\n0\r\n0\r\n1\r\n1\r\n12640511\r\n' > "$PROGRAM/AAB.cfg"
 printf '"2H2200611121530012014"\r\n' > "$PROGRAM/AAB.scr"
 # In folders every user may write, another user plants the log and (once the child's settings
 # are read) her settings file as links to a private file of the child's: saving must replace
@@ -49,15 +50,21 @@ opens() {   # menu x, window role, then the clicks that close it
     "$@"
     wait_gone "$role" 5 || fail "$role did not close"
     window Define 2 >/dev/null || fail "the definition window is gone after $role"
+    xprop -id "$(xdotool getactivewindow)" WM_WINDOW_ROLE | grep -q '"Define"' || fail "the definition window is not active after $role"
 }
 
-opens $CONFIGURE Config click Config 4335 6487                 # Save
+opens $CONFIGURE Config eval 'click Config 5600 1050; click Config 4335 6487'   # Auto Advance off, Save
+# The definition window shows her last practice at once: "Okay" right away saves that one.
+click Define 2992 4027; click Practice 4057 2887                # Okay, the drill's Cancel
+line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H2' || fail "Okay after Save kept the old definition: $(line "$PROGRAM/AAB.cfg" 2)"
 [ "$(stat -c %a "$WORK/private")$(cat "$WORK/private")" = 600private ] || fail "written through a link: $(ls -l "$WORK/private")"
 [ ! -L "$PROGRAM/AAB.cfg" ] && [ "$(line "$PROGRAM/AAB.cfg" 1)" = '"3"' ] && [ -L "$NUMBRELLA_ROOT/tmp/nbr.log" ] || fail "a link was not replaced by a save or was written to by the log"
-opens $SCORES ShowScores eval 'sleep 2.2; click ShowScores 7807 4267'   # Exit after two seconds
+# The details box shows while the pointer rests on the bar (12 right: 1272 twips high at 4420) and goes off it.
+details() { xdotool mousemove --window "$(window ShowScores)" $(($1 / 15)) 147; sleep 0.5; colour_in ShowScores '#FFFF80' | cut -d' ' -f1; }
+opens $SCORES ShowScores eval '[ "$(details 4487)" -gt 1000 ] && [ "$(details 5500)" = 0 ] || fail "details box"; sleep 1; click ShowScores 7807 4267'
 opens $MUSIC Music click Music 6420 4920                      # Exit
 opens $HELP HUTIL3 eval 'click HUTIL3 1560 6607; window HUTIL2 >/dev/null || fail "no viewer"; click HUTIL2 9720 7207'   # Display Topic, then the viewer's Exit closes both
-opens $ABOUT GetPlayer eval 'click GetPlayer 6600 4552; click GetPlayer 6600 967'   # OK, then That's me
+opens $ABOUT GetPlayer eval 'keys alt+F4; click GetPlayer 6600 967'   # closed as OK is: the list, then That's me
 
 click BackForm $MORE 150
 keys Down Return                                             # Send us your comments
@@ -66,10 +73,16 @@ head -c 15 "$PROGRAM/sendcom.htm" | grep -q '<!DOCTYPE html>' || fail "the comme
 
 click BackForm $FILE 150
 keys Down Return                                             # Exit
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "File / Exit did not end the program"
+program_ends || fail "File / Exit did not end the program"
 # Its address is left behind, as by a killed copy: the next start runs and takes it over.
 start_program
 window GetPlayer 15 >/dev/null || fail "the address left behind stopped the next start"
 second_start_ends
+# The remove question: Space on the button with the focus, then Escape, both answer No.
+for key in space Escape; do
+    click GetPlayer 6600 2947; window M_Boxx >/dev/null || fail "no remove question"; keys $key
+    wait_gone M_Boxx 2 && [ -e "$PROGRAM/AAB.cfg" ] && grep -q Ann "$PROGRAM/Players" || fail "$key removed Ann"
+done
+keys alt+F4                                                  # the close box is Exit
+program_ends || fail "closing the player list did not end the program"
 echo "1 passed, 0 failed"

@@ -13,7 +13,5 @@ for _ in $(seq 100); do box=$(xdotool search --onlyvisible --name '^Aborting$' 2
 [ -n "$box" ] || fail "no Aborting message"
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 keys Return
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after the message"
-APP_PID=""
+program_ends || fail "the program did not end after the message"
 echo "1 passed, 0 failed"

@@ -3,9 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
 start_program u log
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
-APP_PID=""
+program_ends || fail "the program did not end"
 for _ in $(seq 50); do [ -e "$PROGRAM/numbrella" ] || break; sleep 0.1; done
 [ -e "$PROGRAM/numbrella" ] && fail "the uninstaller did not run"
 [ -e "$PROGRAM/Players" ] || fail "the uninstaller removed the players' files"

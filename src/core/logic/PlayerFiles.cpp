@@ -177,6 +177,9 @@ void ReadPlayerConfig(AppState& state, LineReader& in)
 
 bool SavePlayerConfig(const AppState& state)
 {
+    // Never the settings of nobody (a hidden ".cfg"), whatever window asked.
+    if (!IsPlayerKey(state.PlayerFileId))
+        return false;
     LineWriter out;
     out.Text(state.PlayerGrade);
     out.Text(state.CurrentPractice);
