@@ -1,6 +1,7 @@
 #include "core/Keyboard.h"
 
 #include "core/Form.h"
+#include "core/WindowUtils.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -78,7 +79,7 @@ private:
             return false;
         if (altAlone_)
             altWindow_ = target->window();
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool enter = IsEnterPress(key);
         if (auto* bar = qobject_cast<QMenuBar*>(target))
             return MenuBarKey(bar, key, enter);
         // In a drop-down of the menu: Escape leaves the menu at once, and a letter that is
@@ -93,6 +94,9 @@ private:
         // Only the program's own windows: a list that pops up from a drop-down box keeps its keys.
         auto* window = qobject_cast<Form*>(target->window());
         if (!window || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // A key held down presses a button once, as Space does.
+        if (key->isAutoRepeat() && (enter || key->key() == Qt::Key_Escape))
             return false;
         if (key->key() == Qt::Key_F10)
             return OpenMenu(target);
