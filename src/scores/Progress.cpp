@@ -1,5 +1,6 @@
 #include "scores/Progress.h"
 
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/FactsFile.h"
@@ -16,7 +17,6 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
@@ -97,6 +97,7 @@ Progress::Progress(AppContext& app)
     connect(Command2, &QPushButton::clicked, this, [this] { PrintReport(); });
     connect(Command3, &QPushButton::clicked, this, [this] { ExportCsv(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Unload(); });
+    Keyboard::SetEscapeButton(Command4);
     QWidget* const order[] = {Tabs, Command1, Command2, Check1, Command3, Command4};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -184,15 +185,6 @@ bool Progress::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return Form::eventFilter(watched, event);
-}
-
-void Progress::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        Unload();
-        return;
-    }
-    Form::keyPressEvent(event);
 }
 
 void Progress::PrintSheet()

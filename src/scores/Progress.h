@@ -31,7 +31,6 @@ public:
 protected:
     void FormLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void PrintSheet();
