@@ -82,7 +82,12 @@ Opening OpenScoreWindow()
     QElapsedTimer clock;
     const double cpu0 = ThreadCpuMs();
     clock.start();
-    ShowScores* w = Forms::Load<ShowScores>();
+    // The window charts the set it is handed: the charted one.
+    PracticeFields set;
+    set.PracticeOp = ChartedOp;
+    set.TableNum = ChartedTable;
+    set.PracticeMinutes = ChartedMinutes;
+    ShowScores* w = Forms::Load<ShowScores>(set);
     w->show();
     const QPixmap painted = w->grab();
     const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};

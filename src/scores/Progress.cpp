@@ -30,6 +30,7 @@ constexpr int WindowHeight = 5520;
 constexpr int ButtonTop = 4860;
 constexpr int SideLeft = GridLeft + 11 * GridCell + 240;
 constexpr int SideWidth = WindowWidth - SideLeft - 240;
+const QString NotWrittenMessage = QStringLiteral("The file could not be written.  Please choose another folder.");
 } // namespace
 
 Progress::Progress(AppContext& app)
@@ -226,7 +227,8 @@ void Progress::Output(const QStringList& pages, int points, const QString& sugge
         if (!self || file.isEmpty())
             return;
         SystemPrinter pdf(file);
-        problem = PrintPages(pdf, pages, points);
+        if (!PrintPages(pdf, pages, points).isEmpty())
+            problem = NotWrittenMessage;
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         problem = PrintPages(Os().Printer(), pages, points);
@@ -244,5 +246,5 @@ void Progress::ExportCsv()
     if (!self || file.isEmpty())
         return;
     if (!WriteFileAtomic(file, OverviewCsv(rows_)))
-        ShowMessage(QStringLiteral("The file could not be written.  Please choose another folder."));
+        ShowMessage(NotWrittenMessage);
 }
