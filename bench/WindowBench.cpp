@@ -61,6 +61,16 @@ void ChartedPlayer(GuiFixture& fx)
     s.ProblemFormat = 1;
 }
 
+// The definition of the charted set, as the definition window hands it on.
+PracticeFields ChartedSet()
+{
+    PracticeFields set;
+    set.PracticeOp = ChartedOp;
+    set.TableNum = ChartedTable;
+    set.PracticeMinutes = ChartedMinutes;
+    return set;
+}
+
 // Processor time of this thread, in ms: unlike the clock on the wall, it does not count
 // the time other processes of a busy machine take.
 double ThreadCpuMs()
@@ -83,11 +93,7 @@ Opening OpenScoreWindow()
     const double cpu0 = ThreadCpuMs();
     clock.start();
     // The window charts the set it is handed: the charted one.
-    PracticeFields set;
-    set.PracticeOp = ChartedOp;
-    set.TableNum = ChartedTable;
-    set.PracticeMinutes = ChartedMinutes;
-    ShowScores* w = Forms::Load<ShowScores>(set);
+    ShowScores* w = Forms::Load<ShowScores>(ChartedSet());
     w->show();
     const QPixmap painted = w->grab();
     const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};
@@ -208,7 +214,7 @@ void EnterToNextProblem(GuiFixture& fx)
     // A history, so the correct bar grows towards a goal with every right answer.
     WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
 
-    Practice* w = Forms::Load<Practice>();
+    Practice* w = Forms::Load<Practice>(ChartedSet());
     w->show();
     if (!QTest::qWaitForWindowExposed(w))
         qFatal("the drill window was not shown");

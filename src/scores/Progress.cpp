@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTableWidget>
 
@@ -109,7 +110,26 @@ void Progress::FormLoad()
     const AppState& s = State();
     setWindowTitle(QStringLiteral("Progress of %1").arg(s.PlayerName));
     history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(s.PlayerFileId)).value_or(QList<FactAnswer>{}));
-    rows_ = ClassOverview(s, Os().Now());
+    if (QWidget* back = Forms::MainWindow())
+        back->raise();
+    CentreForm(this);
+    DrawFormBevel(this);
+    // Opens on the operation the child practises.
+    const int op = std::clamp<int>(ReadPractice(s.CurrentPractice).PracticeOp, 0, 3);
+    {
+        const QSignalBlocker quiet(Tabs);
+        Tabs->setCurrentIndex(op);
+    }
+    ShowTab(op);
+}
+
+void Progress::FillClassList()
+{
+    // Every child's files are read when the table is first asked for, not at every opening.
+    if (overviewRead_)
+        return;
+    overviewRead_ = true;
+    rows_ = ClassOverview(State(), Os().Now());
     const QStringList headings = QString::fromUtf8(OverviewCsv({})).trimmed().split(QLatin1Char(','));
     ClassList->setColumnCount(static_cast<int>(headings.size()));
     ClassList->setHorizontalHeaderLabels(headings);
@@ -124,14 +144,6 @@ void Progress::FormLoad()
             ClassList->setItem(r, col, new QTableWidgetItem(values.at(col)));
     }
     ClassList->resizeColumnsToContents();
-    if (QWidget* back = Forms::MainWindow())
-        back->raise();
-    CentreForm(this);
-    DrawFormBevel(this);
-    // Opens on the operation the child practises.
-    const int op = std::clamp<int>(ReadPractice(s.CurrentPractice).PracticeOp, 0, 3);
-    Tabs->setCurrentIndex(op);
-    ShowTab(op);
 }
 
 void Progress::ShowTab(int tab)
@@ -148,8 +160,10 @@ void Progress::ShowTab(int tab)
     Details->hide();
     ClassList->setVisible(all);
     Command3->setVisible(all);
-    if (all)
+    if (all) {
+        FillClassList();
         return;
+    }
     const QList<Fact> facts = DrilledFacts(op_);
     for (int i = 0; i < FactsPerOperation; ++i) {
         const Mastery m = history_.State(facts.at(i));

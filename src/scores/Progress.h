@@ -26,7 +26,6 @@ public:
     // The operation of the grid (the last operation tab chosen).
     int Operation() const { return op_; }
     const FactsHistory& History() const { return history_; }
-    const QList<ChildRow>& Rows() const { return rows_; }
 
 protected:
     void FormLoad() override;
@@ -40,10 +39,12 @@ private:
     void Output(const QStringList& pages, int points, const QString& suggestedName);
     QString AskFileName(const QString& caption, const QString& suggestedName, const QString& filter);
     void ShowFact(int cell);
+    void FillClassList();
 
     FactsHistory history_;
     QList<ChildRow> rows_;
     int op_ = 0;
+    bool overviewRead_ = false;
 
     QTabBar* Tabs;
     std::array<QLabel*, FactsPerOperation> Cell{};
