@@ -1,6 +1,7 @@
 #include "app/MainProgram.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 #include "core/logic/ActivityLog.h"
 #include "core/logic/PlayerFiles.h"
@@ -46,6 +47,7 @@ void Main(const QString& commandLine)
     LogEvent(state, platform, QStringLiteral("d"));
     ProbeMidiVolume(state, platform);
     LogEvent(state, platform, QStringLiteral("e"));
+    Keyboard::Install();
     Forms::Load<BackForm>()->show();
     QApplication::restoreOverrideCursor();
     LogEvent(state, platform, QStringLiteral("f"));

@@ -4,6 +4,7 @@
 #include "config/SwatchFrame.h"
 #include "config/logic/ConfigRules.h"
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
@@ -79,6 +80,7 @@ Config::Config(AppContext& app)
     connect(Combo6, &QComboBox::activated, this, [this] { GradeClick(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { AutoAdvanceClick(); });
     connect(Command2, &QPushButton::clicked, this, [this] { SaveClick(); });
+    Keyboard::SetEscapeButton(Command3);
     connect(Command3, &QPushButton::clicked, this, [this] { CancelClick(); });
     connect(Command1, &QPushButton::clicked, this, [this] { HelpClick(); });
 }

@@ -3,6 +3,7 @@
 #include "core/WindowUtils.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 SwatchFrame::SwatchFrame(QWidget* parent)
@@ -16,6 +17,7 @@ SwatchFrame::SwatchFrame(QWidget* parent)
         Label13[i]->setCursor(Qt::PointingHandCursor);
         SetBackColor(Label13[i], s.colour);
         Label13[i]->installEventFilter(this);
+        Label13[i]->setFocusPolicy(Qt::TabFocus); // chosen with Space or Return too
     }
 }
 
@@ -31,12 +33,18 @@ void SwatchFrame::SetColour(int index, double colour)
 
 bool SwatchFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < SwatchCount; ++i) {
-            if (watched == Label13[i]) {
-                emit SwatchClicked(i);
-                return true;
-            }
+    const auto type = event->type();
+    const bool choose = type == QEvent::MouseButtonPress || IsEnterPress(event)
+        || (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
+    for (int i = 0; i < SwatchCount; ++i) {
+        if (watched != Label13[i])
+            continue;
+        // A thick frame shows which swatch the keyboard is on.
+        if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+            Label13[i]->setLineWidth(type == QEvent::FocusIn ? 3 : 1);
+        if (choose) {
+            emit SwatchClicked(i);
+            return true;
         }
     }
     return QGroupBox::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "help/Get_Str.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 
@@ -27,6 +28,7 @@ Get_Str::Get_Str(AppContext& app)
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, QStringLiteral("OK"));
     Command2 = MakeControl<QPushButton>(this, "Command2", 2880, 1620, 1215, 420, QStringLiteral("Cancel"));
+    Keyboard::SetEscapeButton(Command2);
     connect(Command1, &QPushButton::clicked, this, [this] { Answer(Text1->text()); });
     connect(Command2, &QPushButton::clicked, this, [this] { Answer(QString()); });
 }

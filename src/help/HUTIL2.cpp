@@ -1,6 +1,7 @@
 #include "help/HUTIL2.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "help/Get_Str.h"
@@ -96,6 +97,7 @@ HUTIL2::HUTIL2(AppContext& app)
     connect(Command5, &QPushButton::clicked, this, [this] { FindNextClick(); });
     connect(Command1, &QPushButton::clicked, this, [this] { ShowDialog(Forms::Load<PrtForm>()); });
     connect(Command2, &QPushButton::clicked, this, [this] { Unload(); });
+    Keyboard::SetEscapeButton(Command3);
     connect(Command3, &QPushButton::clicked, this, [this] { ExitClick(); });
 }
 

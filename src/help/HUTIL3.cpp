@@ -1,6 +1,7 @@
 #include "help/HUTIL3.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "help/HUTIL2.h"
@@ -35,6 +36,7 @@ HUTIL3::HUTIL3(AppContext& app)
 
     connect(Command2, &QPushButton::clicked, this, [this] { DisplayTopic(); });
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { DisplayTopic(); });
+    Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 }
 

@@ -1,6 +1,7 @@
 #include "help/PrtForm.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 #include "help/HUTIL2.h"
 #include "help/logic/Documentation.h"
@@ -28,6 +29,7 @@ PrtForm::PrtForm(AppContext& app)
 
     connect(Command2, &QPushButton::clicked, this, [this] { PrintTopic(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Print(State().DocText); });
+    Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 }
 

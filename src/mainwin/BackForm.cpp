@@ -29,18 +29,18 @@ BackForm::BackForm(AppContext& app)
 
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
-    QMenu* file = menuBar_->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    Exit = file->addAction(QStringLiteral("Exit"));
-    Configure = menuBar_->addAction(QStringLiteral("Configure"));
-    Scores = menuBar_->addAction(QStringLiteral("Scores"));
-    MusicBreak = menuBar_->addAction(QStringLiteral("Music Break"));
-    Help = menuBar_->addAction(QStringLiteral("Help"));
-    About = menuBar_->addAction(QStringLiteral("About"));
-    QMenu* more = menuBar_->addMenu(QStringLiteral("More"));
+    Exit = file->addAction(QStringLiteral("E&xit"));
+    Configure = menuBar_->addAction(QStringLiteral("&Configure"));
+    Scores = menuBar_->addAction(QStringLiteral("&Scores"));
+    MusicBreak = menuBar_->addAction(QStringLiteral("&Music Break"));
+    Help = menuBar_->addAction(QStringLiteral("&Help"));
+    About = menuBar_->addAction(QStringLiteral("&About"));
+    QMenu* more = menuBar_->addMenu(QStringLiteral("M&ore"));
     more->setObjectName(QStringLiteral("More"));
-    SendCommentsEntry = more->addAction(QStringLiteral("Send us your comments"));
-    Updates = more->addAction(QStringLiteral("Update Notification"));
+    SendCommentsEntry = more->addAction(QStringLiteral("Send us your &comments"));
+    Updates = more->addAction(QStringLiteral("&Update Notification"));
 
     const std::pair<QAction*, const char*> names[] = {
         {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {MusicBreak, "MusicBreak"},

@@ -1,6 +1,7 @@
 #include "music/Music.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
@@ -63,6 +64,7 @@ Music::Music(AppContext& app)
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4680, 1560, 480, QStringLiteral("Exit"));
     Command1->setFont(ScaledFont(this, 1.2));
+    Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 
     Timer2 = new QTimer(this);

@@ -1,6 +1,7 @@
 #include "players/GetPlayer.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -105,6 +106,7 @@ GetPlayer::GetPlayer(AppContext& app)
                                         QStringLiteral("Visit the Numbrella page"));
     Command7 = MakeControl<QPushButton>(this, "Command7", 5040, 3840, 2640, 495,
                                         QStringLiteral("Notify me of 'Numbrella' updates"));
+    setTabOrder(Command7, Command4); // the About panel's OK comes after the buttons above it
 
     Label2 = MakeControl<QLabel>(this, "Label2", 240, 2340, 1920, 600, QStringLiteral("Numbrella: practice makes progress"));
     QFont italic = font();
@@ -194,6 +196,10 @@ void GetPlayer::ShowPanel(bool about)
     Command7->setVisible(about);
     Label4->setVisible(about);
     Command4->setText(about ? QStringLiteral("OK") : QStringLiteral("Exit"));
+    // Escape closes the About panel; it never ends the program.
+    Keyboard::SetEscapeButton(Command4, about);
+    // Never left on "Exit" once OK has turned back into it: one Return would end the program.
+    (about ? static_cast<QWidget*>(Command4) : List1)->setFocus();
     if (about)
         Label4->setText(GetTxt(12).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }

@@ -1,6 +1,7 @@
 #include "players/Grade.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>
@@ -27,6 +28,7 @@ Grade::Grade(AppContext& app)
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 2640, 1380, 1455, 450, QStringLiteral("OK"));
     Command2 = MakeControl<QPushButton>(this, "Command2", 2640, 2100, 1455, 450, QStringLiteral("Cancel"));
+    Keyboard::SetEscapeButton(Command2);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (TakeSelection()) {

@@ -1,6 +1,7 @@
 #include "players/NewGuy.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 
@@ -61,6 +62,8 @@ void NewGuy::FormLoad()
     DrawFormBevel(this);
     Draw3DBorder(Text1, this, 2, 1);
     Text1->setFocus();
+    // Cancel ends the program while the list is empty: Escape never does.
+    Keyboard::SetEscapeButton(Command2, State().PlayerCount > 0);
 }
 
 void NewGuy::Accept()

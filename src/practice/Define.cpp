@@ -1,6 +1,7 @@
 #include "practice/Define.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
@@ -101,6 +102,7 @@ Define::Define(AppContext& app)
     Command1 = new QPushButton(QStringLiteral("Cancel"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     PlaceTw(Command1, 4080, 3780, 1455, 495);
+    Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] {
         cancelled_ = true;
         State().PracticeOp = 9;

@@ -1,6 +1,7 @@
 #include "practice/Practice.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
@@ -116,8 +117,12 @@ Practice::Practice(AppContext& app, const PracticeFields& definition)
     Command2 = MakeControl<QPushButton>(this, "Command2", 240, 2700, 1395, 375, QStringLiteral("Show Answer"));
     Command1 = MakeControl<QPushButton>(this, "Command1", 1800, 2700, 1395, 375, QStringLiteral("Enter"));
     Command3 = MakeControl<QPushButton>(this, "Command3", 3360, 2700, 1395, 375, QStringLiteral("Cancel"));
-    for (QPushButton* b : {Command1, Command2, Command3})
-        b->setFocusPolicy(Qt::NoFocus); // the answer box keeps the keyboard
+    // Tab reaches the buttons, but a click leaves the keyboard in the answer box.
+    for (QPushButton* b : {Command1, Command2, Command3}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->installEventFilter(this);
+    }
+    Keyboard::SetEscapeButton(Command3);
     connect(Command1, &QPushButton::clicked, this, [this] { CheckAnswer(); });
     connect(Command2, &QPushButton::clicked, this, [this] { ShowAnswerClick(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Unload(); });
@@ -334,10 +339,16 @@ void Practice::FormUnload()
 
 bool Practice::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == Text1 || watched == Text2) && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            CheckAnswer();
+    if ((watched == Text1 || watched == Text2) && IsEnterPress(event)) {
+        CheckAnswer();
+        return true;
+    }
+    // Digits typed while a button has the focus still go into the answer.
+    if (qobject_cast<QPushButton*>(watched) && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() == 1 && text.at(0).isDigit()) {
+            AnswerBox()->setFocus();
+            AnswerBox()->insert(text);
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #include "scores/ShowScores.h"
 
 #include "core/App.h"
+#include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PracticeRecord.h"
@@ -100,6 +101,7 @@ ShowScores::ShowScores(AppContext& app, const PracticeFields& set)
     Command2->hide();
     Command1 = MakeControl<QPushButton>(this, "Command1", 7200, 4080, 1215, 375, QStringLiteral("Exit"));
     connect(Command2, &QPushButton::clicked, this, [this] { GetScores(); });
+    Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (exitFlag_)
             Unload();

@@ -4,6 +4,7 @@
 
 #include "core/App.h"
 #include "core/Form.h"
+#include "core/Keyboard.h"
 #include "mainwin/M_Boxx.h"
 #include "support/TestPlatform.h"
 
@@ -37,6 +38,7 @@ struct GuiFixture {
         platform->EnterProgramDir();
         state.AppPath = platform->programDir.path();
         InstallApp(&state, platform.get());
+        Keyboard::Install(); // the program's keys, as at start
         // The real program ends at once; here every window of this case closes so the waits return.
         platform->onEnd = [this, ended = run] {
             QTimer::singleShot(0, [this, ended] {

@@ -13,6 +13,7 @@
 // Each action in turn: "#n" clicks row n of the window's list; "Name=value" picks entry value of
 // a list with the arrow keys, types value over a box's text or checks a label shows value;
 // "paste" pastes a line break into the name box; "close" closes the window by its title bar;
+// "key:Name" presses that key where the focus is;
 // anything else clicks the visible button with that caption, or else the widget of that name.
 inline void Act(QWidget* w, const QStringList& actions)
 {
@@ -32,6 +33,8 @@ inline void Act(QWidget* w, const QStringList& actions)
         } else if (a == "paste") {
             QGuiApplication::clipboard()->setText(QStringLiteral("Z\r\nZ"));
             QTest::keyClick(Child<QLineEdit>(w, "Text1"), Qt::Key_V, Qt::ControlModifier);
+        } else if (a.startsWith("key:")) {
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, QKeySequence(a.mid(4))[0].key());
         } else if (a == "close") {
             w->close();
         } else {
