@@ -144,7 +144,7 @@ void Practice::FormLoad()
     AppState& s = State();
     Platform& p = Os();
     scoreFile_ = s.ScoreFilePath;
-    factsFile_ = PlayerFactsFile(s.PlayerFileId);
+    factsFile_ = IsPlayerKey(s.PlayerFileId) ? PlayerFactsFile(s.PlayerFileId) : QString(); // never a hidden ".fct"
     facts_ = DrillFacts();
     DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);
@@ -292,7 +292,7 @@ void Practice::EndPractice()
     // The facts go with the score: no facts of a practice that has no record.
     if (!AppendScoreRecord(scoreFile_, practice_, now))
         notSaved(QStringLiteral("Your score"), scoreFile_);
-    else if (!AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
+    else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
         notSaved(QStringLiteral("Your answers"), factsFile_);
     SavePlayerConfig(s);
     ShowScoresWindow(practice_);

@@ -112,7 +112,8 @@ QString NormalKey(const QString& key)
 QStringList FileIdsInFolder()
 {
     QStringList ids;
-    for (const QString& file : QDir().entryList({QStringLiteral("*.cfg"), QStringLiteral("*.scr"), QStringLiteral("*.fct")}, QDir::Files)) {
+    const QStringList kinds{QStringLiteral("*.cfg"), QStringLiteral("*.scr"), QStringLiteral("*.fct")};
+    for (const QString& file : QDir().entryList(kinds, QDir::Files)) {
         const QString id = file.chopped(4);
         if (IsPlayerKey(id))
             ids << id;
