@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 constexpr double HelpWidthPx = 10800.0 / TwipsPerPixel;   // the largest window, the help viewer
@@ -32,13 +33,16 @@ double ScaleOverride(const QByteArray& text)
     return ok && scale >= 0.5 && scale <= 4 ? scale : 0;
 }
 
-QByteArray ApplyDisplayScale(int& argc, char** argv)
+QByteArray ApplyDisplayScale(int argc, char** argv)
 {
     const QByteArray found = qgetenv(QtScaleVariable);
     double scale = ScaleOverride(qgetenv("NUMBRELLA_SCALE"));
     if (scale == 0) {
-        // The screen is known only to a running application: ask a short-lived one.
-        QGuiApplication probe(argc, argv);
+        // The screen is known only to a running application: ask a short-lived one, on a copy
+        // of the arguments, since it takes out the ones Qt knows (-display, -platform).
+        std::vector<char*> arguments(argv, argv + argc + 1);
+        int count = argc;
+        QGuiApplication probe(count, arguments.data());
         const QScreen* screen = QGuiApplication::primaryScreen();
         scale = screen ? ChooseDisplayScale(screen->availableGeometry().width(), screen->availableGeometry().height()) : 1;
     }

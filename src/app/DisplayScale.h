@@ -15,6 +15,6 @@ double ScaleOverride(const QByteArray& text);
 // Sets the scale Qt applies to everything from the application made next: a parent's
 // NUMBRELLA_SCALE, else the choice for the primary screen, on top of any QT_SCALE_FACTOR.
 // Returns the environment's QT_SCALE_FACTOR as it was, for RestoreScaleEnvironment.
-QByteArray ApplyDisplayScale(int& argc, char** argv);
+QByteArray ApplyDisplayScale(int argc, char** argv);
 // Gives programs started later (browser, uninstaller) the environment the program found.
 void RestoreScaleEnvironment(const QByteArray& found);
