@@ -29,7 +29,7 @@ constexpr int FrameHeight = 2400;
 constexpr int OptionHeight = 330;
 // A frame's box is white; its caption stands above the box on the window's colour.
 constexpr const char* FrameStyle = "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 16px; }"
-                                   "QGroupBox::title { subcontrol-origin: margin; left: 2px; }";
+                                   "QGroupBox::title { subcontrol-origin: margin; left: 2px; background: transparent; }";
 
 constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
 
