@@ -41,6 +41,7 @@ private:
     void ShowMusic();
     void ShowPlayerScores();
     void ShowOtherWindows();
+    void PlaceArtwork();
 
     QMenuBar* menuBar_;
     QAction* Exit;

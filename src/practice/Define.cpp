@@ -29,6 +29,9 @@ constexpr int FormHeight = 4620;
 constexpr int FrameTop = 1140;
 constexpr int FrameHeight = 2400;
 constexpr int OptionHeight = 330;
+// A frame's box is white; its caption stands above the box on the window's colour.
+constexpr const char* FrameStyle = "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 16px; }"
+                                   "QGroupBox::title { subcontrol-origin: margin; left: 2px; background: transparent; }";
 
 constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
 
@@ -59,6 +62,7 @@ Define::Define(AppContext& app)
         f->setObjectName(name);
         SetForeColor(f, captionColour);
         PlaceTw(f, left, FrameTop, width, FrameHeight);
+        f->setStyleSheet(QString::fromLatin1(FrameStyle));
         return f;
     };
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Table"), 240, 2160, Blue);
@@ -80,7 +84,7 @@ Define::Define(AppContext& app)
     auto* numbers = new QButtonGroup(this);
     for (int i = 0; i < 10; ++i)
         Option8[i] = AddOption(Frame3, numbers, QStringLiteral("Option8_%1").arg(i), QString(), 150 + (i / 5) * 660,
-                               240 + (i % 5) * 420, 660);
+                               270 + (i % 5) * 420, 660);
 
     auto* times = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
@@ -134,6 +138,7 @@ void Define::KeepWhite()
 {
     for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4}) {
         SetBackColor(f, White);
+        f->setAutoFillBackground(false); // the style sheet fills the box alone
         for (QRadioButton* option : f->findChildren<QRadioButton*>())
             SetBackColor(option, White);
     }
@@ -182,8 +187,7 @@ void Define::ShowFirstRunNotice()
     QString text = GetTxt(18);
     if (Os().HasEnded())
         return; // GetTxt has already told the user that "nbr.txx" is missing
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), ShownText(text), QMessageBox::Ok, this);
     box.exec();
 }
 
