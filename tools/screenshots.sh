@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders Numbrella's main windows on a virtual screen into docs/screenshots/, as a
+# Renders Numbrella's main windows on virtual screens of 1280x800 and 1920x1080, at the size
+# the program chooses for each, into docs/screenshots/ (names end in -1280 and -1920), as a
 # parent sees them before installing. Usage: tools/screenshots.sh [folder of the built program]
 set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,12 +14,14 @@ else
 fi
 source "$ROOT_DIR/tests/e2e/lib.sh" "$BIN" "$OUT"
 mkdir -p "$OUT"
+unset NUMBRELLA_SCALE   # the screen chooses
 
 # A family that has used Numbrella for a while: Ann on her level, with a dozen practices.
 prepare() {
     local format=$1
     printf '2\r\n"Ann"\r\n"AAB  "\r\n"Ben"\r\n"AAC  "\r\n' > "$PROGRAM/Players"
-    printf '"%s"\r\n"AAC  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+    # The first start of all shows the welcome notice.
+    printf '"%s"\r\n"AAC  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n%s\r\n""\r\n' "$PROGRAM" $((format == 1)) \
         > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
     printf '"3"\r\n"2H2200611121530000000"\r\n1\r\n"2H2200611121530000000"\r\n20\r\n2\r\n5\r\n%s\r\n12640511\r\n' "$format" \
         > "$PROGRAM/AAB.cfg"
@@ -43,7 +46,7 @@ prepare() {
     done
 }
 
-# Saves the first page of a PDF as $2.png.
+# Saves the first page of a PDF as $2.png (the same on every screen).
 page() { pdftoppm -r 60 -f 1 -l 1 -singlefile -png "$1" "$OUT/$2"; echo "$OUT/$2.png"; }
 # Clicks the Progress window's button at x twips and answers the save dialog with the path $2.
 save_pdf() {
@@ -53,36 +56,45 @@ save_pdf() {
     for _ in $(seq 50); do [ -s "$2" ] && break; sleep 0.1; done
 }
 
-# Saves the window with role $1 (and a margin round it) as $2.png.
+# Saves the window with role $1 (the active window for "active"; and a margin round it) as $2.png.
 shot() {
     local id geometry x y w h
-    id=$(window "$1" 10) || fail "no window $1"
+    if [ "$1" = active ]; then id=$(xdotool getactivewindow); else id=$(window "$1" 10) || fail "no window $1"; fi
     sleep 0.7
     eval "$(xdotool getwindowgeometry --shell "$id")"
     x=$((X - 30)); y=$((Y - 50)); w=$((WIDTH + 60)); h=$((HEIGHT + 80))
     [ $x -lt 0 ] && x=0; [ $y -lt 0 ] && y=0
-    import -window root -crop "${w}x${h}+${x}+${y}" "$OUT/$2.png"
-    echo "$OUT/$2.png"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$OUT/$2-$SUFFIX.png"
+    echo "$OUT/$2-$SUFFIX.png"
 }
 
 menu() {   # clicks a menu bar entry of the background window at x twips
     click BackForm "$1" 150
 }
 
-start_screen
+render() {   # screen size, suffix of the names
+SUFFIX=$2
+start_screen "$1"
 for format in 1 2 3; do
     prepare "$format"
     start_program
+    eval "$(xdotool getwindowgeometry --shell "$(window GetPlayer)")"
+    SCALE_PERMILLE=$((WIDTH * 1000 / 528))   # the player window is drawn 528 pixels wide
     if [ "$format" = 1 ]; then
         shot GetPlayer players
+        menu 2880                     # About (no player chosen yet)
+        shot GetPlayer about
+        click GetPlayer 6600 4552     # OK
     fi
-    window GetPlayer >/dev/null
     click GetPlayer 6600 967          # That's me (Ann is selected)
+    window Define >/dev/null
+    if [ "$format" = 1 ]; then
+        shot active welcome           # the first-run notice
+    fi
+    keys Return
     if [ "$format" = 1 ]; then
         shot Define definition
     fi
-    window Define >/dev/null
-    keys Return
     click Define 3000 4030            # Okay
     window Practice >/dev/null
     type_text "1"
@@ -112,7 +124,7 @@ for format in 1 2 3; do
         menu 3000                     # Progress
         window Progress >/dev/null
         click Progress 700 450; keys Right Right   # Multiplication
-        xdotool mousemove --window "$(window Progress)" $(((240 + 8 * 330 + 160) / 15)) $(((840 + 7 * 330 + 160) / 15))
+        xdotool mousemove --window "$(window Progress)" $(((240 + 8 * 330 + 160) * SCALE_PERMILLE / 15000)) $(((840 + 7 * 330 + 160) * SCALE_PERMILLE / 15000))
         shot Progress progress        # the pointer on 7 x 8
         click Progress 5000 5047      # Save as PDF
         save_pdf 1320 "$WORK/sheet.pdf" && page "$WORK/sheet.pdf" practice-sheet
@@ -122,4 +134,9 @@ for format in 1 2 3; do
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
     APP_PID=""
 done
+kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
+}
+rm -f "$OUT"/*.png
+render 1280x800 1280
+render 1920x1080 1920
 echo "Screenshots written to $OUT"

@@ -1,3 +1,4 @@
+#include "app/DisplayScale.h"
 #include "app/MainProgram.h"
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
@@ -23,7 +24,9 @@ int main(int argc, char* argv[])
         StartProgram(state, platform, commandLine);
         return 0;
     }
+    const QByteArray parentsScale = ApplyDisplayScale(argc, argv);
     QApplication app(argc, argv);
+    RestoreScaleEnvironment(parentsScale);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
     // A copy already runs on this desktop: it has come to the front instead.
     if (!BecomeOnlyCopy())

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 QString GetTxt(int n)
 {
@@ -21,4 +22,11 @@ QString GetTxt(int n)
     if (!file.open(QIODevice::ReadOnly))
         return TextSectionError;
     return TextSection(file.readAll(), n);
+}
+
+QString ShownText(QString section)
+{
+    section.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    static const QRegularExpression openingBlanks(QStringLiteral("(^|\n) +"));
+    return section.replace(openingBlanks, QStringLiteral("\\1"));
 }

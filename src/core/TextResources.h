@@ -4,3 +4,7 @@
 // Section n of "nbr.txx" in the current folder. A missing or too short file stops the
 // program with the platform's message box.
 QString GetTxt(int n);
+
+// A section as shown on screen: one line break each, and no blank opening a paragraph (the
+// file indents its paragraphs with one).
+QString ShownText(QString section);

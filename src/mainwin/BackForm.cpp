@@ -9,6 +9,7 @@
 #include "mainwin/Artwork.h"
 #include "mainwin/logic/MakersPages.h"
 #include "music/Music.h"
+#include "practice/logic/DrillLayout.h"
 #include "players/GetPlayer.h"
 #include "scores/Progress.h"
 #include "scores/ShowScores.h"
@@ -70,9 +71,6 @@ BackForm::BackForm(AppContext& app)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
     layout->addStretch(1);
-    layout->addWidget(Image1, 0, Qt::AlignCenter);
-    layout->addStretch(1);
-    Image1->setFixedSize(TwipsToPixels(4800), TwipsToPixels(4800));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
@@ -178,7 +176,19 @@ bool BackForm::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         GotFocusFlag = 1;
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        PlaceArtwork();
     return Form::event(event);
+}
+
+void BackForm::PlaceArtwork()
+{
+    // Where the drill window stands and a little smaller, so that none of it shows round the drill.
+    constexpr int side = DrillHeight - 480;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint at = CentredPosition(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()), side, side);
+    Image1->setGeometry(QRect(mapFromGlobal(QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y()))),
+                              QSize(TwipsToPixels(side), TwipsToPixels(side))));
 }
 
 void BackForm::paintEvent(QPaintEvent* event)

@@ -42,6 +42,7 @@ private:
     void ShowPlayerScores();
     void ShowProgress();
     void ShowOtherWindows();
+    void PlaceArtwork();
 
     QMenuBar* menuBar_;
     QAction* Exit;

@@ -30,7 +30,7 @@ constexpr double PanelColour = 0xE0FFFF; // pale yellow
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int top, const QString& tag = {})
 {
-    auto* b = MakeControl<QPushButton>(parent, name, 5520, top, 2160, 495, caption);
+    auto* b = MakeControl<QPushButton>(parent, name, 5280, top, 2400, 495, caption);
     if (!tag.isEmpty())
         SetTag(b, tag);
     return b;
@@ -79,9 +79,9 @@ GetPlayer::GetPlayer(AppContext& app)
     Label1 = MakeControl<QLabel>(this, "Label1", 2400, 240, 5280, 420, QStringLiteral("Please double-click on your name."));
     Label1->setFont(big);
 
-    Picture1 = MakeControl<PictureBox>(this, "Picture1", 2400, 720, 2880, 4080);
+    Picture1 = MakeControl<PictureBox>(this, "Picture1", 2400, 720, 2640, 4080);
     SetBackColor(Picture1, PanelColour);
-    List1 = MakeControl<QListWidget>(Picture1, "List1", 60, 60, 2760, 3960);
+    List1 = MakeControl<QListWidget>(Picture1, "List1", 60, 60, 2520, 3960);
     List1->setFont(ScaledFont(this, 1.6));
     List1->setFrameShape(QFrame::NoFrame);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -98,13 +98,14 @@ GetPlayer::GetPlayer(AppContext& app)
     Command4 = MakeButton(this, "Command4", QStringLiteral("Exit"), 4305);
     Command1->setFont(big);
 
-    Label4 = MakeControl<QLabel>(this, "Label4", 2400, 720, 5280, 3000);
+    // The About text above the OK button, the two page buttons in the row below it.
+    Label4 = MakeControl<QLabel>(this, "Label4", 2400, 300, 5280, 3900);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setFont(big);
-    Command6 = MakeControl<QPushButton>(this, "Command6", 2400, 3840, 2520, 495,
+    Command6 = MakeControl<QPushButton>(this, "Command6", 240, 4980, 3360, 495,
                                         QStringLiteral("Visit the Numbrella page"));
-    Command7 = MakeControl<QPushButton>(this, "Command7", 5040, 3840, 2640, 495,
+    Command7 = MakeControl<QPushButton>(this, "Command7", 3720, 4980, 3960, 495,
                                         QStringLiteral("Notify me of 'Numbrella' updates"));
     setTabOrder(Command7, Command4); // the About panel's OK comes after the buttons above it
 
@@ -201,7 +202,7 @@ void GetPlayer::ShowPanel(bool about)
     // Never left on "Exit" once OK has turned back into it: one Return would end the program.
     (about ? static_cast<QWidget*>(Command4) : List1)->setFocus();
     if (about)
-        Label4->setText(GetTxt(12).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        Label4->setText(ShownText(GetTxt(12)));
 }
 
 void GetPlayer::FillList()

@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -28,6 +29,9 @@ constexpr int FormHeight = 4620;
 constexpr int FrameTop = 1140;
 constexpr int FrameHeight = 2400;
 constexpr int OptionHeight = 330;
+// A frame's box is white; its caption stands above the box on the window's colour.
+constexpr const char* FrameStyle = "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 16px; }"
+                                   "QGroupBox::title { subcontrol-origin: margin; left: 2px; background: transparent; }";
 
 constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
 
@@ -58,6 +62,7 @@ Define::Define(AppContext& app)
         f->setObjectName(name);
         SetForeColor(f, captionColour);
         PlaceTw(f, left, FrameTop, width, FrameHeight);
+        f->setStyleSheet(QString::fromLatin1(FrameStyle));
         return f;
     };
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Table"), 240, 2160, Blue);
@@ -79,7 +84,7 @@ Define::Define(AppContext& app)
     auto* numbers = new QButtonGroup(this);
     for (int i = 0; i < 10; ++i)
         Option8[i] = AddOption(Frame3, numbers, QStringLiteral("Option8_%1").arg(i), QString(), 150 + (i / 5) * 660,
-                               240 + (i % 5) * 420, 660);
+                               270 + (i % 5) * 420, 660);
 
     auto* times = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
@@ -87,6 +92,7 @@ Define::Define(AppContext& app)
         const QString caption = minutes == 1 ? QStringLiteral("1 Minute") : QStringLiteral("%1 Minutes").arg(minutes);
         TimeOptions[i] = AddOption(Frame4, times, QStringLiteral("Option%1").arg(9 + i), caption, 150,
                                    360 + i * OptionHeight, 1560);
+        TimeOptions[i]->installEventFilter(this);
         // The button already on starts the practice too, as any other time button does.
         connect(TimeOptions[i], &QRadioButton::clicked, this, [this] {
             if (Initializing != 1)
@@ -132,6 +138,7 @@ void Define::KeepWhite()
 {
     for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4}) {
         SetBackColor(f, White);
+        f->setAutoFillBackground(false); // the style sheet fills the box alone
         for (QRadioButton* option : f->findChildren<QRadioButton*>())
             SetBackColor(option, White);
     }
@@ -180,8 +187,7 @@ void Define::ShowFirstRunNotice()
     QString text = GetTxt(18);
     if (Os().HasEnded())
         return; // GetTxt has already told the user that "nbr.txx" is missing
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), ShownText(text), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -285,4 +291,21 @@ std::optional<PracticeFields> ChoosePractice()
     if (s.PracticeOp == 9)
         return std::nullopt;
     return Definition(s);
+}
+
+bool Define::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys only move among the time buttons: turning one on starts the practice,
+    // which Space or Return does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto at = std::find(TimeOptions.begin(), TimeOptions.end(), watched);
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+        if (at != TimeOptions.end() && step != 0) {
+            const auto next = (at - TimeOptions.begin() + step + TimeOptions.size()) % TimeOptions.size();
+            TimeOptions[next]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
 }

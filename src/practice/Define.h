@@ -23,6 +23,7 @@ public:
     explicit Define(AppContext& app);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormLoad() override;
     void FormActivate() override;
     void FormUnload() override;

@@ -109,8 +109,11 @@ Practice::Practice(AppContext& app, const PracticeFields& definition)
     C_bar = MakeLabel(this, "C_bar", 600, ColumnTop + ColumnHeight + 1, 135, 15);
     SetBackColor(C_bar, Green);
 
-    Label9 = MakeLabel(this, "Label9", 315, 2160, 735, 195, QStringLiteral("Correct"));
-    Label7 = MakeLabel(this, "Label7", 4200, 2160, 495, 195, QStringLiteral("Time"));
+    // The captions start below the empty correct bar, so it never sits on their letters.
+    Label9 = MakeLabel(this, "Label9", 315, 2220, 735, 300, QStringLiteral("Correct"));
+    Label7 = MakeLabel(this, "Label7", 4200, 2220, 495, 300, QStringLiteral("Time"));
+    for (QLabel* caption : {Label9, Label7})
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5 = MakeLabel(this, "Label5", 450, 1860, 495, 255, QStringLiteral("0"));
     Label5->setFont(PixelFont(16, true));
 

@@ -9,6 +9,9 @@ SHOTS_DIR=${2:-$PWD/e2e-shots}
 TEST_NAME=$(basename "$0" .sh)
 WORK=$(mktemp -d)
 export NUMBRELLA_ROOT=$WORK/root
+# Pinned to the drawn size, so that clicks land at twips / 15; unset it to let the screen choose.
+export NUMBRELLA_SCALE=1
+SCALE_PERMILLE=1000   # the program's scale, when a script lets the screen choose it
 PROGRAM=$WORK/program
 mkdir -p "$NUMBRELLA_ROOT/tmp" "$NUMBRELLA_ROOT/var/lib/numbrella" "$PROGRAM" "$SHOTS_DIR"
 cp "$BIN_DIR"/numbrella "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
@@ -32,9 +35,9 @@ trap cleanup EXIT
 
 fail() { echo "FAILED ($TEST_NAME): $*" >&2; exit 1; }
 
-start_screen() {
+start_screen() {   # $1: the screen's size, 1280x800 unless given
     local fd_file=$WORK/display
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do [ -s "$fd_file" ] && break; sleep 0.1; done
     export DISPLAY=:$(cat "$fd_file")
@@ -78,9 +81,9 @@ wait_gone() {
 click() {
     local id y=$3 WIDTH HEIGHT
     id=$(window "$1") || fail "no window $1 to click in"
-    [ "$y" -lt 0 ] && eval "$(xdotool getwindowgeometry --shell "$id")" && y=$((HEIGHT * 15 + y))
+    [ "$y" -lt 0 ] && eval "$(xdotool getwindowgeometry --shell "$id")" && y=$((HEIGHT * 15000 / SCALE_PERMILLE + y))
     # A pause between press and release, as a hand makes.
-    xdotool mousemove --window "$id" $(($2 / 15)) $((y / 15)) mousedown 1 sleep 0.08 mouseup 1
+    xdotool mousemove --window "$id" $(($2 * SCALE_PERMILLE / 15000)) $((y * SCALE_PERMILLE / 15000)) mousedown 1 sleep 0.08 mouseup 1
     sleep 0.3
 }
 

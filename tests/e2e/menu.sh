@@ -86,4 +86,20 @@ for key in space Escape; do
 done
 keys alt+F4                                                  # the close box is Exit
 program_ends || fail "closing the player list did not end the program"
+
+# The screen chooses the size. Each run: screen size, QT_SCALE_FACTOR; leaves W, H and the scale.
+size() { local id; id=$(window "$1") || fail "no window $1"; eval "$(xdotool getwindowgeometry --shell "$id")"; W=$WIDTH H=$HEIGHT; }
+run_on() {
+    kill ${APP_PID:-} "$WM_PID" "$XVFB_PID" || true; wait 2>/dev/null || true
+    start_screen "$1"; unset NUMBRELLA_SCALE; QT_SCALE_FACTOR=$2 start_program
+    size GetPlayer; SCALE_PERMILLE=$((W * 1000 / 528))   # the player window is drawn 528 pixels wide
+    click GetPlayer 6600 967 && window Define >/dev/null || fail "no definition window at $1"
+}
+run_on 1920x1080 1; size Define; define_h=$H
+click Define 3000 4030; size Practice                        # Okay: the drill, drawn 226 pixels high
+[ "$H" -ge 270 ] && [ $((define_h * 226 / 308 - H)) -le 2 ] && [ $((H - define_h * 226 / 308)) -le 2 ] || fail "on 1920x1080 the drill is $H pixels high, the definition window $define_h"
+run_on 1280x800 2
+on_screen() { size "$1"; [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + W)) -le 1280 ] && [ $((Y + H)) -le 800 ] || fail "$1 at $X,$Y, $W x $H, leaves 1280x800"; }
+on_screen Define; click Define 3000 4030; on_screen Practice; click Practice 4057 2887    # Okay, the drill, Cancel
+click BackForm $HELP 150; on_screen HUTIL3; click HUTIL3 1560 6607; on_screen HUTIL2    # the largest window
 echo "1 passed, 0 failed"

@@ -41,6 +41,9 @@ inline void Act(QWidget* w, const QStringList& actions)
             for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
                 if (b->text() == a && b->isVisible())
                     target = b;
+            // A caption shows whole, with a margin of 8 pixels each side.
+            if (qobject_cast<QAbstractButton*>(target) && a != target->objectName())
+                QVERIFY2(target->fontMetrics().horizontalAdvance(a) + 16 <= target->width(), qPrintable(a + " is cut"));
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, 6));
         }
     }
