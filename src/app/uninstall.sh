@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Removes Numbrella from this computer. The players' own files (the player list, their
-# settings and score histories) are never removed: they are the children's work.
+# settings, score histories and facts files) are never removed: they are the children's work.
 dir="$(cd "$(dirname "$0")" && pwd)"
 exe="$dir/numbrella"
 

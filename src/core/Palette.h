@@ -2,6 +2,8 @@
 // Colours and captions that several windows share. Colours are stored values: red in the
 // low byte, blue in the high one.
 
+#include "core/logic/PracticeRecord.h" // OperationCaptions
+
 #include <QStringList>
 
 constexpr double White = 0xFFFFFF;
@@ -12,6 +14,3 @@ constexpr double Green = 0x00FF00;
 constexpr double LightYellow = 0x80FFFF; // red 255, green 255, blue 128
 constexpr double ButtonGrey = 0xC0C0C0;   // also every list on a 256-colour display
 
-// The four operations, in the order of PracticeOp.
-inline const QStringList OperationCaptions{QStringLiteral("Addition"), QStringLiteral("Subtraction"),
-                                           QStringLiteral("Multiplication"), QStringLiteral("Division")};

@@ -343,6 +343,7 @@ void GetPlayer::Remove()
     if (saved && removed && !KeyInUse(s, key)) {
         QFile::remove(PlayerScoreFile(key.left(3)));
         QFile::remove(PlayerConfigFile(key.left(3)));
+        QFile::remove(PlayerFactsFile(key.left(3)));
     }
     FillList();
     if (!saved)

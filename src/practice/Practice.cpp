@@ -147,6 +147,8 @@ void Practice::FormLoad()
     AppState& s = State();
     Platform& p = Os();
     scoreFile_ = s.ScoreFilePath;
+    factsFile_ = IsPlayerKey(s.PlayerFileId) ? PlayerFactsFile(s.PlayerFileId) : QString(); // never a hidden ".fct"
+    facts_ = DrillFacts();
     DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);
     DrawFormBevel(this);
@@ -228,6 +230,7 @@ void Practice::PresentProblem()
     PlaceRect(L1, l.backdrop);
     AnswerBox()->clear();
     AnswerBox()->setFocus();
+    facts_.Shown(Os().MonotonicMs());
 }
 
 QLineEdit* Practice::AnswerBox() const
@@ -283,9 +286,17 @@ void Practice::EndPractice()
 {
     Timer1->stop();
     AppState& s = State();
-    if (!AppendScoreRecord(scoreFile_, practice_, Os().Now()))
-        ShowMessage(QStringLiteral("Your score could not be saved: the file ") + scoreFile_
+    Platform& p = Os();
+    const QDateTime now = p.Now();
+    auto notSaved = [](const QString& what, const QString& file) {
+        ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
+    };
+    // The facts go with the score: no facts of a practice that has no record.
+    if (!AppendScoreRecord(scoreFile_, practice_, now))
+        notSaved(QStringLiteral("Your score"), scoreFile_);
+    else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
+        notSaved(QStringLiteral("Your answers"), factsFile_);
     SavePlayerConfig(s);
     ShowScoresWindow(practice_);
     Unload();
@@ -293,7 +304,10 @@ void Practice::EndPractice()
 
 void Practice::CheckAnswer()
 {
-    switch (::CheckAnswer(practice_, problem_, AnswerBox()->text())) {
+    const Verdict verdict = ::CheckAnswer(practice_, problem_, AnswerBox()->text());
+    if (verdict != Verdict::Ignored)
+        facts_.Answered(practice_.PracticeOp, problem_, verdict == Verdict::Right, Os().MonotonicMs());
+    switch (verdict) {
     case Verdict::Ignored:
         return;
     case Verdict::Right:
@@ -315,6 +329,8 @@ void Practice::CheckAnswer()
 
 void Practice::ShowAnswerClick()
 {
+    // Shown before any answer: the child did not know it.
+    facts_.Answered(practice_.PracticeOp, problem_, false, Os().MonotonicMs());
     AnswerBox()->setText(ShowAnswer(practice_, problem_));
     AnswerBox()->setFocus();
 }

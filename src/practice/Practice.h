@@ -5,6 +5,7 @@
 #include "core/Form.h"
 #include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillBars.h"
+#include "practice/logic/DrillFacts.h"
 #include "practice/logic/DrillLayout.h"
 #include "practice/logic/NextProblem.h"
 
@@ -53,6 +54,8 @@ private:
     PracticeFields practice_;
     Int16 goalCount_ = 0;
     QString scoreFile_; // the history of the child who started the drill
+    QString factsFile_; // and her facts file
+    DrillFacts facts_;  // the first answer to each problem
     int SecondsLeft_ = 0;
     ProblemState problem_;
     CorrectBar bar_;

@@ -18,8 +18,8 @@ class TestGetPlayer : public QObject {
 private slots:
     void scenario_data()
     {
-        // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row; "!": the
-        // list cannot be written. Each ".cfg" holds grade 4 and 33 right.
+        // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row ("/AAF.fct": a
+        // facts file); "!": the list cannot be written. Each ".cfg" holds grade 4 and 33 right.
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("next");        // NextPlayerId
         QTest::addColumn<QStringList>("steps");   // window|action|action..., each once that window is up
@@ -39,6 +39,9 @@ private slots:
         QTest::newRow("a damaged next key goes on after the highest key of a row or a file") << QStringList{"Ann", "/AAF"}
             << "zz{  " << add << QStringList{"in use: AAG", R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
                                             R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
+        QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add
+            << QStringList{"in use: AAG", R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
+                           R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
         QTest::newRow("a name that cannot be saved is told, and not kept") << QStringList{"!"} << "AAA  "
             << QStringList{add[1], add[2], "M_Boxx|Label1=The list of names could not be saved: the file Players cannot be "
                                            "written. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
@@ -63,9 +66,9 @@ private slots:
                            R"(AAD.cfg: "" "" 0 "" 0 0 0 0 12640511)"};
         const QString remove = "GetPlayer|#%1|Remove name from list";
         const QString sure = "M_Boxx|Label1=Are you sure you want to remove %1 from this list?|";
-        QTest::newRow("remove: Yes takes the row and its file; the box closed is No") << QStringList{"Ann", "Bob"} << "AAC  "
-            << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", remove.arg(0), sure.arg("Ann") + "close", add[3]}
-            << QStringList{"AAC.cfg: (removed)", R"(Players: 1 "Ann" "AAB  ")"};
+        QTest::newRow("remove: Yes takes the row and its files; the box closed is No") << QStringList{"Ann", "Bob", "/AAC.fct"}
+            << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", remove.arg(0), sure.arg("Ann") + "close", add[3]}
+            << QStringList{"AAC.cfg: (removed)", "AAC.fct: (removed)", R"(Players: 1 "Ann" "AAB  ")"};
         QTest::newRow("remove one of two rows with one key: the files stay with the other") << QStringList{"Ann/AAB", "Bob/AAB"}
             << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", add[3]} << QStringList{R"(Players: 1 "Ann" "AAB  ")"};
     }
@@ -81,9 +84,9 @@ private slots:
         s.NewGrade = QStringLiteral("5"); // left from an earlier grade dialog
         s.PlayerCount = 0, s.NextPlayerId = next;
         for (int i = 1; i <= names.size() && names[0] != "!"; ++i) {
-            const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1) + "  "
+            const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1).left(3) + "  "
                                                            : QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26));
-            WriteBytes(key.left(3) + QStringLiteral(".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
+            WriteBytes(key.left(3) + (names[i - 1].endsWith(".fct") ? ".fct" : ".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
             if (!names[i - 1].startsWith('/'))
                 s.Players[++s.PlayerCount] = {names[i - 1].section('/', 0, 0), key};
         }

@@ -1,11 +1,13 @@
 // The drill window: a whole practice through its answer box and clock, and what it leaves
-// in the score history and the player's settings, also when the score cannot be saved.
+// in the score history, the facts file and the player's settings, also when a file cannot be saved.
 #include "practice/Practice.h"
+#include "scores/ShowScores.h"
 #include "support/GuiSupport.h"
 #include "support/ScoresPracticeBuilders.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QClipboard>
 #include <QtTest>
 
@@ -63,6 +65,40 @@ private slots:
         QCOMPARE(int(w->ReviewMode()), 1); // fewer than half the seconds left
     }
 
+    void factsOfADrill_data()
+    {
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<QStringList>("facts"); // the first answer to each problem, timed from its showing
+        QTest::newRow("finished: a miss, a shown answer, a right one") << true
+            << QStringList{R"(2,5,7,0,23,"20060315140403")", R"(2,5,1,0,10,"20060315140404")", R"(2,5,9,1,1,"20060315140404")"};
+        QTest::newRow("cancelled: nothing written") << false << QStringList{};
+    }
+    void factsOfADrill()
+    {
+        QFETCH(bool, finished);
+        QFETCH(QStringList, facts);
+        Script script;
+        script.On<ShowScores>([](ShowScores* w) { w->Unload(); });
+        Practice* w = Open(1);
+        auto* box = Child<QLineEdit>(w, "Text1");
+        QTest::mouseClick(box, Qt::LeftButton); // the window's due activation shows the first problem
+        fx.platform->monotonicMs = 2340;
+        Answer(box, QStringLiteral("16")); // 5 x 7: wrong, then right
+        Answer(box, QStringLiteral("35"));
+        fx.platform->monotonicMs = 3340;
+        QTest::mouseClick(Child<QPushButton>(w, "Command2"), Qt::LeftButton); // shown, then entered
+        QTest::keyClick(box, Qt::Key_Return);
+        fx.platform->monotonicMs = 3390;
+        Answer(box, QString::number(w->Problem().Answer));
+        fx.platform->monotonicMs = 60000;
+        if (!finished)
+            QTest::mouseClick(Child<QPushButton>(w, "Command3"), Qt::LeftButton);
+        for (int tick = 0; tick < 60 && finished; ++tick)
+            w->Timer1Tick();
+        QCOMPARE(FileLines(QStringLiteral("AAB.fct")), facts);
+        QCOMPARE(QFile::exists(QStringLiteral("AAB.scr")), finished);
+    }
+
     void scoreCannotBeSaved()
     {
         // A folder where the history belongs cannot be opened for writing, even by the administrator.
@@ -72,10 +108,12 @@ private slots:
         AnswerMessage(script, message);
         AnswerMessage(script, scores);
         Practice* w = Open(1);
+        Answer(Child<QLineEdit>(w, "Text1"), QStringLiteral("1"));
         for (int tick = 0; tick < 60; ++tick)
             w->Timer1Tick();
         QCOMPARE(message, QStringLiteral("Your score could not be saved: the file AAB.scr cannot be written. "
                                          "Please ask a grown-up to check the program folder."));
+        QVERIFY(!QFile::exists(QStringLiteral("AAB.fct"))); // no facts of a practice without its record
         QCOMPARE(scores, QStringLiteral("You have no scores yet.")); // the score window as usual
         QVERIFY(!Forms::Find<Practice>() && !fx.platform->HasEnded());
         QVERIFY(QFile::exists(QStringLiteral("AAB.cfg")));

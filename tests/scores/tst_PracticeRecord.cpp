@@ -1,4 +1,5 @@
-// The 21-character practice record: packing, unpacking and the history file.
+// The 21-character practice record: packing, unpacking and the history file; the facts file.
+#include "core/logic/FactsFile.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/PracticeRecord.h"
 #include "support/DiskFull.h"
@@ -68,6 +69,31 @@ private slots:
         WriteBytes(QStringLiteral("AAB.scr"), file);
         QCOMPARE(ReadScoreHistory(QStringLiteral("AAB.scr")).value(),
                  QStringList({"0H2200603151405007009", "0H2200603151505012015"}));
+    }
+
+    void factsFileKeepsGoodLines_data()
+    {
+        QTest::addColumn<QByteArray>("bad"); // a line between two good ones at the edges of their numbers
+        const QByteArray when = ",\"20261207143012\"";
+        QTest::newRow("a NUL byte") << QByteArray("2,7,8\0,1,21", 11) + when;
+        QTest::newRow("100,000 characters") << QByteArray(100000, '7');
+        QTest::newRow("a value missing") << QByteArray("2,7,8,21") + when;
+        QTest::newRow("a value too many") << QByteArray("2,7,8,1,21") + when + ",5";
+        QTest::newRow("operation 4") << QByteArray("4,7,8,1,21") + when;
+        QTest::newRow("division 57 / 8") << QByteArray("3,57,8,1,21") + when;
+        QTest::newRow("division by 0") << QByteArray("3,0,0,1,21") + when;
+        QTest::newRow("right mark 2") << QByteArray("2,7,8,2,21") + when;
+        QTest::newRow("32768 tenths") << QByteArray("2,7,8,1,32768") + when;
+        QTest::newRow("month 13") << QByteArray("2,7,8,1,21,\"20261307143012\"");
+    }
+    void factsFileKeepsGoodLines()
+    {
+        QFETCH(QByteArray, bad);
+        const QByteArray a = "0,10,10,0,32767,\"20261207143005\"", b = "3,100,10,1,0,\"20261207143031\"";
+        WriteBytes(QStringLiteral("AAB.fct"), a + "\r\n" + bad + "\n" + b);
+        const QList<FactAnswer> read = ReadFactsFile(QStringLiteral("AAB.fct")).value();
+        QCOMPARE(read.size(), 2);
+        QCOMPARE(read, ReadFactLines(a + "\r\n" + b));
     }
 
     void appendEndsALastLineLeftOpen()

@@ -124,6 +124,11 @@ void RemoveLeftoverSaves(const QString& folder, const QDateTime& now)
 
 bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile)
 {
+    return AppendLines(path, {line}, onlyOwnFile);
+}
+
+bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile)
+{
     // Never through a link (O_NOFOLLOW refuses one) and only into a plain file of one name:
     // no fifo that would block, no second name of another file. Read access only to look at
     // the last byte (a file we may only write to is appended to unlooked).
@@ -143,7 +148,9 @@ bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile)
     if (ok) {
         if (created)
             ShareLikeItsFolder(fd, FolderOf(path));
-        QByteArray bytes = line.toUtf8() + "\r\n";
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += line.toUtf8() + "\r\n";
         char last = 0;
         if (file.st_size > 0 && ::pread(fd, &last, 1, file.st_size - 1) == 1 && last != '\n' && last != '\r')
             bytes.prepend("\r\n");

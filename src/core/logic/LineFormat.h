@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A text value between double quotes. A double quote or a line break inside the value
@@ -33,6 +34,8 @@ void RemoveLeftoverSaves(const QString& folder, const QDateTime& now);
 // whole is taken back. A link at the path, or anything but a plain file, is refused; with
 // onlyOwnFile, so is a file of another user.
 bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile = false);
+// The same for several lines, written in one piece: all of them are in the file or none.
+bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile = false);
 
 // Data files are small. A file past these sizes is damaged or foreign, and only that much
 // of it is read, so it can neither stall the program nor fill its memory: the first part

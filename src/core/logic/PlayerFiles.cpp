@@ -10,6 +10,7 @@
 
 QString PlayerConfigFile(const QString& fileId) { return fileId + QStringLiteral(".cfg"); }
 QString PlayerScoreFile(const QString& fileId) { return fileId + QStringLiteral(".scr"); }
+QString PlayerFactsFile(const QString& fileId) { return fileId + QStringLiteral(".fct"); }
 
 namespace {
 // A line this long is damage, not a name: it is passed over whole, so the rows after it stay.
@@ -111,7 +112,8 @@ QString NormalKey(const QString& key)
 QStringList FileIdsInFolder()
 {
     QStringList ids;
-    for (const QString& file : QDir().entryList({QStringLiteral("*.cfg"), QStringLiteral("*.scr")}, QDir::Files)) {
+    const QStringList kinds{QStringLiteral("*.cfg"), QStringLiteral("*.scr"), QStringLiteral("*.fct")};
+    for (const QString& file : QDir().entryList(kinds, QDir::Files)) {
         const QString id = file.chopped(4);
         if (IsPlayerKey(id))
             ids << id;

@@ -34,7 +34,9 @@ bool SavePlayerConfig(const AppState& state);
 bool IsPlayerKey(const QString& key);
 // A key as it is kept: its three letters and two blanks.
 QString NormalKey(const QString& key);
-// The file ids of the players' files (".cfg", ".scr") in the program folder, rows or not.
+// The file ids of the players' files (".cfg", ".scr", ".fct") in the program folder, rows or not.
 QStringList FileIdsInFolder();
 QString PlayerConfigFile(const QString& fileId);
 QString PlayerScoreFile(const QString& fileId);
+// The facts file: every answered problem of the player's finished drills.
+QString PlayerFactsFile(const QString& fileId);

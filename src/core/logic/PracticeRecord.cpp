@@ -5,6 +5,8 @@
 #include <QFile>
 
 namespace {
+// The end time's characters in a record.
+const QString TimeFormat = QStringLiteral("yyyyMMddHHmm");
 
 QChar LastDigit(int value)
 {
@@ -63,7 +65,7 @@ QString PackPractice(const PracticeFields& fields, const QDateTime& when)
     r += LastDigit(fields.PracticeOp);
     r += QChar(75 + fields.TableNum);
     r += LastDigit(fields.PracticeMinutes);
-    r += when.toString(QStringLiteral("yyyyMMddHHmm"));
+    r += when.toString(TimeFormat);
     r += PackCount(fields.CorrectCount);
     r += PackCount(fields.AttemptCount);
     return r;
@@ -110,6 +112,13 @@ PracticeFields ReadPractice(QStringView packed)
     PracticeFields f;
     UnpackPractice(f, packed);
     return f;
+}
+
+QDateTime RecordTime(QStringView record)
+{
+    if (record.size() < 15)
+        return {};
+    return QDateTime::fromString(record.mid(3, 12).toString(), TimeFormat);
 }
 
 QString DefinitionKey(const QString& record)

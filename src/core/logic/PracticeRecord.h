@@ -11,6 +11,10 @@
 
 constexpr int PracticeRecordLength = 21;
 
+// The four operations, in the order of PracticeOp.
+inline const QStringList OperationCaptions{QStringLiteral("Addition"), QStringLiteral("Subtraction"),
+                                           QStringLiteral("Multiplication"), QStringLiteral("Division")};
+
 // The definition held in the shared state, with a tally of nothing yet.
 PracticeFields Definition(const AppState& state);
 
@@ -30,6 +34,9 @@ PracticeFields ReadPractice(QStringView packed);
 QString PackCount(int count);
 // The three characters of a count as a number, or nothing when they are not one.
 std::optional<int> ReadCount(QStringView field);
+
+// The end time of a record (to the minute); invalid when its characters are no time.
+QDateTime RecordTime(QStringView record);
 
 // The first three characters of a record: operation, table, minutes digit.
 QString DefinitionKey(const QString& record);

@@ -1,0 +1,34 @@
+#include "practice/logic/DrillFacts.h"
+
+#include <algorithm>
+
+void DrillFacts::Shown(qint64 nowMs)
+{
+    shownMs_ = nowMs;
+    waiting_ = true;
+}
+
+void DrillFacts::Answered(Int16 op, const ProblemState& problem, bool right, qint64 nowMs)
+{
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    // Rounded to the nearest tenth; a clock that went back counts as no time.
+    const qint64 tenths = std::clamp<qint64>((nowMs - shownMs_ + 50) / 100, 0, MaxFactTenths);
+    FactAnswer answer{op, problem.ShownFirst, problem.ShownSecond, right, static_cast<Int16>(tenths), {}};
+    answers_.push_back({answer, nowMs});
+}
+
+QList<FactAnswer> DrillFacts::Finish(const QDateTime& now, qint64 nowMs) const
+{
+    QList<FactAnswer> done;
+    done.reserve(static_cast<qsizetype>(answers_.size()));
+    for (const Pending& p : answers_) {
+        FactAnswer answer = p.answer;
+        // Whole seconds back from the end, as the line keeps them.
+        const QDateTime at = now.addSecs(-((nowMs - p.atMs) / 1000));
+        answer.When = WallClock(at.date(), at.time());
+        done << answer;
+    }
+    return done;
+}

@@ -1,0 +1,180 @@
+#include "scores/logic/Mastery.h"
+
+#include "core/logic/Platform.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+// Answers averaged for a fact's time: its recent ones, so a child who got quicker shows it.
+constexpr int AveragedAnswers = 5;
+
+bool Missed(const FactAnswer& a) { return !a.Right; }
+} // namespace
+
+QString MasteryText(Mastery state)
+{
+    switch (state) {
+    case Mastery::ToPractise: return QStringLiteral("To practise");
+    case Mastery::Learning: return QStringLiteral("Learning");
+    case Mastery::Known: return QStringLiteral("Known");
+    case Mastery::NotYetAsked: break;
+    }
+    return QStringLiteral("Not yet asked");
+}
+
+std::optional<Fact> FactOf(const FactAnswer& answer)
+{
+    const auto tp = TableAndPartner(answer.Op, answer.First, answer.Second);
+    if (!tp)
+        return std::nullopt;
+    return Fact{answer.Op, tp->Table, tp->Partner};
+}
+
+ShownProblem ProblemOf(const Fact& fact)
+{
+    const int t = fact.Table, p = fact.Partner;
+    switch (fact.Op) {
+    case 1:
+        return {static_cast<Int16>(t + p), static_cast<Int16>(t), static_cast<Int16>(p)};
+    case 2:
+        return {static_cast<Int16>(t), static_cast<Int16>(p), static_cast<Int16>(t * p)};
+    case 3:
+        return {static_cast<Int16>(t * p), static_cast<Int16>(t), static_cast<Int16>(p)};
+    default:
+        return {static_cast<Int16>(t), static_cast<Int16>(p), static_cast<Int16>(t + p)};
+    }
+}
+
+QList<Fact> DrilledFacts(int op)
+{
+    QList<Fact> facts;
+    facts.reserve(FactsPerOperation);
+    for (int t = 1; t <= 10; ++t)
+        for (int p = 1; p <= 10; ++p)
+            facts << Fact{static_cast<Int16>(op), static_cast<Int16>(t), static_cast<Int16>(p)};
+    return facts;
+}
+
+Mastery MasteryOf(const QList<FactAnswer>& answers)
+{
+    if (answers.isEmpty())
+        return Mastery::NotYetAsked;
+    // The latest answer decides first: a fact just missed is to be practised, one just
+    // answered right is at least being learnt.
+    if (Missed(answers.back()))
+        return Mastery::ToPractise;
+    if (answers.size() < MasteryAnswers)
+        return Mastery::Learning;
+    const auto last = answers.cend() - MasteryAnswers;
+    const bool known = std::all_of(last, answers.cend(),
+                                   [](const FactAnswer& a) { return a.Right && a.Tenths <= KnownWithinTenths; });
+    return known ? Mastery::Known : Mastery::Learning;
+}
+
+FactsHistory::FactsHistory(const QList<FactAnswer>& answers)
+{
+    // Each list at its size at once: a long file is sorted without growing them again and again.
+    std::vector<int> index;
+    index.reserve(static_cast<size_t>(answers.size()));
+    std::array<int, 4 * FactsPerOperation> sizes{};
+    for (const FactAnswer& answer : answers) {
+        const auto fact = FactOf(answer);
+        index.push_back(fact ? Index(*fact) : -1);
+        if (fact)
+            ++sizes[static_cast<size_t>(index.back())];
+    }
+    for (size_t i = 0; i < sizes.size(); ++i)
+        byFact_[i].reserve(sizes[i]);
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        if (const int at = index[static_cast<size_t>(i)]; at >= 0)
+            byFact_[static_cast<size_t>(at)] << answers[i];
+    }
+}
+
+int FactsHistory::Index(const Fact& fact)
+{
+    return fact.Op * FactsPerOperation + (fact.Table - 1) * 10 + (fact.Partner - 1);
+}
+
+Mastery FactsHistory::State(const Fact& fact) const
+{
+    return MasteryOf(LastAnswers(fact, MasteryAnswers));
+}
+
+QList<FactAnswer> FactsHistory::LastAnswers(const Fact& fact, int count) const
+{
+    const QList<FactAnswer>& all = byFact_[Index(fact)];
+    return all.mid(std::max<qsizetype>(0, all.size() - count));
+}
+
+double FactsHistory::AverageSeconds(const Fact& fact) const
+{
+    const QList<FactAnswer> recent = LastAnswers(fact, AveragedAnswers);
+    if (recent.isEmpty())
+        return 0;
+    const int tenths = std::accumulate(recent.cbegin(), recent.cend(), 0,
+                                       [](int sum, const FactAnswer& a) { return sum + a.Tenths; });
+    return tenths / 10.0 / static_cast<double>(recent.size());
+}
+
+MasteryCounts FactsHistory::Counts(int op) const
+{
+    MasteryCounts counts;
+    for (const Fact& fact : DrilledFacts(op)) {
+        switch (State(fact)) {
+        case Mastery::Known: ++counts.Known; break;
+        case Mastery::Learning: ++counts.Learning; break;
+        case Mastery::ToPractise: ++counts.ToPractise; break;
+        case Mastery::NotYetAsked: ++counts.NotYetAsked; break;
+        }
+    }
+    return counts;
+}
+
+QList<SlowFact> FactsHistory::Slowest(int op, int count) const
+{
+    QList<SlowFact> asked;
+    for (const Fact& fact : DrilledFacts(op)) {
+        if (!byFact_[Index(fact)].isEmpty())
+            asked << SlowFact{fact, AverageSeconds(fact)};
+    }
+    std::stable_sort(asked.begin(), asked.end(),
+                     [](const SlowFact& a, const SlowFact& b) { return a.AverageSeconds > b.AverageSeconds; });
+    return asked.mid(0, std::max(0, count));
+}
+
+QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, Platform& platform, int count)
+{
+    // Weakest first: the state's rank, then the slower fact; ties stay in grid order.
+    auto rank = [](Mastery m) {
+        switch (m) {
+        case Mastery::ToPractise: return 0;
+        case Mastery::Learning: return 1;
+        case Mastery::NotYetAsked: return 2;
+        case Mastery::Known: break;
+        }
+        return 3;
+    };
+    struct Candidate {
+        Fact fact;
+        int rank;
+        double seconds;
+    };
+    QList<Candidate> candidates;
+    for (const Fact& fact : DrilledFacts(op))
+        candidates << Candidate{fact, rank(history.State(fact)), history.AverageSeconds(fact)};
+    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.rank != b.rank ? a.rank < b.rank : a.seconds > b.seconds;
+    });
+    QList<Fact> chosen;
+    for (int i = 0; i < count && !candidates.isEmpty(); ++i)
+        chosen << candidates[i % candidates.size()].fact; // around again only when there are too few
+    // Shuffled, so the sheet does not run down the grid.
+    for (qsizetype i = chosen.size() - 1; i > 0; --i) {
+        const auto j = static_cast<qsizetype>(platform.Random() * static_cast<double>(i + 1));
+        std::swap(chosen[i], chosen[std::min(j, i)]);
+    }
+    return chosen;
+}

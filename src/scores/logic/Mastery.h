@@ -1,0 +1,94 @@
+#pragma once
+// What a child knows, fact by fact, from the answers of the facts file.
+//
+// A fact is an operation with its table number T and partner number P (both 1..10), the
+// pair the drill draws; the grid cell of a fact is row T, column P. The problem shown is
+// T + P, (T + P) - T, T x P or (T x P) / T.
+//
+// The state of a fact, from its last three answers (newest decides first):
+// - not yet asked: no answer at all;
+// - to practise:   the latest answer was missed;
+// - known:         the last three answers were all right at the first try, each within 3 s;
+// - learning:      every other case: the latest answer was right but slow, or came after a
+//                  miss among the last three, or there are fewer than three answers yet.
+// So a fact missed two answers ago but right since is learning, not to practise: the child
+// has shown the fact since, and a parent reads "to practise" as "still gets it wrong".
+
+#include "core/logic/FactsFile.h"
+
+#include <QHash>
+#include <QList>
+#include <array>
+
+class Platform;
+
+enum class Mastery { NotYetAsked, ToPractise, Learning, Known };
+// The state's name for legends, the report and the manual: "Not yet asked", "To practise",
+// "Learning", "Known".
+QString MasteryText(Mastery state);
+
+// A right answer counts towards "known" only within this many tenths of a second.
+constexpr int KnownWithinTenths = 30;
+// How many of the latest answers decide the state.
+constexpr int MasteryAnswers = 3;
+constexpr int FactsPerOperation = 100;
+
+struct Fact {
+    Int16 Op = 0;
+    Int16 Table = 0;   // the grid row, 1..10
+    Int16 Partner = 0; // the grid column, 1..10
+
+    bool operator==(const Fact&) const = default;
+};
+
+// The fact of an answered problem; nothing for numbers no problem of the operation shows.
+std::optional<Fact> FactOf(const FactAnswer& answer);
+// The numbers a problem of the fact shows and its answer.
+struct ShownProblem {
+    Int16 First = 0;
+    Int16 Second = 0;
+    Int16 Answer = 0;
+};
+ShownProblem ProblemOf(const Fact& fact);
+// The 100 facts an operation drills, row by row: T = 1 P = 1..10, then T = 2, ...
+QList<Fact> DrilledFacts(int op);
+
+// The state of a fact from its answers, oldest first.
+Mastery MasteryOf(const QList<FactAnswer>& answers);
+
+struct MasteryCounts {
+    int Known = 0;
+    int Learning = 0;
+    int ToPractise = 0;
+    int NotYetAsked = 0;
+};
+
+struct SlowFact {
+    Fact fact;
+    double AverageSeconds = 0; // of its last five answers
+};
+
+// Every answer of a facts file sorted by fact, built once for a window or a report.
+class FactsHistory {
+public:
+    explicit FactsHistory(const QList<FactAnswer>& answers = {});
+
+    Mastery State(const Fact& fact) const;
+    // The fact's answers, oldest first: at most the newest `count`.
+    QList<FactAnswer> LastAnswers(const Fact& fact, int count = 5) const;
+    // The average time of the fact's last five answers, in seconds; 0 when never asked.
+    double AverageSeconds(const Fact& fact) const;
+    MasteryCounts Counts(int op) const;
+    // The slowest asked facts of an operation, slowest first (ties in grid order), at most `count`.
+    QList<SlowFact> Slowest(int op, int count = 10) const;
+
+private:
+    static int Index(const Fact& fact); // op * 100 + (T - 1) * 10 + (P - 1)
+    std::array<QList<FactAnswer>, 4 * FactsPerOperation> byFact_;
+};
+
+// The facts of a practice sheet: `count` facts of the operation, weakest first chosen
+// (to practise, then learning slowest first, then not yet asked, then known slowest first),
+// never one twice unless the operation has fewer facts than `count`; then put in an order of
+// the platform's random numbers so the sheet does not run down the grid.
+QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, Platform& platform, int count = 30);

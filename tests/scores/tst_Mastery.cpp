@@ -1,0 +1,123 @@
+// What a child knows, fact by fact: the mastery rule, the slowest facts, the practice sheet's
+// choice, and the class overview with its CSV.
+#include "core/logic/FactsFile.h"
+#include "core/logic/PracticeRecord.h"
+#include "scores/logic/ClassOverview.h"
+#include "scores/logic/Mastery.h"
+#include "support/TestPlatform.h"
+
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+// Answers to one problem: "R12" right after 1.2 s, "W5" missed after 0.5 s.
+QList<FactAnswer> Answers(const QList<int>& shown, const QString& history)
+{
+    QList<FactAnswer> answers;
+    for (const QString& a : history.split(' ', Qt::SkipEmptyParts))
+        answers << FactAnswer{Int16(shown[0]), Int16(shown[1]), Int16(shown[2]), a[0] == 'R', Int16(a.mid(1).toInt()), {}};
+    return answers;
+}
+} // namespace
+
+class TestMastery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rule_data()
+    {
+        QTest::addColumn<QList<int>>("shown"); // operation and the two numbers of the problem of 7 and 8
+        QTest::addColumn<QString>("history");  // oldest first
+        QTest::addColumn<QString>("state");
+        const QList<int> times{2, 7, 8};
+        QTest::newRow("never") << times << "" << "Not yet asked";
+        QTest::newRow("right once, quickly") << times << "R10" << "Learning";
+        QTest::newRow("three right, the last at 3.0 s") << times << "R10 R10 R30" << "Known";
+        QTest::newRow("three right, the last at 3.1 s") << times << "R10 R10 R31" << "Learning";
+        QTest::newRow("a miss four answers ago is forgotten") << times << "W10 R10 R10 R10" << "Known";
+        QTest::newRow("a miss two answers ago, right since") << times << "R10 W10 R10 R10" << "Learning";
+        QTest::newRow("just missed after three right") << times << "R10 R10 R10 W10" << "To practise";
+        QTest::newRow("subtraction 15 - 7") << QList<int>{1, 15, 7} << "R1 R2 R3" << "Known";
+        QTest::newRow("division 56 / 7") << QList<int>{3, 56, 7} << "W40" << "To practise";
+    }
+    void rule()
+    {
+        QFETCH(QList<int>, shown);
+        QFETCH(QString, history);
+        QFETCH(QString, state);
+        QCOMPARE(MasteryText(FactsHistory(Answers(shown, history)).State(Fact{Int16(shown[0]), 7, 8})), state);
+    }
+
+    void sheet_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("facts"); // chosen, in grid order
+        QTest::newRow("the missed, then the slowest") << 3 << "3x4 5x6 7x8";
+        QTest::newRow("filled up with facts not yet asked, never the known ones") << 30
+            << "2x1 2x2 2x3 2x4 2x5 2x6 2x7 2x8 2x9 2x10 3x1 3x2 3x3 3x4 3x5 3x6 3x7 3x8 3x9 3x10 4x1 4x2 4x3 4x4 "
+               "4x5 4x6 5x6 7x8 8x9 9x9";
+    }
+    void sheet()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, facts);
+        // Table 1 known; 3 x 4 and 5 x 6 just missed; 7 x 8 (slow long ago, 5 s in its last five answers),
+        // 9 x 9, 8 x 9 and 2 x 2 learning, slowest first.
+        QList<FactAnswer> all = Answers({2, 3, 4}, "W10") + Answers({2, 5, 6}, "R10 W5") + Answers({2, 7, 8}, "R900 R50 R50 R50 R50 R50")
+            + Answers({2, 9, 9}, "R45") + Answers({2, 8, 9}, "R42") + Answers({2, 2, 2}, "R40");
+        for (int p = 1; p <= 10; ++p)
+            all += Answers({2, 1, p}, "R5 R5 R5");
+        const FactsHistory history(all + Answers({0, 9, 9}, "R990"));
+        const QList<SlowFact> slow = history.Slowest(2, 2);
+        QCOMPARE((QList<double>{slow[0].fact.Table * 10. + slow[0].fact.Partner, slow[0].AverageSeconds,
+                                slow[1].fact.Table * 10. + slow[1].fact.Partner, slow[1].AverageSeconds}), (QList<double>{78, 5, 99, 4.5}));
+        const MasteryCounts c = history.Counts(2);
+        QCOMPARE((QList<int>{c.Known, c.Learning, c.ToPractise, c.NotYetAsked}), (QList<int>{10, 4, 2, 84}));
+        TestPlatform platform;
+        platform.randoms = {0.9, 0.1, 0.5};
+        QList<Fact> chosen = PracticeSheetFacts(history, 2, platform, count);
+        const QList<Fact> shuffled = chosen;
+        std::sort(chosen.begin(), chosen.end(), [](Fact a, Fact b) { return a.Table * 11 + a.Partner < b.Table * 11 + b.Partner; });
+        QStringList names;
+        for (const Fact& f : chosen)
+            names << QStringLiteral("%1x%2").arg(f.Table).arg(f.Partner);
+        QCOMPARE(names.join(' '), facts);
+        QVERIFY(shuffled != chosen); // not down the grid
+    }
+
+    void overviewCsv_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("field"); // the name in the CSV
+        QTest::newRow("plain") << "Ann" << QByteArray("Ann");
+        QTest::newRow("a comma") << "Smith, Ann" << QByteArray("\"Smith, Ann\"");
+        QTest::newRow("quotes doubled") << "Ann \"Jo\"" << QByteArray("\"Ann \"\"Jo\"\"\"");
+        QTest::newRow("a line break") << "Ann\nJo" << QByteArray("\"Ann\nJo\"");
+        QTest::newRow("UTF-8") << "Zoë Ødegård" << QByteArray("Zo\xc3\xab \xc3\x98" "deg\xc3\xa5rd");
+    }
+    void overviewCsv()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, field);
+        TestPlatform p;
+        p.EnterProgramDir();
+        // Grade 3 on Multiplication, Just 5; practices 8 days, 6 days and 1 day before 7 December 2026, 14:30.
+        WriteBytes("AAC.cfg", "\"3\"\r\n\"\"\r\n1\r\n\"2F1200603151405000000\"\r\n20\r\n1\r\n90\r\n1\r\n12640511\r\n");
+        WriteBytes("AAC.scr", "\"2F1202611291000020020\"\r\n\"0K2202612011500005006\"\r\n\"2F1202612061405010012\"\r\n");
+        WriteBytes("AAC.fct", "2,7,8,1,9,\"20261206140500\"\r\n2,7,8,1,9,\"20261206140501\"\r\n2,7,8,1,9,\"20261206140502\"\r\n");
+        PlayerRoster roster;
+        roster.PlayerCount = 2, roster.Players[1] = {"Bob", "AAB  "}, roster.Players[2] = {name, "AAC  "};
+        const QDateTime now(QDate(2026, 12, 7), QTime(14, 30));
+        QCOMPARE(OverviewCsv(ClassOverview(roster, now)),
+                 "Name,Grade,Level,Last practice,Practices in 7 days,Addition known,Subtraction known,"
+                 "Multiplication known,Division known\r\nBob,,,,0,0,0,0,0\r\n"
+                     + field + ",3,\"Multiplication, Just 5\",2026-12-06,2,0,0,1,0\r\n");
+        const ReportTotals t = TotalsOf(ReadScoreHistory("AAC.scr").value(), now);
+        QCOMPARE((QList<int>{t.ThisWeek.Practices, t.ThisWeek.Minutes, t.ThisWeek.RightAnswers, t.AllTime.Practices,
+                             t.AllTime.Minutes, t.AllTime.RightAnswers}),
+                 (QList<int>{2, 3, 15, 3, 4, 35}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMastery)
+#include "tst_Mastery.moc"
