@@ -18,22 +18,6 @@ QList<QPointer<Form>>& Waiting()
     static QList<QPointer<Form>> waiting;
     return waiting;
 }
-
-// Focus and the activation handling go back to the window the child was working in, so
-// her next key or click reaches it (and not the background window) with it up to date.
-void ReturnToWorkingWindow()
-{
-    Waiting().removeIf([](const QPointer<Form>& f) { return !f || f->IsUnloaded(); });
-    for (auto it = Waiting().crbegin(); it != Waiting().crend(); ++it) {
-        Form* form = *it;
-        if (!form->isVisible())
-            continue;
-        form->raise();
-        form->activateWindow();
-        form->RequestActivate();
-        return;
-    }
-}
 } // namespace
 
 Form* WorkingWindow()
@@ -43,6 +27,20 @@ Form* WorkingWindow()
             return *it;
     return nullptr;
 }
+
+namespace {
+// Focus and the activation handling go back to the window the child was working in, so
+// her next key or click reaches it (and not the background window) with it up to date.
+void ReturnToWorkingWindow()
+{
+    Waiting().removeIf([](const QPointer<Form>& f) { return !f || f->IsUnloaded(); });
+    if (Form* form = WorkingWindow()) {
+        form->raise();
+        form->activateWindow();
+        form->RequestActivate();
+    }
+}
+} // namespace
 
 void ShowAndWait(Form* window)
 {
