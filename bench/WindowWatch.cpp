@@ -4,9 +4,13 @@
 //
 //   bench_window_watch [--until ROLE] [--settle MS] [--timeout S] -- PROGRAM [ARGS...]
 //
+// ROLE "*" stands for the first window of any name: a program that names no roles (the
+// peers Numbrella is compared with) is known by its class (WM_CLASS), and a window without
+// either, such as a window manager's frame, is not the program's.
+//
 // Prints, flushed line by line:
 //   pid N
-//   map ROLE MS          for every mapped window with a role
+//   map ROLE MS          for every mapped window with a role (with "*": "class:CLASS" without one)
 //   rss_kb N             once ROLE is mapped and MS more have passed: VmRSS of the program
 //   rchar N              bytes the program has read so far (/proc/N/io)
 // then ends the program. Without --until it runs until the program ends or times out.
@@ -54,15 +58,25 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name)
     return atom;
 }
 
-std::string Role(xcb_connection_t* c, xcb_window_t w, xcb_atom_t roleAtom)
+std::string Text(xcb_connection_t* c, xcb_window_t w, xcb_atom_t atom)
 {
     xcb_get_property_reply_t* r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, roleAtom, XCB_ATOM_STRING, 0, 64), nullptr);
-    std::string role;
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom, XCB_ATOM_STRING, 0, 64), nullptr);
+    std::string text;
     if (r && r->type != XCB_ATOM_NONE)
-        role.assign(static_cast<const char*>(xcb_get_property_value(r)), xcb_get_property_value_length(r));
+        text.assign(static_cast<const char*>(xcb_get_property_value(r)), xcb_get_property_value_length(r));
     std::free(r);
-    return role;
+    return text;
+}
+
+// WM_CLASS holds the instance and the class, each ended by a zero: the class.
+std::string ClassName(xcb_connection_t* c, xcb_window_t w)
+{
+    const std::string both = Text(c, w, XCB_ATOM_WM_CLASS);
+    const std::size_t end = both.find('\0');
+    if (end == std::string::npos)
+        return both;
+    return std::string(both.c_str() + end + 1);
 }
 
 bool IsViewable(xcb_connection_t* c, xcb_window_t w)
@@ -155,19 +169,25 @@ int main(int argc, char* argv[])
     std::printf("pid %d\n", pid);
     std::fflush(stdout);
 
+    const bool anyWindow = until == "*";
     std::set<xcb_window_t> reported;
     bool seen = false;
     bool ended = false;
     auto report = [&](xcb_window_t w, double at) {
         if (reported.count(w))
             return;
-        const std::string role = Role(c, w, roleAtom);
+        std::string role = Text(c, w, roleAtom);
+        if (role.empty() && anyWindow) {
+            const std::string name = ClassName(c, w);
+            if (!name.empty())
+                role = "class:" + name;
+        }
         if (role.empty())
             return;
         reported.insert(w);
         std::printf("map %s %.1f\n", role.c_str(), at - start);
         std::fflush(stdout);
-        if (!until.empty() && role == until)
+        if (anyWindow || (!until.empty() && role == until))
             seen = true;
     };
 
