@@ -22,7 +22,8 @@ while [ $# -gt 0 ]; do
 done
 
 source "$ROOT_DIR/scripts/deps.sh"
-NUMBRELLA_PACKAGES+=(libbenchmark-dev libxcb1-dev)
+# The peers timed beside Numbrella at start-up.
+NUMBRELLA_PACKAGES+=(libbenchmark-dev libxcb1-dev tuxmath kbruch gcompris-qt)
 ensure_packages
 
 BUILD=$ROOT_DIR/build/bench
