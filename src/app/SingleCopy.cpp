@@ -6,10 +6,16 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
 #include <QPointer>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +58,38 @@ void BringToFront()
     target->activateWindow();
 }
 
+// A local stream socket at the address, not yet connected or bound; false when the
+// address does not fit.
+bool MakeSocket(const QString& path, int& fd, sockaddr_un& address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= int(sizeof(address.sun_path)))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    return fd >= 0;
+}
+
+// True when a running copy answers at the address within the time.
+bool CopyAnswers(const QString& path, int timeoutMs)
+{
+    int fd = -1;
+    sockaddr_un address;
+    if (!MakeSocket(path, fd, address))
+        return false;
+    bool answered = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    if (!answered && (errno == EINPROGRESS || errno == EAGAIN)) {
+        pollfd wait{fd, POLLOUT, 0};
+        int error = 0;
+        socklen_t length = sizeof(error);
+        answered = poll(&wait, 1, timeoutMs) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+    }
+    close(fd);
+    return answered;
+}
+
 } // namespace
 
 bool BecomeOnlyCopy()
@@ -61,22 +99,33 @@ bool BecomeOnlyCopy()
     // lock not had within 3 s is passed by, so nothing ever keeps the program from starting.
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.tryLock(3000);
-    QLocalSocket running;
-    running.connectToServer(path);
-    if (running.waitForConnected(1000)) {
-        running.disconnectFromServer();
+    if (CopyAnswers(path, 1000))
         return false;
-    }
     // Nobody answered: what is left at the address is from a copy that was killed.
-    QLocalServer::removeServer(path);
-    auto* server = new QLocalServer(qApp);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
+    const QByteArray name = QFile::encodeName(path);
+    unlink(name.constData());
+    int fd = -1;
+    sockaddr_un address;
     // Without the address this copy still runs; it only cannot be called to the front.
-    server->listen(path);
-    QObject::connect(server, &QLocalServer::newConnection, server, [server] {
-        while (QLocalSocket* caller = server->nextPendingConnection())
-            caller->deleteLater();
-        BringToFront();
+    if (!MakeSocket(path, fd, address))
+        return true;
+    // Only this user may call the copy.
+    const mode_t mask = umask(0077);
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    umask(mask);
+    if (!bound || listen(fd, 8) != 0) {
+        close(fd);
+        return true;
+    }
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
+        bool called = false;
+        for (int caller; (caller = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            close(caller);
+            called = true;
+        }
+        if (called)
+            BringToFront();
     });
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
         if (now && now->window() != Forms::MainWindow() && qobject_cast<Form*>(now->window()))
