@@ -41,7 +41,7 @@ void Main(const QString& commandLine)
     Platform& platform = System();
     if (!StartProgram(state, platform, commandLine))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowHourglass();
     LoadPlayerList(state);
     LogEvent(state, platform, QStringLiteral("c"));
     LogEvent(state, platform, QStringLiteral("d"));
@@ -49,7 +49,7 @@ void Main(const QString& commandLine)
     LogEvent(state, platform, QStringLiteral("e"));
     Keyboard::Install();
     Forms::Load<BackForm>()->show();
-    QApplication::restoreOverrideCursor();
+    RestorePointer();
     LogEvent(state, platform, QStringLiteral("f"));
     RunMainLoop(state, platform);
 }

@@ -22,6 +22,12 @@ template <class T> void ShowModal() { ShowModal(Forms::Load<T>()); }
 // Hides the parent, waits for the child, then shows the parent again in front.
 void ShowChildAndWait(QWidget* parent, Form* child);
 
+// The hourglass mouse pointer over every window of the program, and back to the default.
+// Drawn here rather than taken from the desktop's cursor theme, whose animated busy
+// pointer takes longer to read than the program's whole first window to lay out.
+void ShowHourglass();
+void RestorePointer();
+
 // Opens a file or web address with the desktop's default handler, the busy pointer
 // showing meanwhile. Above 32 means success.
 int OpenDocument(const QString& target);

@@ -48,10 +48,10 @@ void PrtForm::PrintTopic()
 
 void PrtForm::Print(const QString& text)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowHourglass();
     repaint();
     const QString problem = PrintText(Os().Printer(), text);
-    QApplication::restoreOverrideCursor();
+    RestorePointer();
     QPointer<PrtForm> self(this);
     if (!problem.isEmpty())
         ShowMessage(problem);

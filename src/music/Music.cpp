@@ -110,7 +110,7 @@ void Music::PlayPiece(int n)
 {
     if (n < 0 || n >= MusicCount_)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowHourglass();
     MM->SetWait(true);
     MM->SetCommand(QStringLiteral("Stop"));
     MM->SetWait(true);
@@ -123,7 +123,7 @@ void Music::PlayPiece(int n)
     Paused = false;
     SetState(PlayerState::Playing);
     MM->SetCommand(QStringLiteral("Play"));
-    QApplication::restoreOverrideCursor();
+    RestorePointer();
     Label2->setText(PieceInformation(MusicFiles.at(n), Combo1->itemText(n)));
 }
 

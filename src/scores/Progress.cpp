@@ -244,9 +244,9 @@ void Progress::Output(const QStringList& pages, int points, const QString& sugge
         if (!PrintPages(pdf, pages, points).isEmpty())
             problem = NotWrittenMessage;
     } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ShowHourglass();
         problem = PrintPages(Os().Printer(), pages, points);
-        QApplication::restoreOverrideCursor();
+        RestorePointer();
     }
     if (!problem.isEmpty())
         ShowMessage(problem);
