@@ -40,6 +40,25 @@ private slots:
         QTEST(got, "texts");
         QVERIFY(!in.ReadText().has_value());
     }
+    void leftoverNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("leftover");
+        QTest::newRow("a save's temporary file") << "Players.nbr-new-9-0" << true;
+        QTest::newRow("long numbers") << "AAB.cfg.nbr-new-123456-78" << true;
+        QTest::newRow("the mark twice, the last counts") << "a.nbr-new-1-2.nbr-new-3-4" << true;
+        QTest::newRow("no count") << "Players.nbr-new-9-" << false;
+        QTest::newRow("no process") << "Players.nbr-new--0" << false;
+        QTest::newRow("a letter in the count") << "Players.nbr-new-9-0x" << false;
+        QTest::newRow("text after the numbers") << "a.nbr-new-1-2.txt" << false;
+        QTest::newRow("an earlier mark does not count") << "a.nbr-new-1-2.nbr-new-x" << false;
+        QTest::newRow("a player's file") << "Players" << false;
+    }
+    void leftoverNames()
+    {
+        QFETCH(QString, name);
+        QTEST(IsLeftoverSave(name), "leftover");
+    }
     void textCannotBreakTheFile()
     {
         LineWriter out;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -111,14 +110,27 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
     return true;
 }
 
+bool IsLeftoverSave(const QString& name)
+{
+    // NAME.nbr-new-PID-COUNT: after the last mark, digits, a dash, digits, and nothing more.
+    const QLatin1String mark(TempMark);
+    const qsizetype at = name.lastIndexOf(mark);
+    if (at < 0)
+        return false;
+    const QStringView rest = QStringView(name).mid(at + mark.size());
+    const qsizetype dash = rest.indexOf(QLatin1Char('-'));
+    const auto digits = [](QStringView part) {
+        return !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    return dash > 0 && digits(rest.left(dash)) && digits(rest.mid(dash + 1));
+}
+
 void RemoveLeftoverSaves(const QString& folder, const QDateTime& now)
 {
-    const QString mark = QLatin1String(TempMark);
-    static const QRegularExpression ours(QRegularExpression::escape(mark) + QStringLiteral("\\d+-\\d+$"));
-    const auto found = QDir(folder).entryInfoList({QLatin1Char('*') + mark + QLatin1Char('*')},
-        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    // Matched by hand rather than by a name filter, which would compile a pattern at every start.
+    const auto found = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& file : found)
-        if (ours.match(file.fileName()).hasMatch() && file.lastModified().secsTo(now) > LeftoverAgeSecs)
+        if (IsLeftoverSave(file.fileName()) && file.lastModified().secsTo(now) > LeftoverAgeSecs)
             QFile::remove(file.filePath());
 }
 

@@ -28,6 +28,8 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
 // a power cut), those older than a minute only: another copy of the program sharing the
 // folder over a network may be in the middle of a save.
 void RemoveLeftoverSaves(const QString& folder, const QDateTime& now);
+// True for the name of such a temporary file: NAME.nbr-new-PID-COUNT.
+bool IsLeftoverSave(const QString& name);
 // Appends one line (and CR LF) to a file, creating it when absent, flushes it to disk and
 // closes the file again. A last line left without its line end (another editor, a full
 // disk) is ended first, so the new line never runs into it; a line that cannot be written
