@@ -5,6 +5,8 @@
 set(NUMBRELLA_PROGRAM_DIR "lib/numbrella" CACHE STRING "The program folder, relative to the install prefix")
 
 install(TARGETS numbrella RUNTIME DESTINATION ${NUMBRELLA_PROGRAM_DIR})
+# Printing on paper: Qt's printing library is loaded through this module only.
+install(TARGETS numbrella_printer LIBRARY DESTINATION ${NUMBRELLA_PROGRAM_DIR})
 list(TRANSFORM NUMBRELLA_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE data_paths)
 install(FILES ${data_paths} DESTINATION ${NUMBRELLA_PROGRAM_DIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/app/uninstall.sh DESTINATION ${NUMBRELLA_PROGRAM_DIR} RENAME uninstall)

@@ -1,16 +1,45 @@
 #include "help/SystemPrinter.h"
 
+#include "help/PrinterModule.h"
 #include "help/logic/Printing.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLibrary>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStringList>
 #include <memory>
 #include <utility>
+
+namespace {
+
+struct PrinterModule {
+    OpenPrinterFunction open = nullptr;
+    PrinterFailedFunction failed = nullptr;
+    ClosePrinterFunction close = nullptr;
+};
+
+// The module beside the executable, loaded once; null when it cannot be.
+const PrinterModule* Module()
+{
+    static const PrinterModule* module = []() -> const PrinterModule* {
+        QLibrary file(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(PrinterModuleName));
+        static PrinterModule functions;
+        functions.open = reinterpret_cast<OpenPrinterFunction>(file.resolve("NumbrellaOpenPrinter"));
+        functions.failed = reinterpret_cast<PrinterFailedFunction>(file.resolve("NumbrellaPrinterFailed"));
+        functions.close = reinterpret_cast<ClosePrinterFunction>(file.resolve("NumbrellaClosePrinter"));
+        if (!functions.open || !functions.failed || !functions.close) {
+            qWarning("Numbrella: no printing, the printer module cannot be loaded: %s", qPrintable(file.errorString()));
+            return nullptr;
+        }
+        return &functions;
+    }();
+    return module;
+}
+
+} // namespace
 
 SystemPrinter::SystemPrinter(QString pdfFile)
     : pdfFile_(std::move(pdfFile))
@@ -34,16 +63,18 @@ QString SystemPrinter::EndDoc()
     if (pieces.front().isEmpty())
         return {}; // nothing was printed: no job, not even an empty page
     // A PDF file for families without a printer, the default printer otherwise.
-    std::unique_ptr<QPrinter> printer;
+    const PrinterModule* module = nullptr;
+    std::unique_ptr<QPagedPaintDevice, ClosePrinterFunction> printer(nullptr, nullptr);
     std::unique_ptr<QPdfWriter> pdf;
     QPagedPaintDevice* device = nullptr;
     if (pdfFile_.isEmpty()) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
+        module = Module();
+        if (!module)
+            return PrintFailedMessage;
+        const QString documentName = QStringLiteral("Numbrella");
+        printer = std::unique_ptr<QPagedPaintDevice, ClosePrinterFunction>(module->open(&documentName), module->close);
+        if (!printer)
             return NoPrinterMessage;
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setPrinterName(info.printerName());
-        printer->setDocName(QStringLiteral("Numbrella"));
         device = printer.get();
     } else {
         pdf = std::make_unique<QPdfWriter>(pdfFile_);
@@ -78,7 +109,7 @@ QString SystemPrinter::EndDoc()
         }
     }
     ok = painter.end() && ok;
-    if (!ok || (printer && (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)))
+    if (!ok || (printer && module->failed(printer.get())))
         return PrintFailedMessage;
     return {};
 }

@@ -14,7 +14,7 @@ export NUMBRELLA_SCALE=1
 SCALE_PERMILLE=1000   # the program's scale, when a script lets the screen choose it
 PROGRAM=$WORK/program
 mkdir -p "$NUMBRELLA_ROOT/tmp" "$NUMBRELLA_ROOT/var/lib/numbrella" "$PROGRAM" "$SHOTS_DIR"
-cp "$BIN_DIR"/numbrella "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
+cp "$BIN_DIR"/numbrella "$BIN_DIR"/libnumbrella-printer.so "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
 
 APP_PID=""
 cleanup() {

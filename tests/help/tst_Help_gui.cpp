@@ -4,6 +4,7 @@
 #include "help/HUTIL2.h"
 #include "help/LoadDocumentation.h"
 #include "help/PrtForm.h"
+#include "help/SystemPrinter.h"
 #include "support/GuiSupport.h"
 
 #include <QLineEdit>
@@ -94,6 +95,15 @@ private slots:
         QVERIFY(!Forms::Find<PrtForm>() && v->isVisible());
         QCOMPARE(printer.printed, printed);
         QCOMPARE(printer.calls, printed.isEmpty() ? QStringList() : QStringList({"FontSize 12", "Print", "NewPage", "EndDoc"}));
+    }
+    // Paper goes through the printer module beside the program: found, it reports that no
+    // printer is set up (none is reachable here); not found, the print fails.
+    void paperThroughPrinterModule()
+    {
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        SystemPrinter paper;
+        paper.Print(QStringLiteral("x"));
+        QCOMPARE(paper.EndDoc(), NoPrinterMessage);
     }
 };
 
