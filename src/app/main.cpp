@@ -1,5 +1,6 @@
 #include "app/DisplayScale.h"
 #include "app/MainProgram.h"
+#include "app/MenuBarStyle.h"
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
 #include "core/App.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     const QByteArray parentsScale = ApplyDisplayScale(argc, argv);
     QApplication app(argc, argv);
     RestoreScaleEnvironment(parentsScale);
+    QApplication::setStyle(new MenuBarStyle);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
     // A copy already runs on this desktop: it has come to the front instead.
     if (!BecomeOnlyCopy())
