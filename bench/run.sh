@@ -8,7 +8,7 @@
 #
 # --runs N       start-ups of each program (default 10); the median counts
 # --update-doc   also writes the table into docs/performance.md
-# Exits 1 when a mark is missed. Takes about four minutes (the clock row drills for two).
+# Exits 1 when a mark is missed. Takes about five minutes (the clock row drills for two).
 set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
 RUNS=10
