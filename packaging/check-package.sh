@@ -1,21 +1,82 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it on this machine, starts the program from its
-# menu entry's command under a virtual screen as a desktop user, adds a player, checks that
-# the shared folders and files are the group numbrella's, removes the package and checks
-# that only the players' files are left; then purges it and removes everything. Run as root
-# on a machine you can spare.
+# Builds the Debian package and checks it as it will be installed, with Debian's own
+# validators: lintian (no error, no warning), the AppStream metadata (also with its
+# screenshots named), the desktop entry, the manual page, the icons and the command's link.
+# Needs root only to install missing build packages; installs nothing of its own.
+#
+#   --install  then also installs the package on this machine, starts the program from its
+#              menu entry's command under a virtual screen as a desktop user, adds a player,
+#              checks that the shared folders and files are the group numbrella's, removes the
+#              package and checks that only the players' files are left; then purges it and
+#              removes everything. Run it as root on a machine you can spare.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+install=""
+case "${1:-}" in
+    --install) install=1 ;;
+    "") ;;
+    *) echo "usage: $0 [--install]" >&2; exit 2 ;;
+esac
 source scripts/deps.sh
 ensure_packages
 
-cmake -S . -B build/pkg -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+fail() { echo "FAILED: $*" >&2; exit 1; }
+# A validator's findings, shown, fail the check.
+clean() { local what=$1; shift; local out; out=$("$@" 2>&1) || { echo "$out" >&2; fail "$what"; }
+          [ -z "$out" ] || { echo "$out" >&2; fail "$what"; }; }
+
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/pkg -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
 cmake --build build/pkg -j"$(nproc)" >/dev/null
 (cd build/pkg && rm -f numbrella_*.deb && cpack >/dev/null)
 deb=$(ls build/pkg/numbrella_*.deb)
 echo "Package: $deb"
 
-fail() { echo "FAILED: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 0755 "$work"
+cp "$deb" "$work/"
+tree=$work/tree
+dpkg-deb -x "$deb" "$tree"
+
+# lintian warns against running as root: as root, it runs as nobody on a copy of the package.
+lintian_cmd=(lintian --info --fail-on error,warning "$work/$(basename "$deb")")
+[ "$(id -u)" -ne 0 ] || lintian_cmd=(runuser -u nobody -- env HOME="$work" "${lintian_cmd[@]}")
+# Its notes at the level info are shown; an error or a warning fails.
+"${lintian_cmd[@]}" || fail "lintian"
+echo "lintian: no errors, no warnings"
+
+clean "desktop-file-validate" desktop-file-validate "$tree/usr/share/applications/numbrella.desktop"
+echo "desktop-file-validate: valid"
+
+# The metainfo as installed, beside the desktop entry it launches; the network is not needed.
+appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree"
+# With the screenshots named, as a build for a public address makes it, and each picture there.
+sed 's|@NUMBRELLA_SCREENSHOT_URL@|https://numbrella.invalid/screenshots|' packaging/numbrella.metainfo.xml.in \
+    > "$work/with-screenshots.metainfo.xml"
+appstreamcli validate --no-net "$work/with-screenshots.metainfo.xml" || fail "appstreamcli validate with the screenshots"
+for picture in $(sed -n 's|.*@NUMBRELLA_SCREENSHOT_URL@/\([^<]*\)<.*|\1|p' packaging/numbrella.metainfo.xml.in); do
+    [ -f "docs/screenshots/$picture" ] || fail "the screenshot $picture is not in docs/screenshots"
+done
+
+page=$tree/usr/share/man/man6/numbrella.6.gz
+# Typeset as lintian does, keeping only the typesetter's warnings.
+man_warnings() { LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" >/dev/null; }
+clean "the manual page" man_warnings "$page"
+zcat "$page" | grep -q '^\.SH ENVIRONMENT' || fail "the manual page has no ENVIRONMENT section"
+echo "manual page: no warnings"
+
+for size in 48 64 128 256; do
+    file "$tree/usr/share/icons/hicolor/${size}x${size}/apps/numbrella.png" | grep -q "PNG image data, $size x $size," \
+        || fail "no $size px icon"
+done
+[ -x "$tree/usr/games/numbrella" ] && [ "$(readlink -f "$tree/usr/games/numbrella")" = "$(readlink -f "$tree/usr/lib/numbrella/numbrella")" ] \
+    || fail "/usr/games/numbrella does not lead to the program"
+echo "The package passes its checks."
+[ -n "$install" ] || exit 0
+
+[ "$(id -u)" -eq 0 ] || fail "--install needs root"
 [ ! -e /var/lib/numbrella/players/Players ] || fail "/var/lib/numbrella/players already holds players; use a spare machine"
 ! getent group numbrella >/dev/null || fail "the group numbrella exists already; use a spare machine"
 
@@ -24,6 +85,7 @@ child=nbr-pkg-a$$ other=nbr-pkg-b$$
 useradd -m "$child" && useradd -m "$other"
 xvfb="" wm="" app=""
 cleanup() {
+    rm -rf "$work"
     for pid in $app $wm $xvfb; do kill "$pid" 2>/dev/null || true; done
     sleep 1
     userdel -r "$child" 2>/dev/null || true
