@@ -21,9 +21,12 @@ source scripts/deps.sh
 ensure_packages
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
-# A validator's findings, shown, fail the check.
-clean() { local what=$1; shift; local out; out=$("$@" 2>&1) || { echo "$out" >&2; fail "$what"; }
-          [ -z "$out" ] || { echo "$out" >&2; fail "$what"; }; }
+# Every validator runs, so one run shows every finding; any finding fails the check at the end.
+status=0
+problem() { echo "FAILED: $*" >&2; status=1; }
+# For the validators that say nothing when all is well: whatever they say is a finding.
+quiet() { local what=$1 out; shift
+          if out=$("$@" 2>&1) && [ -z "$out" ]; then echo "$what: clean"; else echo "$out" >&2; problem "$what"; fi; }
 
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -44,35 +47,33 @@ dpkg-deb -x "$deb" "$tree"
 lintian_cmd=(lintian --info --fail-on error,warning "$work/$(basename "$deb")")
 [ "$(id -u)" -ne 0 ] || lintian_cmd=(runuser -u nobody -- env HOME="$work" "${lintian_cmd[@]}")
 # Its notes at the level info are shown; an error or a warning fails.
-"${lintian_cmd[@]}" || fail "lintian"
-echo "lintian: no errors, no warnings"
+if "${lintian_cmd[@]}"; then echo "lintian: no errors, no warnings"; else problem "lintian"; fi
 
-clean "desktop-file-validate" desktop-file-validate "$tree/usr/share/applications/numbrella.desktop"
-echo "desktop-file-validate: valid"
+quiet "desktop-file-validate" desktop-file-validate "$tree/usr/share/applications/numbrella.desktop"
 
 # The metainfo as installed, beside the desktop entry it launches; the network is not needed.
-appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree"
+appstreamcli validate-tree --no-net "$tree" || problem "appstreamcli validate-tree"
 # With the screenshots named, as a build for a public address makes it, and each picture there.
 sed 's|@NUMBRELLA_SCREENSHOT_URL@|https://numbrella.invalid/screenshots|' packaging/numbrella.metainfo.xml.in \
     > "$work/with-screenshots.metainfo.xml"
-appstreamcli validate --no-net "$work/with-screenshots.metainfo.xml" || fail "appstreamcli validate with the screenshots"
+appstreamcli validate --no-net "$work/with-screenshots.metainfo.xml" || problem "appstreamcli validate with the screenshots"
 for picture in $(sed -n 's|.*@NUMBRELLA_SCREENSHOT_URL@/\([^<]*\)<.*|\1|p' packaging/numbrella.metainfo.xml.in); do
-    [ -f "docs/screenshots/$picture" ] || fail "the screenshot $picture is not in docs/screenshots"
+    [ -f "docs/screenshots/$picture" ] || problem "the screenshot $picture is not in docs/screenshots"
 done
 
 page=$tree/usr/share/man/man6/numbrella.6.gz
 # Typeset as lintian does, keeping only the typesetter's warnings.
 man_warnings() { LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" >/dev/null; }
-clean "the manual page" man_warnings "$page"
-zcat "$page" | grep -q '^\.SH ENVIRONMENT' || fail "the manual page has no ENVIRONMENT section"
-echo "manual page: no warnings"
+quiet "the manual page" man_warnings "$page"
+zcat "$page" | grep -q '^\.SH ENVIRONMENT' || problem "the manual page has no ENVIRONMENT section"
 
 for size in 48 64 128 256; do
     file "$tree/usr/share/icons/hicolor/${size}x${size}/apps/numbrella.png" | grep -q "PNG image data, $size x $size," \
-        || fail "no $size px icon"
+        || problem "no $size px icon"
 done
 [ -x "$tree/usr/games/numbrella" ] && [ "$(readlink -f "$tree/usr/games/numbrella")" = "$(readlink -f "$tree/usr/lib/numbrella/numbrella")" ] \
-    || fail "/usr/games/numbrella does not lead to the program"
+    || problem "/usr/games/numbrella does not lead to the program"
+[ "$status" -eq 0 ] || fail "the package has findings (above)"
 echo "The package passes its checks."
 [ -n "$install" ] || exit 0
 
