@@ -84,9 +84,9 @@ echo "The package passes its checks."
 # Two desktop users, made before the installation, which must make them members of the group.
 child=nbr-pkg-a$$ other=nbr-pkg-b$$
 useradd -m "$child" && useradd -m "$other"
-xvfb="" wm="" app=""
+xvfb="" wm="" app="" secret=""
 cleanup() {
-    rm -rf "$work"
+    rm -rf "$work" $secret
     for pid in $app $wm $xvfb; do kill "$pid" 2>/dev/null || true; done
     sleep 1
     userdel -r "$child" 2>/dev/null || true
@@ -109,6 +109,16 @@ done
 for user in "$child" "$other"; do
     id -nG "$user" | grep -qw numbrella || fail "the desktop user $user is not in the group numbrella"
 done
+[ "$(man -w 6 numbrella)" = /usr/share/man/man6/numbrella.6.gz ] || fail "man 6 numbrella does not find the manual page"
+
+# A hard link in the players' folder to a file elsewhere (made where the kernel lets users link
+# files they do not own) is not handed to the group when the package is configured again.
+secret=$(mktemp /var/lib/nbr-pkg-secret.XXXXXX)
+ln "$secret" /var/lib/numbrella/players/AAZ.cfg
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "./$deb" >/dev/null
+secret_mode=$(stat -c '%a %U:%G' "$secret")
+rm -f "$secret" /var/lib/numbrella/players/AAZ.cfg
+[ "$secret_mode" = "600 root:root" ] || fail "a file linked into the players' folder became $secret_mode"
 
 display=:$((200 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
@@ -137,7 +147,8 @@ runuser -u "$other" -- test -w $players/Players || fail "another desktop user ca
 [ -z "$(find /var/lib/numbrella -name '*.nbr-new-*')" ] || fail "temporary files left"
 
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq numbrella >/dev/null
-left=$(find /usr/lib/numbrella /usr/share/applications/numbrella.desktop /usr/share/icons/hicolor/scalable/apps/numbrella.svg \
+left=$(find /usr/lib/numbrella /usr/games/numbrella /usr/share/applications/numbrella.desktop /usr/share/icons/hicolor/*/apps/numbrella.* \
+            /usr/share/man/man6/numbrella.6.gz /usr/share/metainfo/*numbrella* /usr/share/doc/numbrella \
             /var/lib/numbrella -not -path '/var/lib/numbrella/players*' 2>/dev/null | grep -v '^/var/lib/numbrella$' || true)
 [ -z "$left" ] || fail "left behind: $left"
 [ -z "$(find /var/lib/numbrella/players -type l)" ] || fail "links to the program left behind"
