@@ -42,7 +42,9 @@ stop_load() {
     for pid in "${LOAD_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     LOAD_PIDS=()
 }
-trap 'rc=$?; stop_load; (exit $rc); cleanup' EXIT
+# errexit off first: the subshell that hands the status on to cleanup would otherwise end the
+# trap before cleanup, leaving the virtual screen and its window manager running.
+trap 'rc=$?; stop_load; set +e; (exit $rc); cleanup' EXIT
 
 # A family with one child on her level: Multiplication, Just 3, 2 minutes, a short history.
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
