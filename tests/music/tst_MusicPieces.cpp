@@ -16,11 +16,13 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("info");
         const QStringList ode{"ode.mid", "ode.txt"};
-        QTest::newRow("LF before the CR stays in the title") << ode << QByteArray("Two\nlines\r\n") << "Two\nlines" << "lines\r\n";
+        QTest::newRow("LF ends the title as CR does (Linux text)")
+            << ode << QByteArray("My Song\nA song that Ann made up.\n") << "My Song" << "A song that Ann made up.\n";
+        QTest::newRow("LF before the CR ends the title") << ode << QByteArray("Two\nlines\r\n") << "Two" << "lines\r\n";
         QTest::newRow("CR as the 100th byte; no LF: the whole text")
             << ode << QByteArray(99, 'x') + "\rmore" << QString(99, u'x') << QString(99, u'x') + "\rmore";
         QTest::newRow("CR after 100 bytes: all 100") << ode << QByteArray(100, 'b') + "c\r\n" << QString(100, u'b') << "";
-        QTest::newRow("no CR: padded to 100") << ode << QByteArray("Lullaby\n") << "Lullaby\n" + QString(92, u' ') << "";
+        QTest::newRow("no line end: padded to 100") << ode << QByteArray("Lullaby") << "Lullaby" + QString(93, u' ') << "Lullaby";
         QTest::newRow("no companion: the file name") << QStringList{"yankee.mid", ""} << QByteArray() << "yankee.mid" << NoInformation;
         QTest::newRow("title up to the CR, description after the LF; named up to the first dot, any case")
             << QStringList{"minuet.in.g.mid", "MINUET.TXT"} << QByteArray("Minuet\r\nBach.") << "Minuet" << "Bach.";

@@ -22,8 +22,8 @@ QString CompanionTitle(const QByteArray& head)
 {
     QByteArray buffer(CompanionTitleBytes, ' ');
     buffer.replace(0, std::min<qsizetype>(head.size(), CompanionTitleBytes), head.left(CompanionTitleBytes));
-    const qsizetype cr = buffer.indexOf('\r');
-    return QString::fromUtf8(cr < 0 ? buffer : buffer.left(cr));
+    const auto end = std::find_if(buffer.cbegin(), buffer.cend(), [](char c) { return c == '\r' || c == '\n'; });
+    return QString::fromUtf8(buffer.left(end - buffer.cbegin()));
 }
 
 QString CompanionInfo(const QByteArray& text)

@@ -21,8 +21,9 @@ struct MusicList {
 // The companion of a piece: its name up to the first "." followed by ".txt", found in the
 // current folder whatever the case of its letters; "" when there is none.
 QString CompanionFile(const QString& midiFile);
-// The title from a companion file's first bytes: what comes before the first carriage
-// return; without one, all 100 characters (the file's bytes padded with blanks).
+// The title from a companion file's first bytes: what comes before the first line end
+// (carriage return or line feed, so Windows and Linux text alike); without one, all 100
+// characters (the file's bytes padded with blanks).
 QString CompanionTitle(const QByteArray& head);
 // The description from a whole companion file: what follows the first line feed, or the
 // whole text when there is none.
