@@ -48,9 +48,8 @@ Tune Minuet()
         "minuet", "Minuet in G",
         "A minuet is a graceful dance with three beats in each bar, danced by lords and ladies long ago. "
         "This famous minuet comes from a music notebook that Johann Sebastian Bach gave to his wife Anna "
-        "Magdalena in 1725. For many years people thought Bach wrote it, but it was probably written by "
-        "Christian Petzold, an organ player in the city of Dresden. First you hear a harpsichord, the "
-        "piano's older cousin.",
+        "Magdalena in 1725. People long thought Bach wrote it, but it was probably written by Christian "
+        "Petzold, an organ player in Dresden. First you hear a harpsichord, the piano's older cousin.",
         3, 126,
         {{"D5q G4e A4e B4e C5e | D5q G4q G4q | E5q C5e D5e E5e F#5e | G5q G4q G4q |"
           "C5q D5e C5e B4e A4e | B4q C5e B4e A4e G4e | F#4q G4e A4e B4e G4e | A4h. |"

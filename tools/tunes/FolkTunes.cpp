@@ -64,12 +64,10 @@ Tune Moonlight()
 {
     return Tune{
         "moonlight", "Au Clair de la Lune",
-        "This French folk song's name means \"By the Light of the Moon\". It tells of a friend who knocks "
-        "on a door at night to borrow a pen, because his candle has gone out. It is one of the first tunes "
-        "many children learn to play, because its first line uses only three notes. In 1860 a Frenchman, Edouard-Leon "
-        "Scott de Martinville, recorded someone singing it with a machine that drew sounds as wavy lines on "
-        "paper. It is the oldest recording we know of in which a human voice can be recognised, but nobody "
-        "could listen to it until 2008, when scientists turned the lines back into sound.",
+        "This French folk song's name means \"By the Light of the Moon\". A friend knocks on a door at night "
+        "to borrow a pen, because his candle has gone out. In 1860 a Frenchman recorded someone singing "
+        "it, as wavy lines drawn on paper. It is the oldest recording of a human voice that can be "
+        "recognised, but nobody could hear it until 2008, when scientists turned the lines into sound.",
         4, 104,
         {{"C4q C4q C4q D4q | E4h D4h | C4q E4q D4q D4q | C4w |"
           "C4q C4q C4q D4q | E4h D4h | C4q E4q D4q D4q | C4w |"
@@ -87,11 +85,10 @@ Tune MaryLamb()
     const std::vector<Layer> bounce{{Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}};
     return Tune{
         "marylamb", "Mary Had a Little Lamb",
-        "The words of this song were first printed in America in 1830. They tell of a girl named Mary whose "
-        "pet lamb followed her to school one day, which made the children laugh and play; people say it "
-        "really happened. In 1877 Thomas Edison said its first lines into his new phonograph, and the "
-        "machine played his voice back to him. Nobody had ever heard a recorded voice played back before. "
-        "The melody uses only four different notes.",
+        "The words of this song were first printed in America in 1830. They tell of a girl named Mary "
+        "whose pet lamb followed her to school one day; people say it really happened. In 1877 Thomas "
+        "Edison said its first lines into his new phonograph, and the machine played his voice back: "
+        "nobody had ever heard a recorded voice before. The melody uses only four different notes.",
         4, 116,
         {{"E4q D4q C4q D4q | E4q E4q E4h | D4q D4q D4h | E4q G4q G4h |"
           "E4q D4q C4q D4q | E4q E4q E4q E4q | D4q D4q E4q D4q | C4w",
