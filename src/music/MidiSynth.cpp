@@ -74,6 +74,7 @@ fluid_settings_t* MidiSynth::Settings()
     if (!settings_)
         return nullptr;
     fluid_->fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate_);
+    fluid_->fluid_settings_setnum(settings_, "synth.gain", SynthGain);
     // Players keep time by the frames rendered, so they run only inside the rendering (by the
     // sound card, or the silent output that keeps time without one), never in a thread of
     // their own that could still be in a player being deleted.

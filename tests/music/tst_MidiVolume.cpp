@@ -18,10 +18,12 @@ private slots:
         QTest::addColumn<uint>("sent");
         QTest::addColumn<int>("shown");
         QTest::newRow("bar top") << QList<int>{0} << 0 << 0xFFFEFFFFu << 0;
-        QTest::newRow("bar middle, refused: reported") << QList<int>{8} << MidiNotSupported << 0x7FFF8000u << 8;
+        QTest::newRow("bar one step down: 3 dB quieter") << QList<int>{1} << 0 << 0xB53AB53Bu << 1;
+        QTest::newRow("bar middle, refused: reported") << QList<int>{8} << MidiNotSupported << 0x10261027u << 8;
+        QTest::newRow("bar last step above silence: -45 dB") << QList<int>{15} << 0 << 0x01700171u << 15;
         QTest::newRow("bar bottom is silence") << QList<int>{16} << 0 << 0u << 16;
         QTest::newRow("channels: 0 stands for -1") << QList<int>{0, 0} << 0 << 0xFFFFFFFFu << 0;
-        QTest::newRow("channels: low 16 bits, high right") << QList<int>{-2, 0x18000} << 0 << 0xFFFE8000u << 8;
+        QTest::newRow("channels: low 16 bits, high right") << QList<int>{-2, 0x18000} << 0 << 0xFFFE8000u << 2;
     }
     void sent()
     {

@@ -69,7 +69,7 @@ private slots:
     void volumeBarAndExit()
     {
         fx.state.MidiVolumeSupport = 1;
-        fx.platform->midi.volume = 0x7FFF8000u;
+        fx.platform->midi.volume = 0x10261027u; // -24 dB: the bar's middle
         Music* w = Open();
         QPointer<MMControl> mm = MM(w);
         auto* bar = Child<QScrollBar>(w, "VScroll1");

@@ -59,6 +59,7 @@ struct Tune {
     std::vector<Verse> verses;
     const char* endChord = nullptr; // held at the end; nullptr: the last chord written
     bool slowDownAtEnd = true;
+    int level = 100; // channel volume (controller 7) of every part
 };
 
 struct Arrangement {

@@ -64,10 +64,10 @@ Tune Minuet()
 
 Tune MountainKing()
 {
-    const Layer pizz{Part::BassBeats, PizzicatoStrings, 64};
+    const Layer pizz{Part::BassBeats, PizzicatoStrings, 56};
     const Layer brass{Part::ChordAfterBeats, Brass, 72};
-    const Layer drums{Part::Drums, 0, 80};
-    const Layer timpani{Part::BassOom, Timpani, 90};
+    const Layer drums{Part::Drums, 0, 56};
+    const Layer timpani{Part::BassOom, Timpani, 48};
     return Tune{
         "mountainking", "In the Hall of the Mountain King",
         "Edvard Grieg, a composer from Norway, wrote this music in 1875 for a play called Peer Gynt. In the "
@@ -82,15 +82,15 @@ Tune MountainKing()
           "F#4e G#4e A#4e B4e C#5e A#4e C#5e F#5e | E5e C#5e A#4e C#5e E5h",
           "F# | F# | F# | F#7"}},
         1,
-        {Verse{0, {{Bassoon, 0, 70, 0, 0.55}}, {pizz}, 100},
-         Verse{0, {{Bassoon, 0, 76, 0, 0.55}}, {pizz}, 112},
-         Verse{1, {{Clarinet, 0, 82, 0, 0.55}}, {pizz}, 124},
-         Verse{1, {{Clarinet, 0, 88, 0, 0.55}, {Bassoon, -1, 80, 0, 0.55}}, {pizz}, 136},
-         Verse{0, {{Strings, 0, 96, 0, 0.6}, {Bassoon, -1, 86, 0, 0.55}}, {pizz, timpani}, 150},
-         Verse{0, {{Strings, 0, 104, 0, 0.6}, {Trumpet, 0, 90, 0, 0.55}}, {pizz, timpani, brass}, 166},
-         Verse{0, {{Strings, 0, 112, 0, 0.6}, {Brass, -1, 100, 0, 0.55}, {Piccolo, 1, 90, 0, 0.55}},
+        {Verse{0, {{Bassoon, 0, 110, 0, 0.55}}, {pizz}, 100},
+         Verse{0, {{Bassoon, 0, 112, 0, 0.55}}, {pizz}, 112},
+         Verse{1, {{Clarinet, 0, 110, 0, 0.55}}, {pizz}, 124},
+         Verse{1, {{Clarinet, 0, 112, 0, 0.55}, {Bassoon, -1, 90, 0, 0.55}}, {pizz}, 136},
+         Verse{0, {{Strings, 0, 60, 0, 0.6}, {Bassoon, -1, 86, 0, 0.55}}, {pizz, timpani}, 150},
+         Verse{0, {{Strings, 0, 64, 0, 0.6}, {Trumpet, 0, 80, 0, 0.55}}, {pizz, timpani, brass}, 166},
+         Verse{0, {{Strings, 0, 66, 0, 0.6}, {Brass, 0, 76, 0, 0.55}, {Piccolo, 1, 72, 0, 0.55}},
                {pizz, timpani, brass, drums}, 182},
-         Verse{0, {{Strings, 0, 120, 0, 0.6}, {Brass, -1, 110, 0, 0.55}, {Piccolo, 1, 100, 0, 0.55}},
+         Verse{0, {{Strings, 0, 68, 0, 0.6}, {Brass, 0, 78, 0, 0.55}, {Piccolo, 1, 74, 0, 0.55}},
                {pizz, timpani, brass, drums}, 200}},
         "Bm", false,
     };

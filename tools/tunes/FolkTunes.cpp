@@ -82,7 +82,8 @@ Tune Moonlight()
 
 Tune MaryLamb()
 {
-    const std::vector<Layer> bounce{{Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}};
+    const std::vector<Layer> bounce{
+        {Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}, {Part::ChordHeld, Strings, 36}};
     return Tune{
         "marylamb", "Mary Had a Little Lamb",
         "The words of this song were first printed in America in 1830. They tell of a girl named Mary "
@@ -94,10 +95,11 @@ Tune MaryLamb()
           "E4q D4q C4q D4q | E4q E4q E4q E4q | D4q D4q E4q D4q | C4w",
           "C | C | G | C | C | C | G | C"}},
         2,
-        {Verse{0, {{Xylophone, 1, 110}}, bounce},
-         Verse{0, {{SteelDrums, 1, 110}}, bounce},
-         Verse{0, {{Glockenspiel, 1, 90}, {Xylophone, 1, 96}},
-               {{Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}, {Part::Drums, 0, 60}}}},
+        {Verse{0, {{Xylophone, 1, 84}}, bounce},
+         Verse{0, {{SteelDrums, 1, 80}}, bounce},
+         Verse{0, {{Glockenspiel, 1, 76}, {Xylophone, 1, 76}},
+               {{Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}, {Part::ChordHeld, Strings, 36},
+                {Part::Drums, 0, 40}}}},
     };
 }
 

@@ -69,7 +69,7 @@ void Score::Instrument(int channel, int tick, int program, int pan)
     const int track = TrackOf(channel);
     if (channel != DrumChannel)
         writer_.Program(track, tick, channel, program);
-    writer_.Controller(track, tick, channel, 7, 100);
+    writer_.Controller(track, tick, channel, 7, tune_.level);
     writer_.Controller(track, tick, channel, 10, pan);
     writer_.Controller(track, tick, channel, 91, 64);
 }

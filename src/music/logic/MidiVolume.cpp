@@ -3,6 +3,7 @@
 #include "core/logic/ActivityLog.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::uint32_t MidiVolumeValue(std::int32_t high, std::int32_t low)
 {
@@ -20,19 +21,27 @@ int SetMidiVolume(MidiDevice& device, std::int32_t high, std::int32_t low)
     return device.SetVolume(MidiVolumeValue(high, low));
 }
 
+namespace {
+// Each step of the bar is the same number of decibels, so each sounds the same step quieter.
+constexpr double DecibelsPerStep = 3.0;
+}
+
 int SetVolumeFromBar(MidiDevice& device, int position)
 {
     position = std::clamp(position, 0, VolumeBarBottom);
-    const int level = std::min((VolumeBarBottom - position) * 4096, 65535);
-    if (level == 0)
+    if (position == VolumeBarBottom)
         return device.SetVolume(0);
+    const int level = static_cast<int>(std::lround(65535.0 * std::pow(10.0, -DecibelsPerStep * position / 20.0)));
     return SetMidiVolume(device, level - 1, level);
 }
 
 int VolumeBarPosition(std::uint32_t volume)
 {
     const int left = static_cast<int>(volume & 0xFFFFu);
-    return std::clamp(VolumeBarBottom - (left + 2048) / 4096, 0, VolumeBarBottom);
+    if (left == 0)
+        return VolumeBarBottom;
+    const double decibels = -20.0 * std::log10(left / 65535.0);
+    return std::clamp(static_cast<int>(std::lround(decibels / DecibelsPerStep)), 0, VolumeBarBottom);
 }
 
 void ProbeMidiVolume(AppState& state, Platform& platform)

@@ -14,10 +14,10 @@ std::uint32_t MidiVolumeValue(std::int32_t high, std::int32_t low);
 // Sends that volume to the device; returns the device's result (0 = success).
 int SetMidiVolume(MidiDevice& device, std::int32_t high, std::int32_t low);
 
-// The volume bar runs from 0 (top, loudest) to 16 (bottom).
+// The volume bar runs from 0 (top, loudest) to 16 (bottom); each step down is 3 dB quieter.
 constexpr int VolumeBarBottom = 16;
-// Sets the volume for a bar position. The bottom is silence: the level arithmetic would
-// turn its level 0 into full volume.
+// Sets the volume for a bar position. The bottom is silence (volume 0): as a channel value,
+// 0 would stand for full volume.
 int SetVolumeFromBar(MidiDevice& device, int position);
 // The bar position that shows a device volume (its left channel).
 int VolumeBarPosition(std::uint32_t volume);
