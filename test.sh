@@ -4,6 +4,7 @@
 #   (any report ends the test that made it, and so fails the run);
 # - the synthesizer tests and the whole-program tests, on a plain build of the program;
 # - the shipped tunes' loudness at the top of the volume bar (tools/loudness.sh);
+# - the Debian package, built and checked by Debian's validators (packaging/check-package.sh);
 # - each reader of the program's files, fuzzed for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -24,6 +25,7 @@ cmake --build build/test -j"$(nproc)" --target program_tests
 (cd build/test && ctest --output-on-failure -j"$(nproc)" -L '^(audio|e2e)$')
 
 tools/loudness.sh
+packaging/check-package.sh
 
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build build/fuzz -j"$(nproc)"

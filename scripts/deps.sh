@@ -9,6 +9,8 @@ NUMBRELLA_PACKAGES=(
   xvfb xauth xdotool imagemagick openbox x11-utils
   ccache gcovr
   poppler-utils
+  librsvg2-bin
+  dpkg-dev lintian appstream desktop-file-utils man-db file
 )
 
 ensure_packages() {
