@@ -48,8 +48,8 @@ Tune Minuet()
         "minuet", "Minuet in G",
         "A minuet is a graceful dance with three beats in each bar, danced by lords and ladies long ago. "
         "This famous minuet comes from a music notebook that Johann Sebastian Bach gave to his wife Anna "
-        "Magdalena in 1725. For many years people thought Bach wrote it, but it was probably written by his "
-        "friend Christian Petzold. First you hear a harpsichord, the piano's older cousin.",
+        "Magdalena in 1725. People long thought Bach wrote it, but it was probably written by Christian "
+        "Petzold, an organ player in Dresden. First you hear a harpsichord, the piano's older cousin.",
         3, 126,
         {{"D5q G4e A4e B4e C5e | D5q G4q G4q | E5q C5e D5e E5e F#5e | G5q G4q G4q |"
           "C5q D5e C5e B4e A4e | B4q C5e B4e A4e G4e | F#4q G4e A4e B4e G4e | A4h. |"
@@ -71,9 +71,9 @@ Tune MountainKing()
     return Tune{
         "mountainking", "In the Hall of the Mountain King",
         "Edvard Grieg, a composer from Norway, wrote this music in 1875 for a play called Peer Gynt. In the "
-        "story Peer creeps into the hall of the king of the trolls, and the trolls chase him! The same short "
-        "tune comes back again and again, faster and louder every time. Can you hear the trolls coming "
-        "closer?",
+        "story Peer finds himself in the hall of the king of the trolls, and the angry trolls want to catch "
+        "him! The same short tune comes back again and again, faster and louder every time. Can you hear "
+        "the trolls coming closer?",
         4, 100,
         {{"B3e C#4e D4e E4e F#4e D4e F#4q | E#4e C#4e E#4q E4e C4e E4q |"
           "B3e C#4e D4e E4e F#4e D4e F#4e B4e | A4e F#4e D4e F#4e A4h",

@@ -24,10 +24,10 @@ Tune BrotherJohn()
 {
     return Tune{
         "brotherjohn", "Brother John (Frere Jacques)",
-        "This is an old French song about a monk who sleeps too long and misses the morning bells. It is a "
-        "round: one voice starts, then other voices start the same tune a little later, and they all fit "
-        "together. Here a marimba begins, then a flute and a bassoon join in. Try singing it as a round "
-        "with your friends!",
+        "This is an old French song about a monk who sleeps too long, when he should be ringing the morning "
+        "bells. It is a round: one voice starts, then other voices start the same tune a little later, and "
+        "they all fit together. Here a marimba begins, then a flute and a bassoon join in. Try singing it as "
+        "a round with your friends!",
         4, 120,
         {{"C4q D4q E4q C4q | C4q D4q E4q C4q | E4q F4q G4h | E4q F4q G4h |"
           "G4e A4e G4e F4e E4q C4q | G4e A4e G4e F4e E4q C4q | C4q G3q C4h | C4q G3q C4h",
@@ -43,9 +43,10 @@ Tune YankeeDoodle()
     const std::vector<Layer> band{{Part::Drums, 0, 72}, {Part::BassOom, Tuba, 72}};
     return Tune{
         "yankee", "Yankee Doodle",
-        "Yankee Doodle is a cheerful song from the time of the American Revolution, more than 240 years "
-        "ago. Soldiers marched to it, played on little flutes called fifes and on drums. The words tell of a "
-        "funny fellow who sticks a feather in his cap. Can you march in time with the drum?",
+        "Yankee Doodle is a cheerful song that was sung in America more than 240 years ago, at the time of "
+        "the American Revolution. Soldiers marched to it, played on little flutes called fifes and on "
+        "drums. The words tell of a funny fellow who sticks a feather in his cap. Can you march in time with "
+        "the drum?",
         4, 120,
         {{"C4q C4q D4q E4q | C4q E4q D4q G3q | C4q C4q D4q E4q | C4h B3h |"
           "C4q C4q D4q E4q | F4q E4q D4q C4q | B3q G3q A3q B3q | C4h C4h |"
@@ -63,10 +64,10 @@ Tune Moonlight()
 {
     return Tune{
         "moonlight", "Au Clair de la Lune",
-        "This French folk song's name means \"By the Light of the Moon\". It tells of a friend who knocks "
-        "on a door at night to borrow a pen, because his candle has gone out. It is one of the first tunes "
-        "many children learn to play, because it uses only a few notes. In 1860 it became one of the very "
-        "first sounds ever recorded.",
+        "This French folk song's name means \"By the Light of the Moon\". A friend knocks on a door at night "
+        "to borrow a pen, because his candle has gone out. In 1860 a Frenchman recorded someone singing "
+        "it, as wavy lines drawn on paper. It is the oldest recording of a human voice that can be "
+        "recognised, but nobody could hear it until 2008, when scientists turned the lines into sound.",
         4, 104,
         {{"C4q C4q C4q D4q | E4h D4h | C4q E4q D4q D4q | C4w |"
           "C4q C4q C4q D4q | E4h D4h | C4q E4q D4q D4q | C4w |"
@@ -85,10 +86,10 @@ Tune MaryLamb()
         {Part::BassOom, AcousticBass, 78}, {Part::ChordAfterBeats, Piano, 62}, {Part::ChordHeld, Strings, 36}};
     return Tune{
         "marylamb", "Mary Had a Little Lamb",
-        "This song was written in America around 1830. It tells the true story of a girl named Mary whose "
-        "pet lamb followed her to school one day, which made the children laugh and play. In 1877 Thomas "
-        "Edison spoke its words into his new phonograph, the first words ever recorded. The melody uses "
-        "only four different notes.",
+        "The words of this song were first printed in America in 1830. They tell of a girl named Mary "
+        "whose pet lamb followed her to school one day; people say it really happened. In 1877 Thomas "
+        "Edison said its first lines into his new phonograph, and the machine played his voice back: "
+        "nobody had ever heard a recorded voice before. The melody uses only four different notes.",
         4, 116,
         {{"E4q D4q C4q D4q | E4q E4q E4h | D4q D4q D4h | E4q G4q G4h |"
           "E4q D4q C4q D4q | E4q E4q E4q E4q | D4q D4q E4q D4q | C4w",
