@@ -1,4 +1,5 @@
 #include "app/DisplayScale.h"
+#include "app/FontWarmUp.h"
 #include "app/MainProgram.h"
 #include "app/MenuBarStyle.h"
 #include "app/SingleCopy.h"
@@ -25,9 +26,14 @@ int main(int argc, char* argv[])
         StartProgram(state, platform, commandLine);
         return 0;
     }
+    FontWarmUp fonts;
     const QByteArray parentsScale = ApplyDisplayScale(argc, argv);
     QApplication app(argc, argv);
     RestoreScaleEnvironment(parentsScale);
+    fonts.Wait();
+    // The menu bar is drawn in the window, never handed to a desktop's global menu: Qt need
+    // not ask the session bus (a wait of some milliseconds at start-up) whether one exists.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new MenuBarStyle);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
     // A copy already runs on this desktop: it has come to the front instead.
