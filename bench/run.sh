@@ -23,7 +23,7 @@ done
 
 source "$ROOT_DIR/scripts/deps.sh"
 # The peers timed beside Numbrella at start-up.
-NUMBRELLA_PACKAGES+=(libbenchmark-dev libxcb1-dev tuxmath kbruch gcompris-qt)
+NUMBRELLA_PACKAGES+=(libbenchmark-dev tuxmath kbruch gcompris-qt)
 ensure_packages
 
 BUILD=$ROOT_DIR/build/bench

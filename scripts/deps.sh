@@ -4,7 +4,7 @@
 NUMBRELLA_PACKAGES=(
   cmake g++ make pkg-config
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth xdotool imagemagick openbox x11-utils
   ccache gcovr
