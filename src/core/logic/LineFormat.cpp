@@ -168,8 +168,11 @@ bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile
             bytes.prepend("\r\n");
         // On the disk before success is told, so a power cut cannot take the line back.
         ok = WriteAll(fd, bytes) && ::fdatasync(fd) == 0;
-        if (!ok)
-            static_cast<void>(::ftruncate(fd, file.st_size)); // a line that cannot be written whole is taken back
+        if (!ok) {
+            // A line that cannot be written whole is taken back. Should even that fail, the
+            // reader skips a broken last line; the failure is told either way.
+            [[maybe_unused]] const int takenBack = ::ftruncate(fd, file.st_size);
+        }
     }
     return ::close(fd) == 0 && ok;
 }
