@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     // The menu bar is drawn in the window, never handed to a desktop's global menu: Qt need
     // not ask the session bus (a wait of some milliseconds at start-up) whether one exists.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // The background's own X windows (core/ServerSurface) leave the menu bar beside them drawn by Qt.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication::setStyle(new MenuBarStyle);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
     // A copy already runs on this desktop: it has come to the front instead.

@@ -5,10 +5,11 @@
 #include <QPainterPath>
 #include <cmath>
 
-Artwork::Artwork(QWidget* parent)
-    : QWidget(parent)
+Artwork::Artwork(QWidget* parent, bool onServer)
+    : ServerSurface(parent, onServer, true)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    if (!OnServer())
+        setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -18,9 +19,8 @@ void Artwork::mouseReleaseEvent(QMouseEvent* event)
         emit Clicked();
 }
 
-void Artwork::paintEvent(QPaintEvent*)
+void Artwork::Draw(QPainter& p)
 {
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     // Drawn on a 200 x 200 canvas, scaled to the widget.
     const double side = std::min(width(), height());

@@ -1,16 +1,17 @@
 #pragma once
 // The program's picture: a bright umbrella with numbers raining around it.
-#include <QWidget>
+#include "core/ServerSurface.h"
 
-class Artwork : public QWidget {
+class Artwork : public ServerSurface {
     Q_OBJECT
 public:
-    explicit Artwork(QWidget* parent = nullptr);
+    // onServer: drawn through the X server, for the picture on the full-screen background.
+    explicit Artwork(QWidget* parent = nullptr, bool onServer = false);
 
 signals:
     void Clicked();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void Draw(QPainter& p) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -3,6 +3,7 @@
 #include "config/Config.h"
 #include "core/App.h"
 #include "core/TextResources.h"
+#include "core/ServerSurface.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PracticeRecord.h"
 #include "help/HUTIL3.h"
@@ -62,7 +63,9 @@ BackForm::BackForm(AppContext& app)
     connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowMusic); });
     connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
 
-    Image1 = new Artwork(this);
+    backdrop_ = new ServerSurface(this);
+    backdrop_->installEventFilter(this);
+    Image1 = new Artwork(backdrop_, true);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(QStringLiteral("Music Break"));
     connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&BackForm::ShowMusic); });
@@ -70,7 +73,7 @@ BackForm::BackForm(AppContext& app)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
-    layout->addStretch(1);
+    layout->addWidget(backdrop_, 1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
@@ -181,13 +184,20 @@ bool BackForm::event(QEvent* event)
     return Form::event(event);
 }
 
+bool BackForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == backdrop_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        PlaceArtwork();
+    return Form::eventFilter(watched, event);
+}
+
 void BackForm::PlaceArtwork()
 {
     // Where the drill window stands and a little smaller, so that none of it shows round the drill.
     constexpr int side = DrillHeight - 480;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QPoint at = CentredPosition(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()), side, side);
-    Image1->setGeometry(QRect(mapFromGlobal(QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y()))),
+    Image1->setGeometry(QRect(backdrop_->mapFromGlobal(QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y()))),
                               QSize(TwipsToPixels(side), TwipsToPixels(side))));
 }
 

@@ -8,6 +8,7 @@ class Artwork;
 class QAction;
 class QMenuBar;
 class QTimer;
+class ServerSurface;
 
 class BackForm : public Form {
     Q_OBJECT
@@ -30,6 +31,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Runs a menu command, then steps back behind the windows it opened.
@@ -54,6 +56,8 @@ private:
     QAction* About;
     QAction* SendCommentsEntry;
     QAction* Updates;
+    // Below the menu: the colour and the picture, painted by the X server.
+    ServerSurface* backdrop_;
     Artwork* Image1;
     QTimer* Timer1;
     int GotFocusFlag = 0;

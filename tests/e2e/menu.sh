@@ -25,6 +25,12 @@ second_start_ends() {
 start_screen
 start_program log
 window GetPlayer 15 >/dev/null || fail "no player list"
+# The player list moved aside: the background's colour where it stood, the picture in the middle
+# (red panel and numbers), and a click on the picture opens the music break.
+xdotool windowmove --sync "$(window GetPlayer)" 740 400; sleep 0.5
+[ "$(colour_in BackForm '#FFE0C0' 500x600+0+60 | cut -d' ' -f1)" = 300000 ] || fail "the background is not its colour where the list stood"
+[[ "$(colour_in BackForm '#E63C3C')" =~ ^[0-9]{4}\ 1[5-9][0-9]x[0-9]+\+5[0-9]{2}\+2[0-9]{2}$ ]] || fail "no picture: $(colour_in BackForm '#E63C3C')"
+click BackForm 9600 6000; window Music >/dev/null || fail "the picture did not open the music break"; click Music 6420 4920
 [ ! -e "$PROGRAM/Players.nbr-new-9-0" ] && [ -e "$PROGRAM/AAB.cfg.nbr-new-9-1" ] || fail "leftover temporary files: $(ls "$PROGRAM" | grep nbr-new)"
 click GetPlayer 6600 967                    # That's me
 window Define >/dev/null || fail "no definition window"
