@@ -1,6 +1,8 @@
 #include "app/FontWarmUp.h"
 
 #include <dlfcn.h>
+#include <pthread.h>
+#include <sched.h>
 #include <system_error>
 
 FontWarmUp::FontWarmUp()
@@ -12,7 +14,14 @@ FontWarmUp::FontWarmUp()
     if (!init)
         return;
     try {
-        thread_ = std::thread([init] { init(); });
+        thread_ = std::thread([init] {
+            // Only on a processor nobody else wants: the main thread connecting to the display,
+            // and the X server answering it, go first. Where the system refuses, it reads at
+            // the usual priority.
+            const sched_param idle{};
+            pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
+            init();
+        });
     } catch (const std::system_error&) {
         // No thread to be had: Qt reads the settings itself when the first window needs them.
     }
