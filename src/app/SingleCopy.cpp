@@ -6,13 +6,15 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -90,6 +92,31 @@ bool CopyAnswers(const QString& path, int timeoutMs)
     return answered;
 }
 
+// Held by one start at a time while it asks for a running copy and takes the address. The
+// system lets go of it when the holder ends, however it ends, so a killed start leaves
+// nothing to wait for; nothing is written or synced to the disk.
+class StartLock {
+public:
+    StartLock(const QString& path, int timeoutMs)
+        : fd_(open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600))
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && clock.elapsed() < timeoutMs)
+            usleep(10000);
+    }
+    ~StartLock()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+private:
+    int fd_;
+};
+
 } // namespace
 
 bool BecomeOnlyCopy()
@@ -97,8 +124,7 @@ bool BecomeOnlyCopy()
     const QString path = ServerPath();
     // Two starts at once (a double click taken twice) must not both become the only copy; a
     // lock not had within 3 s is passed by, so nothing ever keeps the program from starting.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(3000);
+    const StartLock lock(path + QStringLiteral(".starting"), 3000);
     if (CopyAnswers(path, 1000))
         return false;
     // Nobody answered: what is left at the address is from a copy that was killed.
