@@ -96,6 +96,8 @@ QPaintEngine* ServerSurface::paintEngine() const
 bool ServerSurface::event(QEvent* event)
 {
     if (onServer_ && event->type() == QEvent::WinIdChange && windowHandle()) {
+        // A new X window has no background colour yet: the next paint gives it one.
+        backSet_ = false;
         // A click here leaves the keyboard with the window, as on any other part of it.
         windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
         // A part of the window, not a window: tools that list the program's windows by
