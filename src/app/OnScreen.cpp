@@ -1,7 +1,8 @@
 #include "app/OnScreen.h"
 
+#include "core/ServerSurface.h"
+
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
 
@@ -10,10 +11,9 @@
 
 void WaitUntilOnScreen(QWidget* window, int limitMs)
 {
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !window || !window->isVisible())
+    xcb_connection_t* connection = XConnection();
+    if (!connection || !window || !window->isVisible())
         return;
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window->winId());
     QElapsedTimer clock;
     clock.start();

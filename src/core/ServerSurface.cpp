@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <xcb/xcb.h>
 
-namespace {
-
-xcb_connection_t* Connection()
+xcb_connection_t* XConnection()
 {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }
+
+namespace {
 
 // Whether every screen of the display stores a pixel as Qt's 32-bit RGB image does:
 // depth 24 in 32 bits, red, green and blue in the bytes of a little-endian word.
@@ -46,7 +46,7 @@ bool ScreenTakesRgb32(xcb_connection_t* c)
 bool ServerCanPaint()
 {
     static const bool can = [] {
-        xcb_connection_t* c = Connection();
+        xcb_connection_t* c = XConnection();
         return c && ScreenTakesRgb32(c);
     }();
     return can;
@@ -102,7 +102,7 @@ bool ServerSurface::event(QEvent* event)
         windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
         // A part of the window, not a window: tools that list the program's windows by
         // their class pass it by.
-        if (xcb_connection_t* c = Connection())
+        if (xcb_connection_t* c = XConnection())
             xcb_delete_property(c, static_cast<xcb_window_t>(winId()), XCB_ATOM_WM_CLASS);
     }
     return QWidget::event(event);
@@ -119,7 +119,7 @@ void ServerSurface::paintEvent(QPaintEvent*)
         Draw(painter);
         return;
     }
-    xcb_connection_t* c = Connection();
+    xcb_connection_t* c = XConnection();
     const auto window = static_cast<xcb_window_t>(winId());
     const QColor colour = palette().color(QPalette::Window);
     const unsigned pixel = colour.rgb() & 0xffffffu;

@@ -8,6 +8,11 @@
 // not write, the widget paints like any other.
 #include <QWidget>
 
+struct xcb_connection_t;
+
+// The program's connection to the X server; null on another desktop.
+xcb_connection_t* XConnection();
+
 class ServerSurface : public QWidget {
 public:
     // A plain area in the colour of its palette's Window role.

@@ -2,8 +2,8 @@
 
 #include "config/Config.h"
 #include "core/App.h"
-#include "core/TextResources.h"
 #include "core/ServerSurface.h"
+#include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PracticeRecord.h"
 #include "help/HUTIL3.h"
