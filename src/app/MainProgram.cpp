@@ -50,7 +50,7 @@ void Main(const QString& commandLine)
     LogEvent(state, platform, QStringLiteral("e"));
     Keyboard::Install();
     BackForm* background = Forms::Load<BackForm>();
-    background->show();
+    ShowBeforeChildren(background);
     // The child sees the program's screen sooner when the desktop may put it up before the
     // program goes on (measured on two cores: the window 4 to 5 ms sooner, the player list
     // no later).

@@ -3,6 +3,7 @@
 #include "core/ServerSurface.h"
 
 #include <QElapsedTimer>
+#include <QLayout>
 #include <QThread>
 #include <QWidget>
 
@@ -28,4 +29,21 @@ void WaitUntilOnScreen(QWidget* window, int limitMs)
             return;
         QThread::usleep(500);
     }
+}
+
+void ShowBeforeChildren(QWidget* window)
+{
+    QList<QWidget*> children;
+    for (QObject* object : window->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child && !child->isWindow() && !child->isHidden()) {
+            child->hide();
+            children.append(child);
+        }
+    }
+    window->show();
+    for (QWidget* child : children)
+        child->show();
+    if (window->layout())
+        window->layout()->activate();
 }
