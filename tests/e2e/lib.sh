@@ -35,35 +35,15 @@ trap cleanup EXIT
 
 fail() { echo "FAILED ($TEST_NAME): $*" >&2; exit 1; }
 
-start_x_server() {   # $1: the screen's size
+start_screen() {   # $1: the screen's size, 1280x800 unless given
     local fd_file=$WORK/display
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do [ -s "$fd_file" ] && break; sleep 0.1; done
     export DISPLAY=:$(cat "$fd_file")
-}
-
-start_screen() {   # $1: the screen's size, 1280x800 unless given
-    start_x_server "${1:-1280x800}"
     openbox >/dev/null 2>&1 &
     WM_PID=$!
     sleep 1
-}
-
-# A Wayland desktop (weston with its panel) filling a virtual X screen, so that xdotool's
-# keys and clicks reach it and `import` sees it. Programs started later find it through
-# WAYLAND_DISPLAY; the X screen stays in DISPLAY, as XWayland's would on a desktop.
-start_wayland_desktop() {   # $1: the screen's size, 1280x800 unless given
-    local size=${1:-1280x800}
-    start_x_server "$size"
-    export XDG_RUNTIME_DIR=$WORK/run WAYLAND_DISPLAY=numbrella-test
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    weston --backend=x11-backend.so --use-pixman --width="${size%x*}" --height="${size#*x}" \
-        --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$WORK/weston.log" 2>&1 &
-    WM_PID=$!
-    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
-    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start: $(tail -3 "$WORK/weston.log")"
-    sleep 2   # its panel and background
 }
 
 start_program() {
@@ -113,11 +93,7 @@ colour_in() {
     import -window "$(window "$1")" "$WORK/window.png" || fail "no window $1"
     colour_in_picture "$WORK/window.png" "$2" "${3:-}"
 }
-
-# The same for a picture file $1.
-colour_in_picture() {
-    convert "$1" ${3:+-crop "$3"} -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(mean*w*h+0.5)] %@' info:
-}
+colour_in_picture() { convert "$1" ${3:+-crop "$3"} -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(mean*w*h+0.5)] %@' info:; }
 
 # True once the program has ended (within five seconds).
 program_ends() { for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }; sleep 0.1; done; return 1; }
