@@ -7,6 +7,7 @@ NUMBRELLA_PACKAGES=(
   qt6-base-dev libgl-dev libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth xdotool imagemagick openbox x11-utils
+  weston qt6-wayland
   ccache gcovr
   poppler-utils
   librsvg2-bin

@@ -1,5 +1,7 @@
 #include "app/SingleCopy.h"
 
+#include "app/Activation.h"
+
 #include "core/Form.h"
 #include "core/logic/Platform.h"
 
@@ -88,6 +90,8 @@ bool CopyAnswers(const QString& path, int timeoutMs)
         socklen_t length = sizeof(error);
         answered = poll(&wait, 1, timeoutMs) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
     }
+    if (answered)
+        SendActivationToken(fd);
     close(fd);
     return answered;
 }
@@ -147,6 +151,7 @@ bool BecomeOnlyCopy()
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
         bool called = false;
         for (int caller; (caller = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            TakeActivationToken(caller);
             close(caller);
             called = true;
         }

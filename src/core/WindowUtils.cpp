@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QToolTip>
+#include <QWindow>
 
 namespace {
 // The windows being waited for, oldest first: the child works in the last one shown.
@@ -42,6 +43,23 @@ void ReturnToWorkingWindow()
         form->RequestActivate();
     }
 }
+// The desktop puts a window over the one it belongs to: the window the child was working in
+// when it opened (the active one, else the last one waited for), else the background.
+void KeepOverOwner(Form* window)
+{
+    if (window->isVisible())
+        return;
+    QWidget* owner = qobject_cast<Form*>(QApplication::activeWindow());
+    if (!owner || owner == window || !owner->isVisible())
+        owner = WorkingWindow();
+    if (!owner || owner == window || !owner->isVisible())
+        owner = Forms::MainWindow();
+    if (!owner || owner == window)
+        return;
+    window->winId();
+    owner->winId();
+    window->windowHandle()->setTransientParent(owner->windowHandle());
+}
 } // namespace
 
 void ShowAndWait(Form* window)
@@ -52,6 +70,8 @@ void ShowAndWait(Form* window)
     QEventLoop loop;
     QObject::connect(form, &Form::Unloaded, &loop, &QEventLoop::quit);
     QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    if (DesktopPlacesWindows())
+        KeepOverOwner(form);
     Waiting().append(form);
     form->show();
     form->raise();
@@ -125,8 +145,16 @@ void WriteCommentsPage(const QString& pageText)
     OpenDocument(QDir::current().absoluteFilePath(page));
 }
 
+bool DesktopPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void CentreForm(Form* window)
 {
+    // There the desktop centres the window over its parent; a move would be ignored.
+    if (DesktopPlacesWindows())
+        return;
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QRect s = screen->geometry();
     const QPoint p = CentredPosition(PixelsToTwips(s.width()), PixelsToTwips(s.height()),

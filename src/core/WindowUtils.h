@@ -34,8 +34,13 @@ int OpenDocument(const QString& target);
 // Writes "sendcom.htm" in the current folder with the page text and opens it.
 void WriteCommentsPage(const QString& pageText);
 
-// Centres the window on its screen, 220 twips above the exact centre.
+// Centres the window on its screen, 220 twips above the exact centre. Where the desktop
+// places the windows, it leaves that to the desktop.
 void CentreForm(Form* window);
+// True where the desktop alone places the windows and a window cannot learn where it stands
+// on the screen (Wayland): the background is full-screen and every other window is a
+// transient child of the window it belongs to, which the desktop puts it over.
+bool DesktopPlacesWindows();
 // Every control coloured like the window takes the new colour, then the window does.
 void ApplyBackColour(QWidget* window, double colour);
 // The double raised edge just inside the window.

@@ -88,6 +88,12 @@ BackForm::BackForm(AppContext& app)
 void BackForm::FormLoad()
 {
     setWindowTitle(QStringLiteral("Numbrella"));
+    // Where the desktop alone places windows, the whole screen is asked for instead: the
+    // window covers it just the same, undecorated, and the other windows stand over it.
+    if (DesktopPlacesWindows()) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        return;
+    }
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     MoveTo(0, 0);
     SetSize(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()) - 400);
@@ -195,10 +201,18 @@ void BackForm::PlaceArtwork()
 {
     // Where the drill window stands and a little smaller, so that none of it shows round the drill.
     constexpr int side = DrillHeight - 480;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QPoint at = CentredPosition(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()), side, side);
-    Image1->setGeometry(QRect(backdrop_->mapFromGlobal(QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y()))),
-                              QSize(TwipsToPixels(side), TwipsToPixels(side))));
+    QPoint topLeft;
+    if (DesktopPlacesWindows()) {
+        // The window cannot learn where it stands on the screen there: it is placed in the
+        // full-screen window's own coordinates, where the desktop centres the drill.
+        const QPoint at = CentredPosition(Width(), Height(), side, side);
+        topLeft = backdrop_->mapFrom(this, QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y())));
+    } else {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint at = CentredPosition(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()), side, side);
+        topLeft = backdrop_->mapFromGlobal(QPoint(TwipsToPixels(at.x()), TwipsToPixels(at.y())));
+    }
+    Image1->setGeometry(QRect(topLeft, QSize(TwipsToPixels(side), TwipsToPixels(side))));
 }
 
 void BackForm::paintEvent(QPaintEvent* event)

@@ -91,8 +91,9 @@ click() {
 # WxH+X+Y in pixels, when given) and the box round them.
 colour_in() {
     import -window "$(window "$1")" "$WORK/window.png" || fail "no window $1"
-    convert "$WORK/window.png" ${3:+-crop "$3"} -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(mean*w*h+0.5)] %@' info:
+    colour_in_picture "$WORK/window.png" "$2" "${3:-}"
 }
+colour_in_picture() { convert "$1" ${3:+-crop "$3"} -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:int(mean*w*h+0.5)] %@' info:; }
 
 # True once the program has ended (within five seconds).
 program_ends() { for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }; sleep 0.1; done; return 1; }
