@@ -15,6 +15,13 @@ QHash<QByteArray, QPointer<Form>>& Registry()
 }
 QPointer<QWidget> gMainWindow;
 
+// The makings of windows and the starts of waits, numbered in one sequence.
+quint64 gSequence = 0;
+// The start of each wait still running, the innermost last.
+QList<quint64> gWaits;
+// Unloaded windows that a running wait still holds.
+QList<QPointer<Form>> gHeld;
+
 // A click or key meant for a window whose activation is due runs that activation first:
 // the desktop reports the activation only after the click that caused it, and a list
 // refilled after the click would lose what the click chose.
@@ -63,6 +70,7 @@ QList<Form*> Forms::All()
 Form::Form(AppContext& app, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent ? parent : Forms::MainWindow(), flags)
     , app_(app)
+    , made_(++gSequence)
 {
     static InputBeforeActivation* filter = nullptr;
     if (!filter && QCoreApplication::instance()) {
@@ -89,7 +97,32 @@ void Form::Unload()
     unloaded_ = true;
     hide();
     emit Unloaded();
-    deleteLater();
+    if (HeldByWait())
+        gHeld.append(this);
+    else
+        deleteLater();
+}
+
+bool Form::HeldByWait() const
+{
+    return !gWaits.isEmpty() && gWaits.last() > made_;
+}
+
+NestedWait::NestedWait()
+{
+    gWaits.append(++gSequence);
+}
+
+NestedWait::~NestedWait()
+{
+    gWaits.removeLast();
+    gHeld.removeIf([](const QPointer<Form>& form) {
+        if (form && form->HeldByWait())
+            return false;
+        if (form)
+            form->deleteLater();
+        return true;
+    });
 }
 
 void Form::MoveTo(int left, int top)

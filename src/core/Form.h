@@ -20,6 +20,7 @@ public:
     // Runs the window's load handling once; the window may unload itself in it.
     void Load();
     // Closes and discards the window (its unload handling runs first). Safe to call twice.
+    // The object itself goes once no wait that may hold its code still runs (NestedWait).
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
 
@@ -63,7 +64,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class NestedWait;
+    // True while a wait that started after this window was made still runs.
+    bool HeldByWait() const;
+
     AppContext& app_;
+    // Where the window's making falls among the starts of waits.
+    quint64 made_ = 0;
     bool unloaded_ = false;
     bool unloading_ = false;
     bool activateQueued_ = false;
@@ -71,6 +78,25 @@ private:
     bool activationDue_ = true;
     std::vector<Segment> drawing_;
 };
+
+// A wait in a nested event loop: a window waited for, a dialog's exec. The code waiting in it
+// may be any window's that exists when it starts, so none of those is deleted before it returns:
+// one unloaded meanwhile is hidden and reported unloaded at once and deleted afterwards. Code
+// after a wait checks IsUnloaded() before it acts on its window again.
+class NestedWait {
+public:
+    NestedWait();
+    ~NestedWait();
+    NestedWait(const NestedWait&) = delete;
+    NestedWait& operator=(const NestedWait&) = delete;
+};
+
+// Runs a dialog (its exec, or a static function that runs one) as a NestedWait; returns its result.
+template <class F> decltype(auto) RunNested(F&& dialog)
+{
+    const NestedWait wait;
+    return std::forward<F>(dialog)();
+}
 
 // A picture box: a plain container that keeps what is drawn on it.
 class PictureBox : public QWidget {

@@ -1,6 +1,7 @@
 #include "core/TextResources.h"
 
 #include "core/App.h"
+#include "core/Form.h"
 #include "core/logic/TextResource.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ QString GetTxt(int n)
     if (!info.exists() || info.size() < TextResourceMinimumSize) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
                         MissingTextResourceMessage(Shared().AppPath), QMessageBox::Ok);
-        box.exec();
+        RunNested([&box] { return box.exec(); });
         System().EndProgram();
         return TextSectionError;
     }

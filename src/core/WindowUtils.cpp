@@ -76,8 +76,10 @@ void ShowAndWait(Form* window)
     form->show();
     form->raise();
     form->activateWindow();
-    if (form && !form->IsUnloaded())
+    if (form && !form->IsUnloaded()) {
+        const NestedWait wait;
         loop.exec();
+    }
     ReturnToWorkingWindow();
 }
 
@@ -94,13 +96,14 @@ void ShowChildAndWait(QWidget* parent, Form* child)
     if (p)
         p->hide();
     ShowAndWait(child);
-    if (p) {
+    // A parent unloaded meanwhile stays hidden: its object lives on only until the wait is over.
+    if (auto* form = qobject_cast<Form*>(p.data()); p && !(form && form->IsUnloaded())) {
         p->show();
         p->raise();
         p->activateWindow();
         // The parent's activation handling runs again whenever its dialog closes, whether
         // or not the desktop reports the activation.
-        if (auto* form = qobject_cast<Form*>(p.data()))
+        if (form)
             form->RequestActivate();
     }
 }

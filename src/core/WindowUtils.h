@@ -62,6 +62,7 @@ void SetTag(QWidget* control, const QString& tag);
 QString TagOf(const QWidget* control);
 // Places a control by twips.
 void PlaceTw(QWidget* control, int left, int top, int width, int height);
+inline void PlaceTw(QWidget* control, const QRect& r) { PlaceTw(control, r.x(), r.y(), r.width(), r.height()); }
 // A control of a window, named as the program names it, placed in twips.
 template <class T, class... Args>
 T* MakeControl(QWidget* parent, const char* name, int left, int top, int width, int height, Args&&... args)

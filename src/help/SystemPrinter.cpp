@@ -80,16 +80,27 @@ QString SystemPrinter::EndDoc()
         pdf = std::make_unique<QPdfWriter>(pdfFile_);
         pdf->setTitle(QStringLiteral("Numbrella"));
         pdf->setCreator(QStringLiteral("Numbrella"));
-        pdf->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         device = pdf.get();
     }
-
-    QPainter painter;
-    if (!painter.begin(device))
+    const bool ok = PrintPieces(*device, pieces, fontSize_);
+    if (!ok || (printer && module->failed(printer.get())))
         return PrintFailedMessage;
+    return {};
+}
+
+bool PrintPieces(QPagedPaintDevice& device, const std::vector<QString>& pieces, int fontSize)
+{
+    // Paper a printer cannot reach is no margin: the 15 mm are kept inside what it can print on.
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    constexpr double margin = 15;
+    device.setPageMargins(layout.minimumMargins() + QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     // Type of one width, so that texts laid out in columns (tables, grids) keep them.
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(fontSize_);
+    font.setPointSize(fontSize);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
     const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
@@ -99,7 +110,7 @@ QString SystemPrinter::EndDoc()
     for (const QString& piece : pieces) {
         for (const QStringList& page : Pages(piece, linesPerPage)) {
             if (pageUsed)
-                ok = device->newPage() && ok;
+                ok = device.newPage() && ok;
             int y = metrics.ascent();
             for (const QString& line : page) {
                 painter.drawText(0, y, line);
@@ -108,8 +119,5 @@ QString SystemPrinter::EndDoc()
             pageUsed = true;
         }
     }
-    ok = painter.end() && ok;
-    if (!ok || (printer && module->failed(printer.get())))
-        return PrintFailedMessage;
-    return {};
+    return painter.end() && ok;
 }

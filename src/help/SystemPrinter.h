@@ -1,11 +1,13 @@
 #pragma once
 // The platform's printer: the default printer of the desktop (through CUPS), or a PDF file
 // (QPdfWriter) when one is named. The text is kept until the end of the document and then
-// laid out in a type of one width on the printer's margins and paper.
+// laid out in a type of one width on the printer's paper (PrintPieces).
 
 #include "help/logic/PrinterDevice.h"
 
 #include <vector>
+
+class QPagedPaintDevice;
 
 class SystemPrinter : public PrinterDevice {
 public:
@@ -23,3 +25,7 @@ private:
     // The text of each piece that starts on a new page.
     std::vector<QString> pieces_{QString()};
 };
+
+// Lays the pieces out on the device, each from a new page, in a type of one width, at least
+// 15 mm inside what the device can print on. False when the device refused them.
+bool PrintPieces(QPagedPaintDevice& device, const std::vector<QString>& pieces, int fontSize);

@@ -1,5 +1,7 @@
 #include "music/MMControl.h"
 
+#include "core/Form.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -142,6 +144,7 @@ void MMControl::WaitForEnd()
             loop.quit();
     });
     check.start(50);
+    const NestedWait wait;
     loop.exec();
 }
 

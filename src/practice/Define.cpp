@@ -188,7 +188,7 @@ void Define::ShowFirstRunNotice()
     if (Os().HasEnded())
         return; // GetTxt has already told the user that "nbr.txx" is missing
     QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), ShownText(text), QMessageBox::Ok, this);
-    box.exec();
+    RunNested([&box] { return box.exec(); });
 }
 
 void Define::PresetButtons()

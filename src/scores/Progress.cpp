@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -228,17 +227,20 @@ void Progress::PrintReport()
 QString Progress::AskFileName(const QString& caption, const QString& suggestedName, const QString& filter)
 {
     // Qt's own dialog: the same on every desktop, and one a person can type a path into.
-    return QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(suggestedName), filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    // A drill may end while it is open and the window be closed under the score window: the
+    // file chosen is still written, from what this window read.
+    return RunNested([&] {
+        return QFileDialog::getSaveFileName(this, caption, QDir::home().filePath(suggestedName), filter, nullptr,
+                                            QFileDialog::DontUseNativeDialog);
+    });
 }
 
 void Progress::Output(const QStringList& pages, int points, const QString& suggestedName)
 {
-    QPointer<Progress> self(this);
     QString problem;
     if (Check1->isChecked()) {
         const QString file = AskFileName(QStringLiteral("Save as PDF"), suggestedName, QStringLiteral("PDF files (*.pdf)"));
-        if (!self || file.isEmpty())
+        if (file.isEmpty())
             return;
         SystemPrinter pdf(file);
         if (!PrintPages(pdf, pages, points).isEmpty())
@@ -254,10 +256,9 @@ void Progress::Output(const QStringList& pages, int points, const QString& sugge
 
 void Progress::ExportCsv()
 {
-    QPointer<Progress> self(this);
     const QString file = AskFileName(QStringLiteral("Export CSV"), QStringLiteral("children.csv"),
                                      QStringLiteral("CSV files (*.csv)"));
-    if (!self || file.isEmpty())
+    if (file.isEmpty())
         return;
     if (!WriteFileAtomic(file, OverviewCsv(rows_)))
         ShowMessage(NotWrittenMessage);

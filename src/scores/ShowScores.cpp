@@ -81,6 +81,9 @@ ShowScores::ShowScores(AppContext& app, const PracticeFields& set)
     Label17 = MakeControl<QLabel>(this, "Label17", 0, 2940, 975, 795);
     SetBackColor(Label17, LightYellow);
     Label17->setAlignment(Qt::AlignCenter);
+    Label17->setMargin(4);
+    // The pointer passes through it to what lies below: a bar it covers, or the space that hides it.
+    Label17->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label17->setFrameShape(QFrame::Box);
     Label17->hide();
     Label14 = MakeControl<QLabel>(this, "Label14", 2040, 3300, 4095, 735);
@@ -283,12 +286,18 @@ void ShowScores::ShowBarDetails(int bar)
     if (bar < 0 || bar >= static_cast<int>(chart_.bars.size()))
         return;
     hoveredBar_ = bar;
-    const int width = 975;
-    PlaceTw(Label17, chart_.bars[bar].left + 120 - width / 2, 2940, width, 795);
     const QStringList lines = BarDetails(records_.at(chart_.firstShown + bar), QLocale::system().dateFormat(QLocale::ShortFormat));
     if (lines.isEmpty())
         return;
     Label17->setText(lines.join(QLatin1Char('\n')));
+    // As large as its text in the type on this screen, and clear of every caption shown.
+    std::vector<QRect> captions;
+    for (const QWidget* c : {Label3, Label4, Label5, Label11, Label6, Shape1, Label13, Label14})
+        if (c->isVisible())
+            captions.push_back(PixelsToTwips(c->geometry()));
+    const QSize text = Label17->sizeHint();
+    PlaceTw(Label17, DetailsBoxPlace(chart_.bars[bar], QSize(PixelsToTwips(text.width()), PixelsToTwips(text.height())),
+                                     WindowWidth, captions));
     Label17->show();
     Label17->raise();
 }

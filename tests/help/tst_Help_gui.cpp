@@ -8,6 +8,7 @@
 #include "support/GuiSupport.h"
 
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -104,6 +105,24 @@ private slots:
         SystemPrinter paper;
         paper.Print(QStringLiteral("x"));
         QCOMPARE(paper.EndDoc(), NoPrinterMessage);
+    }
+    // The text's first word stands at least 15 mm inside the printable area: a printer's rim it
+    // cannot print on (12 points round the sheet here) comes on top.
+    void marginsInsidePrintableArea()
+    {
+        fx.Reset();
+        {
+            QPdfWriter paper(QStringLiteral("m.pdf"));
+            const QMarginsF rim(4.23, 4.23, 4.23, 4.23);
+            paper.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, rim, QPageLayout::Millimeter, rim));
+            QVERIFY(PrintPieces(paper, {QStringLiteral("Welcome")}, 12));
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("m.pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const auto word = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")).match(text.readAll());
+        const double least = (4.23 + 15) / 25.4 * 72; // in points
+        QVERIFY2(word.captured(1).toDouble() >= least && word.captured(2).toDouble() >= least, qPrintable(word.captured()));
     }
 };
 

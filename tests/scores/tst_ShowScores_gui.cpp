@@ -46,6 +46,28 @@ private slots:
                              int(std::count_if(bars.begin(), bars.end(), [](QLabel* b) { return b->isVisible(); }))}),
                  set);
     }
+    // The pointer moved onto the last of 30 bars, the goal shown: its details box holds its text
+    // whole inside the window, and covers neither that bar nor a caption nor the message line.
+    void detailsBox()
+    {
+        fx.Reset();
+        fx.state = Practised({});
+        fx.state.AutoAdvance = 1, fx.state.LevelDef = Rec("0H1", 0, 0);
+        fx.state.AdvanceMinutes = 1, fx.state.AdvanceNum = 20, fx.state.AdvanceRight = 99;
+        WriteBytes(QStringLiteral("AAB.scr"), QByteArray("\"0H1200611121530012015\"\r\n").repeated(30));
+        QPointer<ShowScores> w = Forms::Load<ShowScores>(Practised<PracticeFields>({0, -3, 1}));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* hovered = Child<QLabel>(w, "Label1_29");
+        QTest::mouseMove(hovered);
+        auto* box = Child<QLabel>(w, "Label17");
+        QTRY_VERIFY(box->isVisible());
+        const QRect text = box->fontMetrics().boundingRect(box->contentsRect(), Qt::AlignCenter, box->text());
+        QVERIFY2(box->contentsRect().contains(text) && w->rect().contains(box->geometry()), qPrintable(box->text()));
+        for (QLabel* c : w->findChildren<QLabel*>()) // the other bars may be covered
+            if (c->isVisible() && c != box && (c == hovered || !c->objectName().contains(QLatin1Char('_'))))
+                QVERIFY2(!c->geometry().intersects(box->geometry()), qPrintable(c->objectName()));
+    }
 };
 
 QTEST_MAIN(TestShowScores)

@@ -2,12 +2,17 @@
 // Layout arithmetic in twips (1/1440 inch; 15 twips are one pixel at 96 dots per inch).
 
 #include <QPoint>
+#include <QRect>
 #include <vector>
 
 constexpr int TwipsPerPixel = 15;
 
 inline int TwipsToPixels(double twips) { return static_cast<int>(twips >= 0 ? (twips / TwipsPerPixel + 0.5) : (twips / TwipsPerPixel - 0.5)); }
 inline int PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+inline QRect PixelsToTwips(const QRect& r)
+{
+    return {PixelsToTwips(r.x()), PixelsToTwips(r.y()), PixelsToTwips(r.width()), PixelsToTwips(r.height())};
+}
 
 // Where a window goes so it sits centred, 220 twips above the exact centre.
 QPoint CentredPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);

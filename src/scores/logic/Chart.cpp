@@ -78,6 +78,23 @@ ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth
     return c;
 }
 
+QRect DetailsBoxPlace(const ChartBar& bar, QSize box, int windowWidth, const std::vector<QRect>& captions)
+{
+    constexpr int gap = 60;
+    const int lefts[] = {bar.left + ChartBarWidth + gap, bar.left - gap - box.width()};
+    const int tops[] = {ChartBaseline - box.height(), gap};
+    for (int top : tops)
+        for (int left : lefts) {
+            const QRect place(QPoint(left, top), box);
+            const bool clear = std::none_of(captions.begin(), captions.end(),
+                                            [&](const QRect& c) { return c.intersects(place); });
+            if (left >= gap && place.right() < windowWidth - gap && clear)
+                return place;
+        }
+    // Nowhere clear: right of the bar, kept inside the window.
+    return QRect(QPoint(std::clamp(lefts[0], gap, std::max(gap, windowWidth - gap - box.width())), tops[0]), box);
+}
+
 QStringList BarDetails(const QString& record, const QString& shortDateFormat)
 {
     const QDate date(record.mid(3, 4).toInt(), record.mid(7, 2).toInt(), record.mid(9, 2).toInt());

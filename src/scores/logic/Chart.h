@@ -3,6 +3,7 @@
 // the right answers with the wrong attempts stacked above in red, a scale, the goal line
 // and the marker under the most recent practice.
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -34,6 +35,12 @@ struct ChartLayout {
 // as if there were that many. The highest bar reaches at most five sixths of the chart, and
 // no bar reaches past its top; a record with a right answer always shows at least a pixel.
 ChartLayout LayOutChart(const QStringList& records, double peak, int windowWidth, int advanceNum);
+
+// Where the details box of a bar goes: beside the bar, so the bar under the pointer stays
+// uncovered, and above the baseline, clear of the message line and the captions below it.
+// The first of right or left of the bar, bottom on the baseline or top at the window's top,
+// that stays inside the window's width and overlaps none of `captions` (all in twips).
+QRect DetailsBoxPlace(const ChartBar& bar, QSize box, int windowWidth, const std::vector<QRect>& captions);
 
 // The four lines of a bar's details: right count, percentage ("-" when the attempts are
 // 0 or unreadable), time hh:mm and the date in the given short form. Empty when the
