@@ -15,18 +15,15 @@ printf '"3"\r\n"1F3200611121530000000"\r\n0\r\n"0H1200611121530000000"\r\n10\r\n
     > "$PROGRAM/AAB.cfg"
 start_screen
 start_program
-window GetPlayer 15 >/dev/null || fail "no player list"
-keys Down Return
-window Define >/dev/null || fail "no definition window"
+window GetPlayer 15 >/dev/null && keys Down Return && window Define >/dev/null || fail "no definition window"
 sleep 0.5
 
-RING='rgb(0,0,160)'
-# A ring two pixels wide just round a control at (x, y) twips, w by h: its pixel count.
-ring_round() {   # window role, x, y, w, h (twips)
-    local x=$(($2 / 15 - 2)) y=$(($3 / 15 - 2)) w=$(($4 / 15 + 4)) h=$(($5 / 15 + 4))
-    colour_in "$1" "$RING" "$((w + 2))x$((h + 2))+$((x - 1))+$((y - 1))" | cut -d' ' -f1
+# A ring two pixels wide just round the control at (x, y) twips, w by h, in window $1.
+ring_ok() {
+    local w=$(($4 / 15 + 6)) h=$(($5 / 15 + 6)) n
+    n=$(colour_in "$1" 'rgb(0,0,160)' "${w}x$h+$(($2 / 15 - 3))+$(($3 / 15 - 3))" | cut -d' ' -f1)
+    [ "$n" -ge $(( (w + h - 12) * 4 )) ] || fail "no ring round $1 at $2,$3: $n pixels"
 }
-ring_ok() { local n; n=$(ring_round "$@"); [ "$n" -ge $(( ($4 / 15 + $5 / 15) * 4 )) ] || fail "no ring round $1 at $2,$3: $n pixels"; }
 snap() {   # window role, file, crop (WxH+X+Y pixels) when given
     import -window "$(window "$1")" "$WORK/shot.png" || fail "no window $1"
     convert "$WORK/shot.png" ${3:+-crop "$3"} "$WORK/$2.png"
@@ -36,9 +33,7 @@ practice() {   # the keys, then what the settings file holds as her practice, an
     keys $1
     window Practice >/dev/null || fail "$1 did not start a drill"
     line "$PROGRAM/AAB.cfg" 2 | grep -q "^\"$2" || fail "$1 started $(line "$PROGRAM/AAB.cfg" 2), not $2"
-    keys Escape
-    wait_gone Practice 5 && window Define >/dev/null || fail "not back at the definition window after $1"
-    sleep 0.3
+    keys Escape && wait_gone Practice 5 && sleep 0.3 || fail "Escape did not cancel the drill"
 }
 
 # The ring is on "Okay" as the window opens, and Return there starts the practice shown.
@@ -51,12 +46,8 @@ practice "Tab Tab Down Tab Down Tab Down Tab Return" 1F3
 practice "Tab Tab Down space Tab Tab Tab Up space" 2F2
 
 # F10 in the table of contents opens the menu (M: the music break).
-keys alt h
-window HUTIL3 >/dev/null || fail "Help did not open the topics"
-sleep 0.5
-keys F10 m
-window Music >/dev/null || fail "F10 in the table of contents opened no menu"
-sleep 1
+keys alt h && window HUTIL3 >/dev/null && sleep 0.5 || fail "Help did not open the topics"
+keys F10 m && window Music >/dev/null && sleep 1 || fail "F10 in the table of contents opened no menu"
 # The volume bar, just before "Exit" in the Tab order, takes the arrow and Page keys; the
 # volume they set is the one the bar shows when the window opens again.
 BAR=28x236+446+54
@@ -68,23 +59,14 @@ snap Music bar2 $BAR
 keys Next
 snap Music bar6 $BAR
 differ bar0 bar2 && differ bar2 bar6 || fail "the volume bar does not move with Down and Page Down"
-keys Escape
-wait_gone Music 5 || fail "Escape did not close the music"
-keys F10 m
-window Music >/dev/null || fail "no music window again"
-sleep 1
+keys Escape && wait_gone Music 5 && keys F10 m && window Music >/dev/null && sleep 1 || fail "no music again"
 snap Music again $BAR
 differ bar6 again && fail "the volume set by keys is not the one kept"
-keys Escape
-wait_gone Music 5 || fail "Escape did not close the music again"
+keys Escape && wait_gone Music 5 || fail "Escape did not close the music"
 
 # Alt in the viewer opens the menu (C: the configuration).
-keys Return
-window HUTIL2 >/dev/null || fail "Return on a topic did not show it"
-sleep 0.5
-keys alt c
-window Config >/dev/null || fail "Alt in the viewer opened no menu"
-sleep 0.5
+keys Return && window HUTIL2 >/dev/null && sleep 0.5 || fail "Return on a topic did not show it"
+keys alt c && window Config >/dev/null && sleep 0.5 || fail "Alt in the viewer opened no menu"
 # Seven Tab stops: the format, the sixteen colours as one, Auto Advance, Grade and the buttons.
 keys Tab Tab Tab Tab Tab Tab Tab
 snap Config cycle1
@@ -97,12 +79,7 @@ differ cycle1 cycle2 || ! differ cycle1 cycle2b && fail "Tab does not go round t
 keys Right Right Down space
 pink=$(colour_in Config 'rgb(255,224,224)' | cut -d' ' -f1)
 [ "$pink" -gt 100000 ] || fail "the arrows did not reach the second row's third colour ($pink pixels)"
-keys Escape
-wait_gone Config 5 || fail "Escape did not close the configuration"
-keys Escape
-wait_gone HUTIL2 5 && wait_gone HUTIL3 5 || fail "the help stays open"
-window Define >/dev/null || fail "not back at the definition window"
-keys alt f x
-program_ends || fail "File / Exit did not end the program"
+keys Escape && wait_gone Config 5 && keys Escape && wait_gone HUTIL3 5 || fail "the configuration or the help stays open"
+keys alt f x && program_ends || fail "File / Exit did not end the program"
 [ "$(line "$PROGRAM/AAB.cfg" 9)" = 12640511 ] || fail "Cancel in the configuration saved a colour"
 echo "1 passed, 0 failed"
