@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 namespace {
@@ -73,6 +74,20 @@ private:
             && !qobject_cast<const QMenu*>(w) && w->window()->windowType() != Qt::Popup;
     }
 
+    // The part of the control that no control stacked above it covers (a button partly
+    // under another rings only what shows), in its parent's coordinates.
+    static QRect ShownPart(const QWidget* target, const QWidget* ring)
+    {
+        QRegion shown(target->geometry());
+        const QObjectList& siblings = target->parentWidget()->children();
+        for (qsizetype i = siblings.indexOf(target) + 1; i < siblings.size(); ++i) {
+            const auto* w = qobject_cast<const QWidget*>(siblings[i]);
+            if (w && w != ring && !w->isWindow() && w->isVisible())
+                shown -= w->geometry();
+        }
+        return shown.isEmpty() ? target->geometry() : shown.boundingRect();
+    }
+
     void Follow(QWidget* now)
     {
         if (target_)
@@ -94,7 +109,7 @@ private:
             delete ring_;
             ring_ = new Ring(target_->parentWidget());
         }
-        ring_->setGeometry(target_->geometry().adjusted(-RingWidth, -RingWidth, RingWidth, RingWidth));
+        ring_->setGeometry(ShownPart(target_, ring_).adjusted(-RingWidth, -RingWidth, RingWidth, RingWidth));
         ring_->raise();
         ring_->show();
     }
