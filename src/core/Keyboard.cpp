@@ -195,6 +195,7 @@ private:
     QPointer<QWidget> before_; // the window the menu was opened from
 };
 
+// The controls of one Keyboard::ArrowGroup; it lives as long as the first of them.
 class Group : public QObject {
 public:
     Group(const QList<QWidget*>& members, int columns)
