@@ -98,6 +98,8 @@ void Config::BuildFormatFrame()
     Label5->setCursor(Qt::PointingHandCursor);
     Line1 = MakeControl<QWidget>(Frame1, "Line1", 720, 2040, 480, 30);
     SetBackColor(Line1, Black);
+    // One Tab stop, entered on the format chosen; the arrows look round without choosing.
+    Keyboard::ArrowGroup({Option1, Option2, Option3});
 }
 
 void Config::BuildCriteriaFrame()
@@ -266,7 +268,7 @@ void Config::HelpClick()
     // Without the manual the viewer still opens, on the text read earlier or on nothing.
     LoadDocumentation();
     State().HelpSearchText = QStringLiteral("* Configuring");
-    ShowModal<HUTIL2>();
+    ShowOverAndWait(this, Forms::Load<HUTIL2>());
 }
 
 bool Config::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "config/SwatchFrame.h"
 
+#include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 
 #include <QEvent>
@@ -19,6 +20,11 @@ SwatchFrame::SwatchFrame(QWidget* parent)
         Label13[i]->installEventFilter(this);
         Label13[i]->setFocusPolicy(Qt::TabFocus); // chosen with Space or Return too
     }
+    // One Tab stop for the sixteen, the arrow keys going through them row by row.
+    QList<QWidget*> reading;
+    for (int cell = 0; cell < SwatchCount; ++cell)
+        reading << Label13[SwatchInCell(cell)];
+    Keyboard::ArrowGroup(reading, SwatchColumns);
 }
 
 double SwatchFrame::ColourOf(int index) const
@@ -39,9 +45,6 @@ bool SwatchFrame::eventFilter(QObject* watched, QEvent* event)
     for (int i = 0; i < SwatchCount; ++i) {
         if (watched != Label13[i])
             continue;
-        // A thick frame shows which swatch the keyboard is on.
-        if (type == QEvent::FocusIn || type == QEvent::FocusOut)
-            Label13[i]->setLineWidth(type == QEvent::FocusIn ? 3 : 1);
         if (choose) {
             emit SwatchClicked(i);
             return true;

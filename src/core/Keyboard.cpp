@@ -1,5 +1,6 @@
 #include "core/Keyboard.h"
 
+#include "core/FocusRing.h"
 #include "core/Form.h"
 #include "core/WindowUtils.h"
 
@@ -11,6 +12,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr char EscapeProperty[] = "EscapeButton";
@@ -191,6 +194,86 @@ private:
     QPointer<QWidget> altWindow_;
     QPointer<QWidget> before_; // the window the menu was opened from
 };
+
+// The controls of one Keyboard::ArrowGroup; it lives as long as the first of them.
+class Group : public QObject {
+public:
+    Group(const QList<QWidget*>& members, int columns)
+        : QObject(members.front())
+        , columns_(std::max(1, columns))
+    {
+        for (QWidget* w : members) {
+            members_ << w;
+            w->installEventFilter(this);
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                connect(b, &QAbstractButton::toggled, this, [this] { FixTabStop(); });
+        }
+        FixTabStop();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const int at = members_.indexOf(qobject_cast<QWidget*>(watched));
+        if (at < 0)
+            return false;
+        if (event->type() == QEvent::FocusIn)
+            last_ = members_[at];
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            FixTabStop();
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        int step = 0;
+        switch (key->key()) {
+        case Qt::Key_Left: step = -1; break;
+        case Qt::Key_Right: step = 1; break;
+        case Qt::Key_Up: step = -columns_; break;
+        case Qt::Key_Down: step = columns_; break;
+        default: return false;
+        }
+        const int n = static_cast<int>(members_.size());
+        for (int i = 1, next = at; i < n; ++i) {
+            next = ((next + step) % n + n) % n;
+            QWidget* w = members_[next];
+            if (w && w->isVisible() && w->isEnabled()) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    QWidget* TabStop() const
+    {
+        for (QWidget* w : members_)
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isChecked())
+                return w;
+        if (last_)
+            return last_;
+        return members_.isEmpty() ? nullptr : members_.front().data();
+    }
+
+    // Only the stop takes Tab (a focused option button makes itself the stop when the focus
+    // comes in, and this undoes it as the focus leaves).
+    void FixTabStop()
+    {
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* stop = members_.contains(focused) ? focused : TabStop();
+        for (QWidget* w : members_) {
+            if (w)
+                w->setFocusPolicy(w == stop ? Qt::FocusPolicy(w->focusPolicy() | Qt::TabFocus)
+                                            : Qt::FocusPolicy(w->focusPolicy() & ~Qt::TabFocus));
+        }
+    }
+
+    QList<QPointer<QWidget>> members_;
+    QPointer<QWidget> last_;
+    int columns_;
+};
 } // namespace
 
 void Keyboard::Install()
@@ -200,6 +283,13 @@ void Keyboard::Install()
         return;
     filter = new KeyFilter(qApp);
     qApp->installEventFilter(filter);
+    FocusRing::Install();
+}
+
+void Keyboard::ArrowGroup(const QList<QWidget*>& members, int columns)
+{
+    if (!members.isEmpty())
+        new Group(members, columns);
 }
 
 void Keyboard::SetEscapeButton(QAbstractButton* button, bool on)

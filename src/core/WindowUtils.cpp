@@ -83,6 +83,50 @@ void ShowAndWait(Form* window)
     ReturnToWorkingWindow();
 }
 
+namespace {
+// Holds back what the user does to one window: clicks, keys, the wheel and its close box.
+class InputBlock : public QObject {
+public:
+    explicit InputBlock(QWidget* window)
+        : window_(window)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!window_ || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Close: // the close box only: the program's own ending goes ahead
+            if (!event->spontaneous())
+                return false;
+            event->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
+} // namespace
+
+void ShowOverAndWait(QWidget* opener, Form* window)
+{
+    InputBlock block(opener ? opener->window() : nullptr);
+    ShowAndWait(window);
+}
+
 void ShowModal(Form* window)
 {
     if (window && !window->IsUnloaded())

@@ -16,6 +16,9 @@ void ShowAndWait(Form* window);
 template <class T> void ShowAndWait() { ShowAndWait(Forms::Load<T>()); }
 // The window the child is working in: the last one shown by ShowAndWait still up.
 Form* WorkingWindow();
+// As ShowAndWait, and the window it is opened from takes no input meanwhile; the menu and
+// the other windows do.
+void ShowOverAndWait(QWidget* opener, Form* window);
 // As ShowAndWait, but no other window of the program takes input meanwhile.
 void ShowModal(Form* window);
 template <class T> void ShowModal() { ShowModal(Forms::Load<T>()); }

@@ -204,7 +204,7 @@ void HUTIL2::FindNextClick()
 void HUTIL2::ExitClick()
 {
     // The table of contents that opened the viewer closes too.
-    if (Forms::Find<HUTIL3>())
+    if (fromContents_ && Forms::Find<HUTIL3>())
         State().HelpFlag = 1;
     Unload();
 }

@@ -16,6 +16,8 @@ public:
     QString ViewerText() const;
     // Where the selection (the current match) begins, counting from 1.
     int CurrentPosition() const;
+    // The table of contents opened it: leaving it with "Exit" closes the contents too.
+    void SetOpenedFromContents() { fromContents_ = true; }
 
 protected:
     void FormLoad() override;
@@ -34,6 +36,7 @@ private:
     void ExitClick();
 
     bool firstActivation_ = true;
+    bool fromContents_ = false;
     int FoundPos = 0;
 
     QPlainTextEdit* Text1;

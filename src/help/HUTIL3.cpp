@@ -62,8 +62,10 @@ void HUTIL3::DisplayTopic()
 {
     const QListWidgetItem* item = List1->currentItem();
     State().HelpSearchText = TopicKey(item ? item->text() : QString());
+    HUTIL2* viewer = Forms::Load<HUTIL2>();
+    viewer->SetOpenedFromContents();
     QPointer<HUTIL3> self(this);
-    ShowModal(Forms::Load<HUTIL2>());
+    ShowOverAndWait(this, viewer);
     if (self)
         CloseOnHelpFlag();
 }

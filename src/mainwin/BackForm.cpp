@@ -148,7 +148,8 @@ void BackForm::ShowMusic()
 
 void BackForm::ShowHelp()
 {
-    ShowModal<HUTIL3>();
+    // As every window of the menu: the menu stays at hand (F10, Alt) while the pages are up.
+    ShowAndWait<HUTIL3>();
 }
 
 void BackForm::ShowAbout()

@@ -51,16 +51,17 @@ Music::Music(AppContext& app)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setFont(ScaledFont(this, 1.15));
 
-    Label3 = MakeControl<QLabel>(this, "Label3", 6600, 360, 600, 4080);
+    // The bar says what it is above its frame; the arrow and Page keys move it.
+    Label4 = MakeControl<QLabel>(this, "Label4", 6480, 330, 840, 330, tr("Volume"));
+    Label4->setAlignment(Qt::AlignCenter);
+    Label3 = MakeControl<QLabel>(this, "Label3", 6600, 720, 600, 3720);
     Label3->setFrameShape(QFrame::Box);
-    Label3->setToolTip(QStringLiteral("Volume"));
-    VScroll1 = MakeControl<QScrollBar>(this, "VScroll1", 6690, 450, 420, 3900, Qt::Vertical);
+    VScroll1 = MakeControl<QScrollBar>(this, "VScroll1", 6690, 810, 420, 3540, Qt::Vertical);
     VScroll1->setRange(0, VolumeBarBottom);
     VScroll1->setPageStep(4);
-    VScroll1->setToolTip(QStringLiteral("Volume"));
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int position) { VolumeChange(position); });
-    Label3->hide();
-    VScroll1->hide();
+    SetVolumeBarVisible(false);
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4680, 1560, 480, QStringLiteral("Exit"));
     Command1->setFont(ScaledFont(this, 1.2));
@@ -176,16 +177,20 @@ void Music::ShowVolumeBar()
         return;
     const QSignalBlocker quiet(VScroll1);
     VScroll1->setValue(VolumeBarPosition(volume));
-    Label3->show();
-    VScroll1->show();
+    SetVolumeBarVisible(true);
+}
+
+void Music::SetVolumeBarVisible(bool visible)
+{
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label3), static_cast<QWidget*>(VScroll1)})
+        w->setVisible(visible);
 }
 
 void Music::VolumeChange(int position)
 {
     if (SetVolumeFromBar(Os().MidiOut(), position) == MidiNoError)
         return;
-    Label3->hide();
-    VScroll1->hide();
+    SetVolumeBarVisible(false);
     ShowMessage(QStringLiteral("I'm sorry but your system doesn't support this function"));
 }
 

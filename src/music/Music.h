@@ -39,6 +39,7 @@ private:
     void PauseClick();
     void StopClick();
     void ShowVolumeBar();
+    void SetVolumeBarVisible(bool visible);
     void VolumeChange(int position);
 
     QStringList MusicFiles;
@@ -50,6 +51,7 @@ private:
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
+    QLabel* Label4;
     QScrollBar* VScroll1;
     QPushButton* Command1;
     QTimer* Timer2;

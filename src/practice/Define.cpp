@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -92,7 +91,6 @@ Define::Define(AppContext& app)
         const QString caption = minutes == 1 ? QStringLiteral("1 Minute") : QStringLiteral("%1 Minutes").arg(minutes);
         TimeOptions[i] = AddOption(Frame4, times, QStringLiteral("Option%1").arg(9 + i), caption, 150,
                                    360 + i * OptionHeight, 1560);
-        TimeOptions[i]->installEventFilter(this);
         // The button already on starts the practice too, as any other time button does.
         connect(TimeOptions[i], &QRadioButton::clicked, this, [this] {
             if (Initializing != 1)
@@ -116,6 +114,16 @@ Define::Define(AppContext& app)
     });
 
     KeepWhite();
+
+    // Each frame is one Tab stop that comes in on the button already on; the arrow keys
+    // only look around in it, so that no key but Space or Return changes the practice shown.
+    auto group = [](const auto& options) { return QList<QWidget*>(options.begin(), options.end()); };
+    Keyboard::ArrowGroup(group(OperationOptions));
+    Keyboard::ArrowGroup({Option5, Option6, Option7});
+    Keyboard::ArrowGroup(group(Option8));
+    Keyboard::ArrowGroup(group(TimeOptions));
+    // Return at once starts the practice shown, as "Okay" does.
+    Command8->setFocus();
 }
 
 QRadioButton* Define::AddOption(QGroupBox* frame, QButtonGroup* group, const QString& name, const QString& caption,
@@ -291,21 +299,4 @@ std::optional<PracticeFields> ChoosePractice()
     if (s.PracticeOp == 9)
         return std::nullopt;
     return Definition(s);
-}
-
-bool Define::eventFilter(QObject* watched, QEvent* event)
-{
-    // The arrow keys only move among the time buttons: turning one on starts the practice,
-    // which Space or Return does.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const auto at = std::find(TimeOptions.begin(), TimeOptions.end(), watched);
-        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
-        if (at != TimeOptions.end() && step != 0) {
-            const auto next = (at - TimeOptions.begin() + step + TimeOptions.size()) % TimeOptions.size();
-            TimeOptions[next]->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
 }

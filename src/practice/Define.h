@@ -23,7 +23,6 @@ public:
     explicit Define(AppContext& app);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormLoad() override;
     void FormActivate() override;
     void FormUnload() override;

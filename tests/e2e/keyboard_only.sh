@@ -22,7 +22,8 @@ keys Return                      # on her name: as a double-click
 sleep 1
 keys Return
 window Define >/dev/null || fail "no definition window"
-keys Down Down Tab Down Down Tab Down Down space Tab space   # Multiplication, Just..., 3, 1 Minute
+# From "Okay": each group is entered on its ticked option, the arrows move, Space ticks.
+keys Tab Tab Down Down space Tab Down Down space Tab Down Down space Tab Up Up space   # Multiplication, Just..., 3, 1 Minute
 
 window Practice >/dev/null || fail "the drill did not start"
 started=$(date +%s)
@@ -57,7 +58,7 @@ keys Escape                      # the viewer's Exit closes the topics too
 wait_gone HUTIL3 5 || fail "Escape in the viewer left the help open"
 opens "F10 a" GetPlayer "Escape Return"      # the About panel's OK, then her name again
 
-keys Tab Tab Tab space           # "1 Minute" again: a second drill, cancelled by Escape
+keys Return                      # "Okay" has the focus: the same practice again, cancelled by Escape
 window Practice >/dev/null || fail "the second drill did not start"
 keys Escape
 wait_gone Practice 5 || fail "Escape did not cancel the drill"

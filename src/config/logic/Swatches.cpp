@@ -41,11 +41,16 @@ Swatch SwatchAt(int index)
         return s;
     for (int cell = 0; cell < SwatchCount; ++cell) {
         if (Grid[cell] == index) {
-            s.left = Columns[cell % 4];
-            s.top = Rows[cell / 4];
+            s.left = Columns[cell % SwatchColumns];
+            s.top = Rows[cell / SwatchColumns];
         }
     }
     const Rgb c = Colours[index];
     s.colour = c.red + c.green * 256.0 + c.blue * 65536.0;
     return s;
+}
+
+int SwatchInCell(int cell)
+{
+    return cell >= 0 && cell < SwatchCount ? Grid[cell] : -1;
 }

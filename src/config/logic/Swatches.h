@@ -6,6 +6,7 @@
 
 constexpr int SwatchCount = 16;
 constexpr int SwatchSize = 255; // twips
+constexpr int SwatchColumns = 4;
 // The swatch that is set back to white whenever the window opens.
 constexpr int WhiteSwatch = 8;
 
@@ -17,3 +18,5 @@ struct Swatch {
 
 // Swatch i (0 to 15), placed and coloured.
 Swatch SwatchAt(int index);
+// The swatch in a cell of the grid, cells counted row by row from the top left (0 to 15).
+int SwatchInCell(int cell);
