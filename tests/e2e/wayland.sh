@@ -32,7 +32,8 @@ done
 # Her name; grade 3, then OK; Return on her name (a double-click); the introductory notice.
 type_text "Ann"
 for step in Return "Down Down Down Tab Return" Return Return; do keys $step; sleep 1.5; done
-keys Down Down Tab Down Down Tab Down Down space Tab space   # Multiplication, Just..., 3, 1 Minute
+# From "Okay": each group is entered on its ticked option, the arrows move, Space ticks.
+keys Tab Tab Down Down space Tab Down Down space Tab Down Down space Tab Up Up space   # Multiplication, Just..., 3, 1 Minute
 [ "$(shown '#8080FF' | cut -d' ' -f1)" -gt 0 ] || fail "the drill did not start (no time bar)"
 line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H1' || fail "not the practice chosen: $(line "$PROGRAM/AAB.cfg" 2)"
 
