@@ -85,10 +85,11 @@ program_ends || fail "File / Exit did not end the program"
 # listens there: no copy of the child's, so the next start runs and takes the address over.
 address=$(find "$NUMBRELLA_ROOT/tmp" -name 'numbrella-*' -type s) && [ -n "$address" ] || fail "no address left behind"
 rm "$address"
-setpriv --reuid="$OTHER_USER" --regid="$OTHER_USER" --clear-groups python3 -c \
+setpriv --reuid="$OTHER_USER" --regid="$OTHER_USER" --clear-groups /usr/bin/python3 -c \
     'import socket, sys, time; s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8); time.sleep(30)' "$address" &
 OTHER_PIDS="${OTHER_PIDS:-} $!"
 for _ in $(seq 50); do [ -S "$address" ] && break; sleep 0.1; done
+[ "$(stat -c %U "$address")" = "$OTHER_USER" ] || fail "the other account does not listen at $address"
 start_program
 window GetPlayer 15 >/dev/null || fail "another user's listener, or the address left behind, stopped the next start"
 second_start_ends

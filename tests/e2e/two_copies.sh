@@ -53,7 +53,8 @@ remove_third   # Dan
 remove_third   # Eve
 add B Fay
 export DISPLAY=${screen[A]}
-window M_Boxx 75 >/dev/null || fail "Eve was not told that her work could not be saved"
+for _ in $(seq 75); do window M_Boxx 0 >/dev/null || window ShowScores 0 >/dev/null && break; sleep 1; done   # her minute
+window M_Boxx 0 >/dev/null || fail "Eve was not told that her work could not be saved"
 ! window ShowScores 0 >/dev/null || fail "a score window for a practice not saved"
 [ -z "$(cd "$PROGRAM" && ls AAE.* AAF.scr AAF.fct 2>/dev/null)" ] || fail "Eve's drill was written: $(ls "$PROGRAM")"
 expected=$(printf '3\n"Ann"\n"AAB  "\n"Cat"\n"AAC  "\n"Fay"\n"AAF  "')
