@@ -42,9 +42,7 @@ private slots:
         QTest::addColumn<QString>("canonical");
         for (const char* local : {":0", ":0.0", "unix:0", "unix:0.1", "/tmp/.X11-unix/X0", " :00 "})
             QTest::newRow(local) << local << ":0";
-        QTest::newRow(":12.3") << ":12.3" << ":12";
-        QTest::newRow("another host keeps its name") << "box:1.0" << "box:1";
-        QTest::newRow("no display") << "" << "";
+        QTest::newRow("another host keeps its name") << "box:12.3" << "box:12";
     }
     void displayNames()
     {

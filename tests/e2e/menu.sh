@@ -86,8 +86,7 @@ program_ends || fail "File / Exit did not end the program"
 address=$(find "$NUMBRELLA_ROOT/tmp" -name 'numbrella-*' -type s) && [ -n "$address" ] || fail "no address left behind"
 rm "$address"
 setpriv --reuid="$OTHER_USER" --regid="$OTHER_USER" --clear-groups /usr/bin/python3 -c \
-    'import socket, sys, time; s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8); time.sleep(30)' "$address" &
-OTHER_PIDS="${OTHER_PIDS:-} $!"
+    'import socket, sys, time; s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8); time.sleep(30)' "$address" & OTHER_PIDS="${OTHER_PIDS:-} $!"
 for _ in $(seq 50); do [ -S "$address" ] && break; sleep 0.1; done
 [ "$(stat -c %U "$address")" = "$OTHER_USER" ] || fail "the other account does not listen at $address"
 start_program

@@ -20,8 +20,8 @@ private slots:
     void scenario_data()
     {
         // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row ("/AAF.fct": a
-        // facts file); "!": a folder where the list belongs, read at start; "!key": a folder at "Players.key";
-        // "!lock": a named pipe at "Players.lock". Each ".cfg" holds grade 4 and 33 right.
+        // facts file); "!": a folder where the list belongs, read at start; "!lock": a named pipe at
+        // "Players.lock". Each ".cfg" holds grade 4 and 33 right.
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("next");        // NextPlayerId
         QTest::addColumn<QStringList>("steps");   // window|action|action..., each once that window is up
@@ -47,15 +47,9 @@ private slots:
         QTest::newRow("a list that cannot be read is told, no first start, nothing changed") << QStringList{"!"} << "AAA  "
             << QStringList{"M_Boxx|Label1=The list of names cannot be read: the file Players is not a plain file. Nothing has "
                            "been changed. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
-        const QString notSaved = "M_Boxx|Label1=The list of names could not be saved: the file %1 cannot be written. Please ask "
-                                 "a grown-up to check the program folder.|OK";
-        QTest::newRow("the highest key cannot be kept: told by its file, the name not kept") << QStringList{"Ann", "!key"}
-            << "AAA  " << QStringList{add[0], add[1], add[2], notSaved.arg("Players.key"), add[3]} << QStringList{};
-        QTest::newRow("a named pipe at the lock: waited out, told by its own name") << QStringList{"Ann", "!lock"}
-            << "AAA  " << QStringList{add[0], add[1], add[2], notSaved.arg("Players.lock"), add[3]} << QStringList{};
-        QTest::newRow("past ZZZ a key nobody has is found") << QStringList{"Ann"} << "ZZZ  " << add
-            << QStringList{"in use: AAC", R"(nbr.INI: "AAC  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAC  ")",
-                           R"(AAC.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAC  ")"};
+        QTest::newRow("a named pipe at the lock: waited out, told by its own name") << QStringList{"Ann", "!lock"} << "AAA  "
+            << QStringList{add[0], add[1], add[2], "M_Boxx|Label1=The list of names could not be saved: the file Players.lock cannot "
+                           "be written. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
         QTest::newRow("a stray ZZZ.fct blocks no new name") << QStringList{"Ann", "/ZZZ.fct"} << "AAC  " << add
             << QStringList{"in use: AAD", R"(nbr.INI: "AAD  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAD  ")",
                            R"(AAD.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAD  ")"};
@@ -107,7 +101,6 @@ private slots:
         SavePlayerList(s);
         if (names.contains("!")) // a folder where the list belongs: it cannot be read, nor written, even by the administrator
             QFile::remove(PlayerListFile), QDir().mkdir(PlayerListFile), LoadPlayerList(s);
-        QVERIFY(!names.contains("!key") || QDir().mkdir(PlayerKeyFile));
         QVERIFY(!names.contains("!lock") || ::mkfifo("Players.lock", 0666) == 0);
         // The player in use, lines 2 and 3 of nbr.INI, then each file of the program folder with its lines.
         auto kept = [&s, this](const QStringList& files) {
