@@ -3,6 +3,7 @@
 #include "app/Activation.h"
 
 #include "core/Form.h"
+#include "core/logic/DisplayName.h"
 #include "core/logic/Platform.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <cerrno>
@@ -24,19 +26,32 @@
 
 namespace {
 
-// The copy's address: one per user and desktop session. Two desktops, or two computers
-// that share one program folder over the network, each run a copy of their own.
+// The user's own runtime folder: a folder of the user's that nobody else may enter. Under a
+// test root its "tmp", which goes with it; else, or when there is none, the shared temporary
+// folder, where every caller is checked before it is trusted (CopyAnswers).
+QString AddressFolder()
+{
+    if (!TestRoot().isEmpty() && QDir(TestRoot() + QStringLiteral("/tmp")).exists())
+        return TestRoot() + QStringLiteral("/tmp");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat info {};
+    if (!runtime.isEmpty() && ::stat(runtime.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == getuid() && (info.st_mode & 077) == 0)
+        return QFile::decodeName(runtime);
+    return QDir::tempPath();
+}
+
+// The copy's address: one per user and screen, the screen named as the program connects to
+// it, so ":0", ":0.0" and "unix:0" are one address. Two desktops, or two computers that
+// share one program folder over the network, each run a copy of their own.
 QString ServerPath()
 {
-    QByteArray session = QByteArray::number(getuid());
-    for (const char* name : {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY", "NUMBRELLA_ROOT"})
-        session += '\n' + qgetenv(name);
+    const bool wayland = QGuiApplication::platformName() == QLatin1String("wayland");
+    const QString screen = wayland ? QStringLiteral("wayland:") + qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"))
+                                   : CanonicalDisplay(qEnvironmentVariable("DISPLAY"));
+    const QByteArray session = QByteArray::number(getuid()) + '\n' + screen.toUtf8() + '\n' + qgetenv("NUMBRELLA_ROOT");
     const QString id = QString::fromLatin1(QCryptographicHash::hash(session, QCryptographicHash::Sha1).toHex().left(16));
-    // The user's own runtime folder; under a test root its "tmp", which goes with it.
-    QString folder = TestRoot().isEmpty() ? qEnvironmentVariable("XDG_RUNTIME_DIR") : TestRoot() + QStringLiteral("/tmp");
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/numbrella-") + id;
+    return AddressFolder() + QStringLiteral("/numbrella-") + id;
 }
 
 // The window the child works in: an open modal dialog, else the window that was active
@@ -90,6 +105,10 @@ bool CopyAnswers(const QString& path, int timeoutMs)
         socklen_t length = sizeof(error);
         answered = poll(&wait, 1, timeoutMs) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
     }
+    // Only a copy of this user's is one: another account listening at the address is ignored.
+    ucred peer{};
+    socklen_t size = sizeof(peer);
+    answered = answered && getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
     if (answered)
         SendActivationToken(fd);
     close(fd);
@@ -102,7 +121,7 @@ bool CopyAnswers(const QString& path, int timeoutMs)
 class StartLock {
 public:
     StartLock(const QString& path, int timeoutMs)
-        : fd_(open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600))
+        : fd_(open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600))
     {
         QElapsedTimer clock;
         clock.start();
@@ -131,7 +150,8 @@ bool BecomeOnlyCopy()
     const StartLock lock(path + QStringLiteral(".starting"), 3000);
     if (CopyAnswers(path, 1000))
         return false;
-    // Nobody answered: what is left at the address is from a copy that was killed.
+    // Nobody of this user's answered: what is left at the address is from a copy that was
+    // killed (another user's is not this user's to remove, and then the address is not had).
     const QByteArray name = QFile::encodeName(path);
     unlink(name.constData());
     int fd = -1;

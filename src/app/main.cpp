@@ -5,6 +5,7 @@
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
 #include "core/App.h"
+#include "core/WindowUtils.h"
 #include "core/logic/StartUp.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     RestoreScaleEnvironment(parentsScale);
     fonts.Wait();
+    PaintWhileLocksWait();
     // The menu bar is drawn in the window, never handed to a desktop's global menu: Qt need
     // not ask the session bus (a wait of some milliseconds at start-up) whether one exists.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

@@ -240,7 +240,7 @@ void Config::SaveClick()
     s.PlayerGrade = Combo6->currentText();
     s.AutoAdvance = Check1->isChecked() ? 1 : 0;
     s.BackColour = chosenColour_;
-    SavePlayerConfig(s);
+    TellIfNotListed(SavePlayerConfig(s));
     Unload();
 }
 

@@ -1,6 +1,7 @@
 #include "core/WindowUtils.h"
 
 #include "core/App.h"
+#include "core/logic/FileLock.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/ToolTipText.h"
 
@@ -11,6 +12,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QThread>
 #include <QToolTip>
 #include <QWindow>
 
@@ -170,6 +172,18 @@ void ShowHourglass()
         return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), 8, 8);
     }();
     QApplication::setOverrideCursor(hourglass);
+}
+
+void PaintWhileLocksWait()
+{
+    SetLockWaiter([](LockWait step) {
+        if (step == LockWait::Begin)
+            ShowHourglass();
+        else if (step == LockWait::End)
+            RestorePointer();
+        else
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20), QThread::msleep(10);
+    });
 }
 
 void RestorePointer()

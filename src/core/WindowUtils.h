@@ -30,6 +30,9 @@ void ShowChildAndWait(QWidget* parent, Form* child);
 // pointer takes longer to read than the program's whole first window to lay out.
 void ShowHourglass();
 void RestorePointer();
+// While a shared file's lock is waited for (another copy saving, something else at the
+// lock's place), the windows keep painting under the hourglass; input waits till after.
+void PaintWhileLocksWait();
 
 // Opens a file or web address with the desktop's default handler, the busy pointer
 // showing meanwhile. Above 32 means success.

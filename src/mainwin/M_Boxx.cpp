@@ -1,5 +1,7 @@
 #include "mainwin/M_Boxx.h"
 
+#include "core/logic/PlayerFiles.h"
+
 #include "core/App.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
@@ -111,6 +113,12 @@ void ShowMessage(const QString& text)
         box->setParent(owner, box->windowFlags());
     box->SetMessage(text);
     ShowModal(box);
+}
+
+void TellIfNotListed(PlayerSave result)
+{
+    if (result == PlayerSave::NotListed)
+        ShowMessage(NotListedMessage);
 }
 
 int AskYesNo(const QString& question)

@@ -33,3 +33,9 @@ void ShowMessage(const QString& text);
 // Asks with Yes and No: 1 for yes, 0 for no. Closing the box without choosing is "no",
 // since a yes here may delete a child's data.
 int AskYesNo(const QString& question);
+// Tells the child, in words she understands, when her files were not written because her
+// name is gone from the list (removed on another computer sharing the folder).
+enum class PlayerSave;
+void TellIfNotListed(PlayerSave result);
+inline const QString NotListedMessage = QStringLiteral(
+    "Your work could not be saved, because your name is no longer on the list of players. Please ask a grown-up for help.");

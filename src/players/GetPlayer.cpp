@@ -36,9 +36,19 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
+// Told when "Players" is there but cannot be read: nothing is changed until a grown-up has
+// looked, so the names in it are never replaced by a new list.
+QString ListUnreadable(const AppState& s)
+{
+    return QStringLiteral("The list of names cannot be read: the file ") + PlayerListFile + QLatin1Char(' ')
+        + s.ListUnreadable + QStringLiteral(". Nothing has been changed. Please ask a grown-up to check the program folder.");
+}
+
 // Why no name can be added to the list, or nothing when one can.
 QString CannotAdd(const AppState& s)
 {
+    if (!s.ListUnreadable.isEmpty())
+        return ListUnreadable(s);
     if (s.PlayerCount >= MaxPlayers)
         return QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one.");
     if (!NextFreeKey(s))
@@ -47,9 +57,12 @@ QString CannotAdd(const AppState& s)
 }
 
 // Told when a change to the list could not be written; the list shows what the file holds.
-QString ListNotSaved()
+// The file named is the one that stood in the way ("Players", its lock or "Players.key").
+QString ListNotSaved(const AppState& s, const QString& file)
 {
-    return QStringLiteral("The list of names could not be saved: the file ") + PlayerListFile
+    if (!s.ListUnreadable.isEmpty())
+        return ListUnreadable(s);
+    return QStringLiteral("The list of names could not be saved: the file ") + file
         + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder.");
 }
 
@@ -180,7 +193,12 @@ void GetPlayer::FormActivate()
     if (about)
         return;
     Draw3DBorder(List1, Picture1, 2, 1);
-    if (!s.EnteredName.isEmpty())
+    if (!s.ListUnreadable.isEmpty()) {
+        // Told once; the first start's name dialog is not shown over a list that is there.
+        FillList();
+        if (!toldUnreadable_)
+            toldUnreadable_ = true, ShowMessage(ListUnreadable(s));
+    } else if (!s.EnteredName.isEmpty())
         FillList();
     else if (s.PlayerCount == 0)
         Add();
@@ -262,16 +280,16 @@ void GetPlayer::Add()
     ShowChildAndWait(this, Forms::Load<Grade>());
     // The key is taken from the list as it is on disk now (another copy may have added a
     // name meanwhile) and stored at once, so a key is never handed out twice.
-    QString why;
+    QString why, failed;
     const bool saved = UpdatePlayerList(s, [&s, &why](AppState& list) {
         why = CannotAdd(list);
         if (!why.isEmpty())
             return false;
         list.NextPlayerId = *NextFreeKey(list);
         return AddPlayerRow(list, s.EnteredName, list.NextPlayerId);
-    });
+    }, &failed);
     if (!saved)
-        why = ListNotSaved();
+        why = ListNotSaved(s, failed);
     if (!why.isEmpty()) {
         FillList();
         ShowMessage(why);
@@ -299,6 +317,7 @@ void GetPlayer::Edit()
     ShowChildAndWait(this, Forms::Load<Grade>());
     const QString oldName = selected > 0 ? s.Players[selected][0] : QString();
     QStringList renamed;
+    QString failed;
     const bool saved = UpdatePlayerList(s, [&](AppState& list) {
         for (int i = 1; selected > 0 && i <= list.PlayerCount; ++i) {
             if (list.Players[i][0] == oldName) {
@@ -307,7 +326,7 @@ void GetPlayer::Edit()
             }
         }
         return !renamed.isEmpty();
-    });
+    }, &failed);
     if (!saved)
         renamed.clear();
     for (const QString& fileId : renamed) {
@@ -318,7 +337,7 @@ void GetPlayer::Edit()
     }
     FillList();
     if (!saved)
-        ShowMessage(ListNotSaved());
+        ShowMessage(ListNotSaved(s, failed));
 }
 
 void GetPlayer::Remove()
@@ -332,13 +351,14 @@ void GetPlayer::Remove()
     if (AskYesNo(QStringLiteral("Are you sure you want to remove ") + name + QStringLiteral(" from this list?")) != 1)
         return;
     bool removed = false;
+    QString failed;
     const bool saved = UpdatePlayerList(s, [&](AppState& list) {
         for (int i = 1; i <= list.PlayerCount && !removed; ++i) {
             if (list.Players[i][0] == name && list.Players[i][1] == key)
                 RemovePlayerRow(list, i), removed = true;
         }
         return removed;
-    });
+    }, &failed);
     // Files another row still names (a damaged list gave two rows one key) stay with it.
     if (saved && removed && !KeyInUse(s, key)) {
         QFile::remove(PlayerScoreFile(key.left(3)));
@@ -347,7 +367,7 @@ void GetPlayer::Remove()
     }
     FillList();
     if (!saved)
-        ShowMessage(ListNotSaved());
+        ShowMessage(ListNotSaved(s, failed));
 }
 
 bool GetPlayer::eventFilter(QObject* watched, QEvent* event)

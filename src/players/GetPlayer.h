@@ -49,4 +49,5 @@ private:
     Artwork* Image2;
     QTimer* Timer2;
     bool busy_ = false;
+    bool toldUnreadable_ = false;
 };

@@ -147,6 +147,7 @@ void Practice::FormLoad()
     AppState& s = State();
     Platform& p = Os();
     scoreFile_ = s.ScoreFilePath;
+    fileId_ = s.PlayerFileId;
     factsFile_ = IsPlayerKey(s.PlayerFileId) ? PlayerFactsFile(s.PlayerFileId) : QString(); // never a hidden ".fct"
     facts_ = DrillFacts();
     DrillMinutes = practice_.PracticeMinutes;
@@ -288,16 +289,28 @@ void Practice::EndPractice()
     AppState& s = State();
     Platform& p = Os();
     const QDateTime now = p.Now();
-    auto notSaved = [](const QString& what, const QString& file) {
+    QString what, file;
+    // Written only while her row still names her key: on another computer sharing the folder
+    // she may have been removed, and her key given to another child.
+    const PlayerSave saved = ForListedPlayer(fileId_, [&] {
+        // The facts go with the score: no facts of a practice that has no record.
+        if (!AppendScoreRecord(scoreFile_, practice_, now))
+            what = QStringLiteral("Your score"), file = scoreFile_;
+        else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
+            what = QStringLiteral("Your answers"), file = factsFile_;
+        WritePlayerConfig(s);
+        return true;
+    });
+    if (saved == PlayerSave::NotListed) {
+        TellIfNotListed(saved);
+        Unload();
+        return;
+    }
+    if (saved == PlayerSave::Failed)
+        what = QStringLiteral("Your score"), file = scoreFile_;
+    if (!what.isEmpty())
         ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
-    };
-    // The facts go with the score: no facts of a practice that has no record.
-    if (!AppendScoreRecord(scoreFile_, practice_, now))
-        notSaved(QStringLiteral("Your score"), scoreFile_);
-    else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
-        notSaved(QStringLiteral("Your answers"), factsFile_);
-    SavePlayerConfig(s);
     ShowScoresWindow(practice_);
     Unload();
 }

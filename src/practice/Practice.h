@@ -55,6 +55,7 @@ private:
     Int16 goalCount_ = 0;
     QString scoreFile_; // the history of the child who started the drill
     QString factsFile_; // and her facts file
+    QString fileId_;    // and her key, which her row must still name when the drill ends
     DrillFacts facts_;  // the first answer to each problem
     int SecondsLeft_ = 0;
     ProblemState problem_;

@@ -33,7 +33,7 @@ bool SaveGeneration(int gen, const QString& iniDir)
     s.LastPlayerName = QStringLiteral("Player %1").arg(gen);
     s.PracticeOp = 2, s.TableNum = -5, s.PracticeMinutes = 1; // the record's counts carry the generation
     s.CorrectCount = static_cast<Int16>(gen % 1000), s.AttemptCount = static_cast<Int16>(gen / 1000);
-    return SavePlayerList(s) & SavePlayerConfig(s) & SaveSettings(s) && AppendScoreRecord(s.ScoreFilePath, PracticeFields{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount},
+    return SavePlayerList(s) & WritePlayerConfig(s) & SaveSettings(s) && AppendScoreRecord(s.ScoreFilePath, PracticeFields{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount},
                              QDateTime(QDate(2006, 3, 15), QTime(14, 5)));
 }
 

@@ -1,9 +1,12 @@
 // The player list "Players" and a player's settings file (".cfg"): damaged files are read
 // as far as they make sense. What they are written as is checked by the window tests.
 #include "core/logic/PlayerFiles.h"
+#include "players/logic/PlayerList.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestPlayerFiles : public QObject {
     Q_OBJECT
@@ -57,7 +60,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("read"); // the grade, AdvanceNum, ProblemFormat, the colour and the operation
         // Values before the first bad one are read; the rest keep what memory held: ? 9 1 255, operation 3.
-        QTest::newRow("no file: nothing read") << QByteArray() << "? 9 1 255 3";
+        QTest::newRow("no file: the start values, never the child's before") << QByteArray() << " 0 0 12640511 0";
         QTest::newRow("AdvanceNum not a number") << QByteArray("\"2\"\r\n\"0K1200603151405000000\"\r\n0\r\n\"\"\r\nlots\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 0";
         QTest::newRow("cut after the level") << QByteArray("\"2\"\r\n\"1K1200603151405000000\"\r\n0\r\n\"x\"\r\n") << "2 9 1 255 1";
         QTest::newRow("number too big for 16 bits") << QByteArray("\"2\"\r\n\"2K1\"\r\n0\r\n\"\"\r\n40000\r\n5\r\n5\r\n3\r\n65280\r\n") << "2 9 1 255 2";
@@ -82,6 +85,44 @@ private slots:
         s.PracticeOp = 3;
         LoadPlayerConfig(s);
         QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(s.PlayerGrade).arg(s.AdvanceNum).arg(s.ProblemFormat).arg(qint64(s.BackColour)).arg(s.PracticeOp), "read");
+    }
+
+    void somethingElseAtItsPlace_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told"); // why the list cannot be read, or the file that stood in the way
+        QTest::newRow("no list: a first start") << "Players" << "none" << "";
+        QTest::newRow("root's list of mode 0600, read by another user") << "Players" << "private" << "cannot be read (Permission denied)";
+        QTest::newRow("a named pipe as the list: no wait") << "Players" << "pipe" << "is not a plain file";
+        QTest::newRow("a link to nothing as the list") << "Players" << "link" << "is a link to nothing";
+        QTest::newRow("the lock of a copy that died here: taken over at once") << "Players.lock" << "dead" << "";
+        for (const char* kind : {"pipe", "folder", "link", "private"})
+            QTest::newRow(qPrintable(QStringLiteral("lock: ") + kind)) << "Players.lock" << kind << "Players.lock";
+    }
+    void somethingElseAtItsPlace()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, kind);
+        const QByteArray name = place.toLatin1();
+        char host[256] = {};
+        if (place != PlayerListFile || kind == "private")
+            WriteBytes(PlayerListFile, "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
+        if (place != PlayerListFile && (kind == "dead" || kind == "private") && ::gethostname(host, sizeof(host) - 1) == 0)
+            WriteBytes(place, kind == "dead" ? "999999999\n" + QByteArray(host) + "\n" : QByteArray("x"));
+        QVERIFY(kind != "private" || ::chmod(name, 0600) == 0);
+        QVERIFY(kind != "pipe" || ::mkfifo(name, 0666) == 0);
+        QVERIFY(kind != "folder" || ::mkdir(name, 0777) == 0);
+        QVERIFY(kind != "link" || ::symlink("gone", name) == 0);
+        // Another user of the group, in a folder every user may write.
+        QVERIFY(::chmod(".", 0777) == 0 && (kind != "private" || ::seteuid(65534) == 0));
+        AppState s;
+        QString failed;
+        const bool added = UpdatePlayerList(s, [](AppState& l) { return AddPlayerRow(l, "Zoe", "AAD  "); }, &failed);
+        [[maybe_unused]] const int back = ::seteuid(0);
+        QTEST(s.ListUnreadable + failed, "told");
+        QCOMPARE(added, (s.ListUnreadable + failed).isEmpty());
+        QCOMPARE(QFileInfo(PlayerListFile).isFile() && ReadBytes(PlayerListFile).contains("Zoe"), added);
     }
 
 private:

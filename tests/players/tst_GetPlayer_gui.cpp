@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestGetPlayer : public QObject {
     Q_OBJECT
@@ -19,7 +20,8 @@ private slots:
     void scenario_data()
     {
         // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row ("/AAF.fct": a
-        // facts file); "!": the list cannot be written. Each ".cfg" holds grade 4 and 33 right.
+        // facts file); "!": a folder where the list belongs, read at start; "!lock": a named pipe at
+        // "Players.lock". Each ".cfg" holds grade 4 and 33 right.
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("next");        // NextPlayerId
         QTest::addColumn<QStringList>("steps");   // window|action|action..., each once that window is up
@@ -31,22 +33,26 @@ private slots:
             << QStringList{} << "AAA  " << QStringList{"NewGuy|close"} << QStringList{};
         QTest::newRow("the key of a row is skipped, the new one stored at once") << QStringList{"Ann"} << "AAA  " << add
             << QStringList{"in use: AAC", R"(nbr.INI: "AAC  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAC  ")",
-                           R"(AAC.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
+                           R"(AAC.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAC  ")"};
         QTest::newRow("AAZ carries to ABA; typed quotes and a pasted line break refused; grade dialog closed")
             << QStringList{"Ann"} << "AAZ  " << QStringList{add[0], "NewGuy|Text1=Al \"Big\" Jo|paste|OK", "Grade|close", add[3]}
             << QStringList{"in use: ABA", R"(nbr.INI: "ABA  " "Al Big Jo")", R"(Players: 2 "Ann" "AAB  " "Al Big Jo" "ABA  ")",
-                           R"(ABA.cfg: "" "" 0 "" 0 0 0 0 12640511)"};
+                           R"(ABA.cfg: "" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "ABA  ")"};
         QTest::newRow("a damaged next key goes on after the highest key of a row or a file") << QStringList{"Ann", "/AAF"}
             << "zz{  " << add << QStringList{"in use: AAG", R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
-                                            R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
+                                            R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
         QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add
             << QStringList{"in use: AAG", R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
-                           R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)"};
-        QTest::newRow("a name that cannot be saved is told, and not kept") << QStringList{"!"} << "AAA  "
-            << QStringList{add[1], add[2], "M_Boxx|Label1=The list of names could not be saved: the file Players cannot be "
-                                           "written. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
-        QTest::newRow("no key after ZZZ") << QStringList{"Ann"} << "ZZZ  "
-            << refused("No more names can be added to this Numbrella: every player key has been used.") << QStringList{};
+                           R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
+        QTest::newRow("a list that cannot be read is told, no first start, nothing changed") << QStringList{"!"} << "AAA  "
+            << QStringList{"M_Boxx|Label1=The list of names cannot be read: the file Players is not a plain file. Nothing has "
+                           "been changed. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
+        QTest::newRow("a named pipe at the lock: waited out, told by its own name") << QStringList{"Ann", "!lock"} << "AAA  "
+            << QStringList{add[0], add[1], add[2], "M_Boxx|Label1=The list of names could not be saved: the file Players.lock cannot "
+                           "be written. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
+        QTest::newRow("a stray ZZZ.fct blocks no new name") << QStringList{"Ann", "/ZZZ.fct"} << "AAC  " << add
+            << QStringList{"in use: AAD", R"(nbr.INI: "AAD  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAD  ")",
+                           R"(AAD.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAD  ")"};
         QTest::newRow("41st refused") << QStringList(40, QStringLiteral("P")) << "ABO  "
             << refused("The list is full: it holds 40 names. Please remove a name before adding a new one.") << QStringList{};
         QTest::newRow("choosing the middle of three Anns") << anns << "AAE  " << QStringList{"GetPlayer|#1|That's me"}
@@ -54,23 +60,24 @@ private slots:
         QTest::newRow("renaming takes the row picked before the dialogs, keeps its settings")
             << anns << "AAE  " << QStringList{"GetPlayer|#3|Edit name", "NewGuy|Text1=Robert|OK", "Grade|#5|OK", add[3]}
             << QStringList{"in use: AAE", R"(AAE.cfg: "5" "" 0 "" 33 0 0 0 12640511)",
-                           R"(Players: 4 "Ann" "AAB  " "Ann" "AAC  " "Ann" "AAD  " "Robert" "AAE  ")"};
+                           R"(Players: 4 "Ann" "AAB  " "Ann" "AAC  " "Ann" "AAD  " "Robert" "AAE  ")", R"(Players.key: "AAE  ")"};
         QTest::newRow("keys: Escape never ends a first start; Return on the focused OK and on a row") << QStringList{}
             << "AAA  " << QStringList{"NewGuy|key:Escape|Text1=Bob|key:Return", "Grade|#3|key:Tab|key:Return",
                                       "GetPlayer|key:Escape|key:Return"}
             << QStringList{"in use: AAB", R"(nbr.INI: "AAB  " "Bob")", R"(Players: 1 "Bob" "AAB  ")",
-                           R"(AAB.cfg: "3" "" 0 "" 0 0 0 0 12640511)"};
+                           R"(AAB.cfg: "3" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAB  ")"};
         QTest::newRow("keys: Escape is Cancel in the name and grade dialogs") << QStringList{"Ann"} << "AAC  "
             << QStringList{add[0], "NewGuy|Text1=Bob|key:Escape", add[0], "NewGuy|Text1=Cy|OK", "Grade|#2|key:Escape", add[3]}
             << QStringList{"in use: AAD", R"(nbr.INI: "AAD  " "Cy")", R"(Players: 2 "Ann" "AAB  " "Cy" "AAD  ")",
-                           R"(AAD.cfg: "" "" 0 "" 0 0 0 0 12640511)"};
+                           R"(AAD.cfg: "" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAD  ")"};
         const QString remove = "GetPlayer|#%1|Remove name from list";
         const QString sure = "M_Boxx|Label1=Are you sure you want to remove %1 from this list?|";
         QTest::newRow("remove: Yes takes the row and its files; the box closed is No") << QStringList{"Ann", "Bob", "/AAC.fct"}
             << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", remove.arg(0), sure.arg("Ann") + "close", add[3]}
-            << QStringList{"AAC.cfg: (removed)", "AAC.fct: (removed)", R"(Players: 1 "Ann" "AAB  ")"};
+            << QStringList{"AAC.cfg: (removed)", "AAC.fct: (removed)", R"(Players: 1 "Ann" "AAB  ")", R"(Players.key: "AAC  ")"};
         QTest::newRow("remove one of two rows with one key: the files stay with the other") << QStringList{"Ann/AAB", "Bob/AAB"}
-            << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", add[3]} << QStringList{R"(Players: 1 "Ann" "AAB  ")"};
+            << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", add[3]}
+            << QStringList{R"(Players: 1 "Ann" "AAB  ")", R"(Players.key: "AAB  ")"};
     }
     void scenario()
     {
@@ -83,7 +90,7 @@ private slots:
         LoadSettings(s, *fx.platform);
         s.NewGrade = QStringLiteral("5"); // left from an earlier grade dialog
         s.PlayerCount = 0, s.NextPlayerId = next;
-        for (int i = 1; i <= names.size() && names[0] != "!"; ++i) {
+        for (int i = 1; i <= names.size() && !names[i - 1].startsWith('!'); ++i) {
             const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1).left(3) + "  "
                                                            : QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26));
             WriteBytes(key.left(3) + (names[i - 1].endsWith(".fct") ? ".fct" : ".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
@@ -92,8 +99,9 @@ private slots:
         }
         s.LastPlayerName = QStringLiteral("Ann"); // the list comes up with the last Ann selected
         SavePlayerList(s);
-        if (names.contains("!")) // a folder where the list belongs: it cannot be written, even by the administrator
-            QFile::remove(PlayerListFile), QDir().mkdir(PlayerListFile);
+        if (names.contains("!")) // a folder where the list belongs: it cannot be read, nor written, even by the administrator
+            QFile::remove(PlayerListFile), QDir().mkdir(PlayerListFile), LoadPlayerList(s);
+        QVERIFY(!names.contains("!lock") || ::mkfifo("Players.lock", 0666) == 0);
         // The player in use, lines 2 and 3 of nbr.INI, then each file of the program folder with its lines.
         auto kept = [&s, this](const QStringList& files) {
             QStringList kept{"in use: " + s.PlayerFileId, "nbr.INI: " + FileLines(fx.platform->IniPath()).mid(1, 2).join(' ')};
@@ -109,7 +117,14 @@ private slots:
         }
         QObject guard; // a scenario that stalls is ended after 10 s, and fails
         QTimer::singleShot(10000, &guard, [] { for (Form* f : Forms::All()) f->Unload(); });
+        // The program's wait for a lock: its timers, and so its painting, go on under the hourglass.
+        PaintWhileLocksWait();
+        int busyTicks = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&busyTicks] { busyTicks += QApplication::overrideCursor() != nullptr; });
+        ticks.start(100);
         ShowAndWait<GetPlayer>();
+        QCOMPARE(busyTicks >= 30, names.contains("!lock"));
         QCOMPARE(script.Remaining(), 0);
         QStringList differs = kept(QStringList(files + QDir().entryList(QDir::Files)));
         differs.removeDuplicates();

@@ -43,6 +43,7 @@ private slots:
         QFETCH(QStringList, levels);
         TestPlatform p;
         p.EnterProgramDir();
+        WriteBytes(QStringLiteral("Players"), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n"); // her row names her key
         AppState s = Practised({});
         s.AutoAdvance = 1;
         const QString before = Rec(qPrintable(levels[0]), 0, 0, "200601010000");

@@ -37,6 +37,8 @@ struct GuiFixture {
         platform = std::make_unique<TestPlatform>();
         platform->EnterProgramDir();
         state.AppPath = platform->programDir.path();
+        // Ann (AAB), the child the cases use, is on the list: her files are written only then.
+        WriteBytes(QStringLiteral("Players"), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
         InstallApp(&state, platform.get());
         Keyboard::Install(); // the program's keys, as at start
         // The real program ends at once; here every window of this case closes so the waits return.

@@ -46,6 +46,10 @@ struct ProgramSettings {
 struct PlayerRoster {
     Int16 PlayerCount = 0;
     std::array<std::array<QString, 2>, MaxPlayers + 1> Players{};
+    // Why "Players" could not be read, when it is there but unreadable; empty otherwise.
+    QString ListUnreadable;
+    // The highest key ever handed out in this program folder ("Players.key"), or empty.
+    QString HighestKey;
     QString PlayerName;
     QString PlayerFileId;
     QString ScoreFilePath;

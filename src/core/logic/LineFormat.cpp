@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <fcntl.h>
 #include <limits>
@@ -146,7 +147,8 @@ bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile
     // the last byte (a file we may only write to is appended to unlooked).
     const QByteArray name = QFile::encodeName(path);
     const int flags = O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | flags, 0666);
+    // A file only its user may change (the log) is created for that user alone.
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | flags, onlyOwnFile ? 0600 : 0666);
     const bool created = fd >= 0;
     if (!created && errno == EEXIST)
         fd = ::open(name.constData(), O_RDWR | flags);
@@ -158,7 +160,7 @@ bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile
     bool ok = ::fstat(fd, &file) == 0 && S_ISREG(file.st_mode) && file.st_nlink == 1
         && (!onlyOwnFile || file.st_uid == ::geteuid());
     if (ok) {
-        if (created)
+        if (created && !onlyOwnFile)
             ShareLikeItsFolder(fd, FolderOf(path));
         QByteArray bytes;
         for (const QString& line : lines)
@@ -177,10 +179,42 @@ bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile
     return ::close(fd) == 0 && ok;
 }
 
+bool OpenPlainFile(QFile& file, const QString& path, QString* why)
+{
+    auto fail = [why](const QString& reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    if (LinkOfAnotherUser(path))
+        return fail(QStringLiteral("is a link of another user"));
+    // Non-blocking, so that a named pipe planted at the path cannot hold the program up.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat place {};
+        if (error == ENOENT && ::lstat(QFile::encodeName(path).constData(), &place) != 0)
+            return fail(FileMissing);
+        if (error == ENOENT)
+            return fail(QStringLiteral("is a link to nothing"));
+        return fail(QStringLiteral("cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(QStringLiteral("is not a plain file"));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(QStringLiteral("cannot be read"));
+    }
+    return true;
+}
+
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd)
 {
-    QFile file(path);
-    if (LinkOfAnotherUser(path) || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenPlainFile(file, path))
         return std::nullopt;
     const qint64 size = file.size();
     if (!fromEnd || size <= limit)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -34,7 +35,7 @@ bool IsLeftoverSave(const QString& name);
 // closes the file again. A last line left without its line end (another editor, a full
 // disk) is ended first, so the new line never runs into it; a line that cannot be written
 // whole is taken back. A link at the path, or anything but a plain file, is refused; with
-// onlyOwnFile, so is a file of another user.
+// onlyOwnFile, so is a file of another user, and a file it creates is for its user alone.
 bool AppendLine(const QString& path, const QString& line, bool onlyOwnFile = false);
 // The same for several lines, written in one piece: all of them are in the file or none.
 bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile = false);
@@ -52,6 +53,11 @@ constexpr qint64 HistoryReadLimit = 16 << 20;
 // administrator (the package's links to the shipped files) and of the user are followed.
 bool LinkOfAnotherUser(const QString& path);
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd = false);
+// Opens a data file for reading without ever waiting: a named pipe, a device or a folder at
+// its place is refused, never opened for good. On failure `why` (when given) says so in a
+// few words for a grown-up: "does not exist", "is not a plain file", "cannot be read (...)".
+bool OpenPlainFile(QFile& file, const QString& path, QString* why = nullptr);
+inline const QString FileMissing = QStringLiteral("does not exist");
 
 // Builds a file line by line, then writes it whole.
 class LineWriter {

@@ -17,10 +17,10 @@ namespace {
 constexpr qsizetype LongestListLine = 64 * 1024;
 
 // The file's lines up to the read limit, without the overlong ones.
-std::optional<QByteArray> ReadShortLines(const QString& path)
+std::optional<QByteArray> ReadShortLines(const QString& path, QString& why)
 {
-    QFile file(path);
-    if (LinkOfAnotherUser(path) || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenPlainFile(file, path, &why))
         return std::nullopt;
     QByteArray kept, line;
     bool overlong = false;
@@ -56,7 +56,12 @@ bool IsName(const QString& value)
 
 void LoadPlayerList(PlayerRoster& state)
 {
-    const auto bytes = ReadShortLines(PlayerListFile);
+    LineReader keyFile(PlayerKeyFile);
+    const auto key = keyFile.IsOpen() ? keyFile.ReadText() : std::nullopt;
+    state.HighestKey = key && IsPlayerKey(*key) ? key->left(3) : QString();
+    QString why;
+    const auto bytes = ReadShortLines(PlayerListFile, why);
+    state.ListUnreadable = bytes || why == FileMissing ? QString() : why;
     if (!bytes) {
         state.PlayerCount = 0;
         return;
@@ -121,15 +126,59 @@ QStringList FileIdsInFolder()
     return ids;
 }
 
-bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& change)
+QString HighestGivenKey(const PlayerRoster& state)
 {
+    QString highest = state.HighestKey;
+    for (int i = 1; i <= state.PlayerCount; ++i)
+        highest = std::max(highest, state.Players[i][1].left(3));
+    return highest;
+}
+
+bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& change, QString* failed)
+{
+    QString notWritten;
     const bool done = WithFileLock(PlayerListFile, [&] {
         LoadPlayerList(state);
-        return !change(state) || SavePlayerList(state);
-    });
-    if (!done)
+        if (!state.ListUnreadable.isEmpty())
+            return false;
+        const QString before = HighestGivenKey(state);
+        if (!change(state))
+            return true;
+        // A removed row's key stays given: it is kept before the row goes.
+        const QString highest = std::max(before, HighestGivenKey(state));
+        if (highest != state.HighestKey) {
+            LineWriter key;
+            key.Text(NormalKey(highest));
+            if (!key.Save(PlayerKeyFile))
+                return notWritten = PlayerKeyFile, false;
+            state.HighestKey = highest;
+        }
+        return SavePlayerList(state) || (notWritten = PlayerListFile, false);
+    }, &notWritten);
+    if (!done && state.ListUnreadable.isEmpty())
         LoadPlayerList(state);
+    if (failed)
+        *failed = done || !state.ListUnreadable.isEmpty() ? QString() : notWritten;
     return done;
+}
+
+PlayerSave ForListedPlayer(const QString& fileId, const std::function<bool()>& write)
+{
+    bool notListed = false;
+    const bool done = WithFileLock(PlayerListFile, [&] {
+        PlayerRoster now;
+        LoadPlayerList(now);
+        if (!now.ListUnreadable.isEmpty())
+            return false; // nothing can be told about her: nothing is written
+        bool listed = false;
+        for (int i = 1; i <= now.PlayerCount && !listed; ++i)
+            listed = now.Players[i][1].left(3) == fileId;
+        notListed = !listed;
+        return listed && write();
+    });
+    if (done)
+        return PlayerSave::Saved;
+    return notListed ? PlayerSave::NotListed : PlayerSave::Failed;
 }
 
 bool SavePlayerList(const PlayerRoster& state)
@@ -146,8 +195,13 @@ bool SavePlayerList(const PlayerRoster& state)
 void LoadPlayerConfig(AppState& state)
 {
     LineReader in(PlayerConfigFile(state.PlayerFileId));
-    if (in.IsOpen())
+    if (in.IsOpen()) {
         ReadPlayerConfig(state, in);
+        return;
+    }
+    static_cast<PlayerSettings&>(state) = PlayerSettings();
+    static_cast<PracticeFields&>(state) = PracticeFields();
+    state.BackColour = DefaultBackColour;
 }
 
 void ReadPlayerConfig(AppState& state, LineReader& in)
@@ -177,7 +231,12 @@ void ReadPlayerConfig(AppState& state, LineReader& in)
     UnpackPractice(state, state.CurrentPractice);
 }
 
-bool SavePlayerConfig(const AppState& state)
+PlayerSave SavePlayerConfig(const AppState& state)
+{
+    return ForListedPlayer(state.PlayerFileId, [&state] { return WritePlayerConfig(state); });
+}
+
+bool WritePlayerConfig(const AppState& state)
 {
     // Never the settings of nobody (a hidden ".cfg"), whatever window asked.
     if (!IsPlayerKey(state.PlayerFileId))

@@ -2,6 +2,7 @@
 
 #include "core/logic/PlayerFiles.h"
 
+#include <QSet>
 #include <algorithm>
 
 std::optional<QString> NextKey(const QString& key)
@@ -20,15 +21,29 @@ std::optional<QString> NextKey(const QString& key)
 
 std::optional<QString> NextFreeKey(const AppState& state)
 {
-    // After the highest key in use, so that a damaged, lost or older NextPlayerId (another
-    // copy's, another computer's) never hands out a key a row or a player's file still has.
-    QString highest = IsPlayerKey(state.NextPlayerId) ? state.NextPlayerId.left(3) : QStringLiteral("AAA");
+    // After the highest key ever given (kept beside the list, in this computer's settings and
+    // in the rows) and after every player's file, so that a damaged, lost or older
+    // NextPlayerId never hands out a key a row, a file or a removed child still has.
+    QString given = HighestGivenKey(state);
+    if (IsPlayerKey(state.NextPlayerId))
+        given = std::max(given, state.NextPlayerId.left(3));
     QStringList used = FileIdsInFolder();
     for (int i = 1; i <= state.PlayerCount; ++i)
         used << RowFileId(state, i);
-    for (const QString& id : used)
-        highest = std::max(highest, id);
-    return NextKey(highest);
+    const QString highest = std::max(given, used.isEmpty() ? QString() : *std::max_element(used.begin(), used.end()));
+    if (auto next = NextKey(highest))
+        return next;
+    // Past ZZZ (a stray "ZZZ.fct" is enough): a key nobody has any file of, first one never
+    // given, then one of a child removed long ago.
+    const QSet<QString> taken(used.begin(), used.end());
+    const QString start = given.isEmpty() ? QStringLiteral("AAA") : given;
+    for (const QString& from : {start, QStringLiteral("AAA")}) {
+        for (auto key = NextKey(from); key; key = NextKey(*key)) {
+            if (!taken.contains(key->left(3)))
+                return key;
+        }
+    }
+    return std::nullopt;
 }
 
 bool KeyInUse(const PlayerRoster& state, const QString& key)

@@ -9,8 +9,9 @@
 // position leftwards (AAA -> AAB, AAZ -> ABA, AZZ -> BAA); positions 4 and 5 stay blank.
 // Nothing after ZZZ.
 std::optional<QString> NextKey(const QString& key);
-// The key for a new player: the one after NextPlayerId or after the highest key any row or
-// player's file in the program folder has, whichever is later. Nothing after ZZZ.
+// The key for a new player: the one after the highest key ever given (HighestKey, NextPlayerId,
+// the rows) and any player's file in the program folder. Past ZZZ, a key without row or file.
+// Nothing only when every key has a row or a file.
 std::optional<QString> NextFreeKey(const AppState& state);
 // Whether a row of the list has this key (two rows may share one in a damaged list).
 bool KeyInUse(const PlayerRoster& state, const QString& key);
