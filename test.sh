@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Numbrella with its tests and runs every test:
-# - the logic and window tests, built with AddressSanitizer and UndefinedBehaviorSanitizer
-#   (any report ends the test that made it, and so fails the run);
-# - the synthesizer tests and the whole-program tests, on a plain build of the program;
+# - the logic, window, synthesizer and whole-program tests, all on one build with
+#   AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the test that made it);
 # - the shipped tunes' loudness at the top of the volume bar (tools/loudness.sh);
 # - the Debian package, built and checked by Debian's validators (packaging/check-package.sh);
 # - each reader of the program's files, fuzzed for a few seconds.
+# The whole-program tests mostly wait on their virtual screens, so the last three run beside
+# them, at the lowest priority so that they never slow the program under test.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -16,17 +17,33 @@ ensure_packages
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
+# What runs beside the whole-program tests (started below, in a session of its own so
+# that it can be stopped as a whole).
+if [ "${1:-}" = --beside ]; then
+    tools/loudness.sh
+    packaging/check-package.sh
+    cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON "${launcher[@]}" >/dev/null
+    cmake --build build/fuzz -j"$(nproc)"
+    (cd build/fuzz && ctest --output-on-failure -j"$(nproc)")
+    exit 0
+fi
+
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNUMBRELLA_SANITIZE=ON "${launcher[@]}" >/dev/null
-cmake --build build/asan -j"$(nproc)" --target checked_tests
-(cd build/asan && ctest --output-on-failure -j"$(nproc)" -L '^(logic|gui)$')
+cmake --build build/asan -j"$(nproc)" --target checked_tests program_tests
+(cd build/asan && ctest --output-on-failure -j"$(nproc)" -L '^(logic|gui|audio)$')
 
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON "${launcher[@]}" >/dev/null
-cmake --build build/test -j"$(nproc)" --target program_tests
-(cd build/test && ctest --output-on-failure -j"$(nproc)" -L '^(audio|e2e)$')
+beside_log=build/beside.log
+setsid nice -n 19 ./test.sh --beside > "$beside_log" 2>&1 < /dev/null &
+beside_pid=$!
+trap 'kill -- -"$beside_pid" 2>/dev/null || true' EXIT
 
-tools/loudness.sh
-packaging/check-package.sh
+status=0
+(cd build/asan && ctest --output-on-failure -L '^e2e$') || status=1
 
-cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON "${launcher[@]}" >/dev/null
-cmake --build build/fuzz -j"$(nproc)"
-(cd build/fuzz && ctest --output-on-failure -j"$(nproc)")
+beside_status=0
+wait "$beside_pid" || beside_status=1
+trap - EXIT
+echo "--- The tunes' loudness, the package and the fuzzers ($beside_log):"
+cat "$beside_log"
+[ "$beside_status" -eq 0 ] || { echo "FAILED: the tunes' loudness, the package or the fuzzers (above)" >&2; status=1; }
+exit "$status"

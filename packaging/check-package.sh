@@ -43,11 +43,12 @@ cp "$deb" "$work/"
 tree=$work/tree
 dpkg-deb -x "$deb" "$tree"
 
-# lintian warns against running as root: as root, it runs as nobody on a copy of the package.
+# lintian warns against running as root: as root, it runs as nobody on a copy of the package,
+# from the copy's folder, since nobody may not enter this one (a home folder is often 0700).
 lintian_cmd=(lintian --info --fail-on error,warning "$work/$(basename "$deb")")
 [ "$(id -u)" -ne 0 ] || lintian_cmd=(runuser -u nobody -- env HOME="$work" "${lintian_cmd[@]}")
 # Its notes at the level info are shown; an error or a warning fails.
-if "${lintian_cmd[@]}"; then echo "lintian: no errors, no warnings"; else problem "lintian"; fi
+if (cd "$work" && "${lintian_cmd[@]}"); then echo "lintian: no errors, no warnings"; else problem "lintian"; fi
 
 quiet "desktop-file-validate" desktop-file-validate "$tree/usr/share/applications/numbrella.desktop"
 
@@ -128,7 +129,7 @@ DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
 # A session of the desktop user: the group comes with the login.
-runuser -u "$child" -- env -u NUMBRELLA_ROOT DISPLAY=$display HOME="/home/$child" "$exec_line" >/dev/null 2>&1 &
+runuser -u "$child" -- env -C "/home/$child" -u NUMBRELLA_ROOT DISPLAY=$display HOME="/home/$child" "$exec_line" >/dev/null 2>&1 &
 app=$!
 sleep 3
 DISPLAY=$display xdotool type Zoe

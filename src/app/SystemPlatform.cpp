@@ -28,6 +28,12 @@ qint64 SystemPlatform::MonotonicMs() const
     return clock.elapsed();
 }
 
+int SystemPlatform::DrillSecondMs() const
+{
+    static const int ms = DrillSecondOverride(TestRoot(), qgetenv("NUMBRELLA_DRILL_SECOND_MS"));
+    return ms;
+}
+
 void SystemPlatform::SeedRandom(double seed)
 {
     engine_.seed(static_cast<std::uint32_t>(seed * 1000.0));

@@ -10,6 +10,7 @@ class SystemPlatform : public Platform {
 public:
     QDateTime Now() const override;
     qint64 MonotonicMs() const override;
+    int DrillSecondMs() const override;
     void SeedRandom(double seed) override;
     double Random() override;
     QString MachineSettingsDir() const override;

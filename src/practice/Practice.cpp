@@ -135,7 +135,7 @@ Practice::Practice(AppContext& app, const PracticeFields& definition)
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] {
         // Catch up on every second that is due, then wait for the next one.
-        for (int due = TicksDue(clockStart_, Os().MonotonicMs(), ticksDone_); due > 0 && !IsUnloaded(); --due)
+        for (int due = TicksDue(clockStart_, Os().MonotonicMs(), ticksDone_, Os().DrillSecondMs()); due > 0 && !IsUnloaded(); --due)
             Timer1Tick();
         if (!IsUnloaded() && SecondsLeft_ > 0)
             ScheduleTick();
@@ -166,7 +166,7 @@ void Practice::FormLoad()
 
 void Practice::ScheduleTick()
 {
-    Timer1->start(static_cast<int>(MsUntilNextTick(clockStart_, Os().MonotonicMs(), ticksDone_)));
+    Timer1->start(static_cast<int>(MsUntilNextTick(clockStart_, Os().MonotonicMs(), ticksDone_, Os().DrillSecondMs())));
 }
 
 void Practice::FormActivate()

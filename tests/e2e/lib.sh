@@ -2,6 +2,11 @@
 # machine-wide folder and a fresh copy of the program folder, and ways to find Numbrella's
 # windows (by their role, which is the window's name in the program) and click their
 # controls by the positions the program lays them out at (twips, 15 to a pixel).
+# The drill's clock runs four times as fast (a second of 250 ms): every time a script waits
+# for or checks during a drill goes through drill_started, drill_elapsed and drill_until. A script that needs
+# the real clock sets NUMBRELLA_DRILL_SECOND_MS=1000 before it starts the program.
+# In a sanitizer build the program's reports go to files of the script's own, and any
+# report fails the script.
 set -euo pipefail
 
 BIN_DIR=${1:?the folder of the built program}
@@ -12,13 +17,20 @@ export NUMBRELLA_ROOT=$WORK/root
 # Pinned to the drawn size, so that clicks land at twips / 15; unset it to let the screen choose.
 export NUMBRELLA_SCALE=1
 SCALE_PERMILLE=1000   # the program's scale, when a script lets the screen choose it
+export NUMBRELLA_DRILL_SECOND_MS=250
+[ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS="$ASAN_OPTIONS:log_path=$WORK/sanitizer"
+[ -z "${UBSAN_OPTIONS:-}" ] || export UBSAN_OPTIONS="$UBSAN_OPTIONS:log_path=$WORK/sanitizer"
 PROGRAM=$WORK/program
 mkdir -p "$NUMBRELLA_ROOT/tmp" "$NUMBRELLA_ROOT/var/lib/numbrella" "$PROGRAM" "$SHOTS_DIR"
 cp "$BIN_DIR"/numbrella "$BIN_DIR"/libnumbrella-printer.so "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
 
 APP_PID=""
 cleanup() {
-    local rc=$?
+    local rc=$? report
+    for report in "$WORK"/sanitizer.*; do
+        [ -e "$report" ] || continue
+        echo "FAILED ($TEST_NAME): a sanitizer report:" >&2; cat "$report" >&2; rc=1
+    done
     if [ $rc -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
         import -window root "$SHOTS_DIR/$TEST_NAME.png" 2>/dev/null || true
         echo "Last screen saved in $SHOTS_DIR/$TEST_NAME.png" >&2
@@ -48,7 +60,7 @@ start_screen() {   # $1: the screen's size, 1280x800 unless given
 
 start_program() {
     unset QT_QPA_PLATFORM
-    "$PROGRAM/numbrella" "$@" >"$WORK/stdout" 2>&1 &
+    "$PROGRAM/numbrella" "$@" >>"$WORK/stdout" 2>&1 &
     APP_PID=$!
 }
 
@@ -103,3 +115,12 @@ type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }
 
 # Line $2 of file $1 without its CR LF.
 line() { sed -n "$2p" "$1" | tr -d '\r'; }
+
+# The drill's clock, counted from drill_started: drill_elapsed prints the drill's seconds
+# gone by, drill_until N waits until N of them have.
+drill_started() { DRILL_START_MS=$(( $(date +%s%N) / 1000000 )); }
+drill_elapsed() { echo $(( ($(date +%s%N) / 1000000 - DRILL_START_MS) / NUMBRELLA_DRILL_SECOND_MS )); }
+drill_until() {
+    local ms=$(( DRILL_START_MS + $1 * NUMBRELLA_DRILL_SECOND_MS - $(date +%s%N) / 1000000 ))
+    [ "$ms" -le 0 ] || sleep "$(awk -v ms="$ms" 'BEGIN { print ms / 1000 }')"
+}

@@ -12,9 +12,16 @@ printf '"2H2200611121530012014"\r\n' > "$PROGRAM/AAB.scr"
 # In folders every user may write, another user plants the log and (once the child's settings
 # are read) her settings file as links to a private file of the child's: saving must replace
 # the link, never write through it. Saves cut off earlier left temporary files.
-OTHER_USER=nbr-e2e-$$ && useradd -M "$OTHER_USER" || fail "cannot add a user (run as root)"
+# Only root can add that other user: for a normal user the links are left out.
+if [ "$(id -u)" = 0 ]; then
+    OTHER_USER=nbr-e2e-$$ && useradd -M "$OTHER_USER" || fail "cannot add a user"
+    plant() { runuser -u "$OTHER_USER" -- "$@"; }
+else
+    echo "SKIPPED ($TEST_NAME): the links planted by another user (adding a user needs root)"
+    plant() { :; }
+fi
 chmod 0755 "$WORK" && chmod 0777 "$PROGRAM" "$NUMBRELLA_ROOT/tmp" && printf 'private\n' > "$WORK/private" && chmod 0600 "$WORK/private"
-runuser -u "$OTHER_USER" -- ln -s "$WORK/private" "$NUMBRELLA_ROOT/tmp/nbr.log"
+plant ln -s "$WORK/private" "$NUMBRELLA_ROOT/tmp/nbr.log"
 touch -d '2 minutes ago' "$PROGRAM/Players.nbr-new-9-0" && touch "$PROGRAM/AAB.cfg.nbr-new-9-1"   # the second perhaps another copy's, still saving
 # Another start on the same desktop must end within five seconds.
 second_start_ends() {
@@ -34,7 +41,7 @@ click BackForm 9600 6000; window Music >/dev/null || fail "the picture did not o
 [ ! -e "$PROGRAM/Players.nbr-new-9-0" ] && [ -e "$PROGRAM/AAB.cfg.nbr-new-9-1" ] || fail "leftover temporary files: $(ls "$PROGRAM" | grep nbr-new)"
 click GetPlayer 6600 967                    # That's me
 window Define >/dev/null || fail "no definition window"
-runuser -u "$OTHER_USER" -- ln -sf "$WORK/private" "$PROGRAM/AAB.cfg"
+plant ln -sf "$WORK/private" "$PROGRAM/AAB.cfg"
 
 # A second start on this desktop, with everything minimised: the running copy comes back
 # to the front with the child's window active, and the second one ends.
@@ -64,7 +71,8 @@ opens $CONFIGURE Config eval 'click Config 5600 1050; click Config 4335 6487'   
 click Define 2992 4027; click Practice 4057 2887                # Okay, the drill's Cancel
 line "$PROGRAM/AAB.cfg" 2 | grep -q '^"2H2' || fail "Okay after Save kept the old definition: $(line "$PROGRAM/AAB.cfg" 2)"
 [ "$(stat -c %a "$WORK/private")$(cat "$WORK/private")" = 600private ] || fail "written through a link: $(ls -l "$WORK/private")"
-[ ! -L "$PROGRAM/AAB.cfg" ] && [ "$(line "$PROGRAM/AAB.cfg" 1)" = '"3"' ] && [ -L "$NUMBRELLA_ROOT/tmp/nbr.log" ] || fail "a link was not replaced by a save or was written to by the log"
+[ ! -L "$PROGRAM/AAB.cfg" ] && [ "$(line "$PROGRAM/AAB.cfg" 1)" = '"3"' ] && [ -L "$NUMBRELLA_ROOT/tmp/nbr.log" -o -z "${OTHER_USER:-}" ] \
+    || fail "a link was not replaced by a save or was written to by the log"
 # The details box shows while the pointer rests on the bar (12 right: 1272 twips high at 4420) and goes off it.
 details() { xdotool mousemove --window "$(window ShowScores)" $(($1 / 15)) 147; sleep 0.5; colour_in ShowScores '#FFFF80' | cut -d' ' -f1; }
 opens $SCORES ShowScores eval '[ "$(details 4487)" -gt 1000 ] && [ "$(details 5500)" = 0 ] || fail "details box"; sleep 1; click ShowScores 7807 4267'

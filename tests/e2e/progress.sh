@@ -4,6 +4,9 @@
 # facts as the facts file says they went: the overview's CSV counts the known ones, the report's
 # grid holds each asked fact's letter, and the practice sheet (a PDF) her name and the missed facts.
 source "$(dirname "$0")/lib.sh"
+# The real clock: a minute of answers brings 3 + 4 up often enough, and the drill's real
+# minute is checked here.
+export NUMBRELLA_DRILL_SECOND_MS=1000
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
 printf '"%s"\r\n"AAB  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
     > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
@@ -16,6 +19,7 @@ window GetPlayer 15 >/dev/null || fail "no player list"
 click GetPlayer 6600 967                                   # That's me
 window Define >/dev/null && click Define 2992 4027         # Okay
 window Practice >/dev/null || fail "no drill"
+drill_started
 ROUNDS=0
 until window ShowScores 0 >/dev/null 2>&1; do
     window Practice 0 >/dev/null 2>&1 || continue
@@ -24,6 +28,8 @@ until window ShowScores 0 >/dev/null 2>&1; do
     type_text 7; keys Return; click Practice 937 2887; keys Return
     ROUNDS=$((ROUNDS + 1))
 done
+elapsed=$(drill_elapsed)
+[ "$elapsed" -ge 55 ] && [ "$elapsed" -le 66 ] || fail "the practice lasted $elapsed s"
 sleep 2.2; click ShowScores 7807 4267; wait_gone ShowScores 5 || fail "the scores stay"
 # The drill added every answer: right only for 3 + 4, and a missed 3 + 4 only just after a
 # right answer; one or two per round (the last round may have come too late).

@@ -12,3 +12,10 @@ QString TestRoot()
 {
     return qEnvironmentVariable("NUMBRELLA_ROOT");
 }
+
+int DrillSecondOverride(const QString& testRoot, const QByteArray& text)
+{
+    bool ok = false;
+    const int ms = text.trimmed().toInt(&ok);
+    return !testRoot.isEmpty() && ok && ms >= 10 && ms <= 1000 ? ms : 1000;
+}

@@ -17,6 +17,8 @@ public:
     virtual QDateTime Now() const = 0;
     // Milliseconds on a clock that never jumps (unlike the time of day).
     virtual qint64 MonotonicMs() const = 0;
+    // Milliseconds in one second of the drill's clock: a real second, unless a test shortens it.
+    virtual int DrillSecondMs() const { return 1000; }
     // Seconds since midnight, with fractions; seeds the random generator at start-up.
     virtual double SecondsSinceMidnight() const;
 
@@ -51,3 +53,7 @@ public:
 // Root under which the fixed machine-wide locations are taken; "" for the real machine.
 // Set by the environment variable NUMBRELLA_ROOT so tests never touch the real files.
 QString TestRoot();
+// The drill's second in milliseconds: a whole number from 10 to 1000 in $2 (the variable
+// NUMBRELLA_DRILL_SECOND_MS), taken only under a test root $1, so that whole-program tests
+// need not wait out real minutes; a real second otherwise.
+int DrillSecondOverride(const QString& testRoot, const QByteArray& text);

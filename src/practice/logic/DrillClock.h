@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-// How many ticks are due by now that have not run yet.
-int TicksDue(qint64 startMs, qint64 nowMs, int ticksDone);
+// How many ticks, secondMs apart, are due by now that have not run yet.
+int TicksDue(qint64 startMs, qint64 nowMs, int ticksDone, int secondMs = 1000);
 // Milliseconds until the next tick is due (0 when it is already due).
-qint64 MsUntilNextTick(qint64 startMs, qint64 nowMs, int ticksDone);
+qint64 MsUntilNextTick(qint64 startMs, qint64 nowMs, int ticksDone, int secondMs = 1000);
