@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Installs what is missing, builds Numbrella and starts it. Arguments are passed on as
 # the program's command line ("log" turns the activity log on; "u" runs the uninstaller).
 set -euo pipefail

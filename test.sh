@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Installs what is missing, builds Numbrella with its tests and runs every test:
 # - the logic, window, synthesizer and whole-program tests, all on one build with
 #   AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the test that made it);
 # - the shipped tunes' loudness at the top of the volume bar (tools/loudness.sh);
 # - the Debian package, built and checked by Debian's validators (packaging/check-package.sh);
-# - each reader of the program's files, fuzzed for a few seconds.
+# - each reader of the program's files, fuzzed for a few seconds;
+# - first, that every source, script and build file carries its SPDX licence line.
 # The whole-program tests mostly wait on their virtual screens, so the last three run beside
 # them, at the lowest priority so that they never slow the program under test.
 set -euo pipefail
@@ -12,6 +15,8 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 
 ensure_packages
+# Every source, script and build file names its licence.
+scripts/check-licence.sh
 
 # A compiler cache, when there is one, makes the second run of this script quick.
 launcher=()

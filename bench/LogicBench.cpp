@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Per-call times of the rules the drill and the score window run: the next problem, the
 // unpacking of one record, and the scans of a whole score history. Besides Google
 // Benchmark's own table, prints one "RESULT logic NAME NS" line per benchmark: the

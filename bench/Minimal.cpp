@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The yardstick for start-up and memory: the smallest Qt Widgets program, one label in
 // one window, built with the same compiler and flags as Numbrella.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The windows' own times, measured inside the program's code with a fresh state and
 // test platform: opening and painting the score window over histories of growing
 // length, the Progress window over facts files of growing length, and the drill's answer

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Starts a program and tells, from outside, when each of its windows is mapped on the X
 // screen: the windows carry their name as WM_WINDOW_ROLE. Times are milliseconds since
 // just before exec, on the monotonic clock.

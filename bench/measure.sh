@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # The rows of bench/run.sh: each measure_* step leaves its numbers in variables, and
 # print_table judges them against their marks. Sourced after tests/e2e/lib.sh, on its
 # screen, with $BENCH the folder of the benchmark programs.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Numbrella's benchmarks: builds them in a release build, runs every one on a virtual
 # screen with a window manager, and prints the table of results against their marks.
 # Start-up and memory are compared with a minimal Qt Widgets program in the same run, so

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Installation: one program folder holding the executable, its data files, the tunes,
 # the manual and the uninstaller; a desktop entry, icons, AppStream metadata, a manual page
 # and a link on the games' path; and a Debian package that prepares the folders every user

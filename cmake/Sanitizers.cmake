@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Instrumented builds, each in a build tree of its own:
 #   NUMBRELLA_SANITIZE: every target with AddressSanitizer and UndefinedBehaviorSanitizer;
 #     any report ends the test that made it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Builds the Debian package and checks it as it will be installed, with Debian's own
 # validators: lintian (no error, no warning), the AppStream metadata (also with its
 # screenshots named), the desktop entry, the manual page, the icons and the command's link.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Branch and line coverage of the logic library (src/*/logic) by every CTest test
 # (logic, window, audio and whole-program). Builds in build/coverage; prints gcovr's summary.
 set -euo pipefail

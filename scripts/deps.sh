@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Installs the Debian packages Numbrella needs to build, run and test, when missing.
 # Sourced by run.sh and test.sh.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Measures how loud the shipped tunes play at the top of the volume bar: renders every
 # data/*.mid with FluidSynth's file renderer at the program's settings (its soundfont, sample
 # rate and synthesizer gain, FluidSynth's own reverb and chorus) and measures each render

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Renders Numbrella's main windows on virtual screens of 1280x800 and 1920x1080, at the size
 # the program chooses for each, into docs/screenshots/ (names end in -1280 and -1920), as a
 # parent sees them before installing. Usage: tools/screenshots.sh [folder of the built program]

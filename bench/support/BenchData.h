@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // What the in-process benchmarks share: a player's score history of any length, written
 // as the drill writes it, and a platform whose random numbers vary as the real one's do.

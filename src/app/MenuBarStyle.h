@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The application's style, the platform's own with one difference: the icon of the menu
 // bar's overflow button (shown only when the menu bar is too narrow for its entries) is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // One copy of the program per desktop: a second start brings the running copy's window to
 // the front and ends, so two copies never change one player's files behind each other's backs.

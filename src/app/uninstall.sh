@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Removes Numbrella from this computer. The players' own files (the player list, their
 # settings, score histories and facts files) are never removed: they are the children's work.
 dir="$(cd "$(dirname "$0")" && pwd)"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The configuration window: problem layout, window colour, grade, automatic advancement,
 // the player's level and the advancement criteria. It works on the chosen player and

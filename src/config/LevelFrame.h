@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The "Current Level" frame of the configuration window: operation, kind and number
 // lists (Combo1 to Combo3). Its click rules keep the frame's own working level in step

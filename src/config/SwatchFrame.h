@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The "Colors" frame of the configuration window: sixteen clickable colour swatches
 // (Label13_0 to Label13_15) in an even four-by-four grid.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The one shared state and the one platform of the running program. Windows reach them
 // here; logic receives them as arguments.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Base of every window of the program. A window exists at most once: it is created and
 // loaded on first use, and discarded when it unloads, whatever unloaded it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Keys that work alike in every window of the program, whichever control has the focus:
 // Return and keypad Enter press the focused button and open the focused list row as its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Colours and captions that several windows share. Colours are stored values: red in the
 // low byte, blue in the high one.

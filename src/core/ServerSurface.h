@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A part of a window painted through the X server rather than Qt's picture of the window.
 // Qt keeps a picture of every whole top-level window in the program's memory; for the

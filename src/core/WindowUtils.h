@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Small operations every window shares: waiting for a window, placing, colouring and
 // decorating windows, opening documents, tooltips.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The help viewer: the whole manual in one scrolling box, opened at the topic or text in
 // HelpSearchText, with a search, printing, and the way back to the table of contents.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The one part of the program that needs Qt's printing library, built as a module of its
 // own beside the executable and loaded the first time something is printed on paper
 // (SystemPrinter.cpp), so that no start of the program waits for that library.

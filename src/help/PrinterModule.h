@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The functions of the printer module (libnumbrella-printer.so beside the executable), by
 // the names SystemPrinter resolves them.

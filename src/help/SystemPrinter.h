@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The platform's printer: the default printer of the desktop (through CUPS), or a PDF file
 // (QPdfWriter) when one is named. The text is kept until the end of the document and then

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The full-screen background window that carries the menu and stays behind every
 // other window of the program. Closing it ends the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The program's own message box: a light grey captionless window holding the message
 // and either OK or Yes and No. Callers use ShowMessage and AskYesNo.

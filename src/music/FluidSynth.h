@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // FluidSynth, loaded the first time sound is wanted rather than as the program starts: the
 // library brings some forty others with it (sound servers, codecs, SDL), which would cost

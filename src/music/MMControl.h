@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The media-control player that windows place as "MM": it opens a MIDI file, plays it
 // without holding up the window, stops where it is, goes back to the start and closes,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // One piece of music on a synthesizer: opened from the bytes of a Standard MIDI File,
 // played, stopped where it is, resumed, and taken back to its start.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A FluidSynth synthesizer with a General MIDI soundfont. One per process stands for MIDI
 // output device 0: it keeps the device's two channel levels and applies them to its sound.

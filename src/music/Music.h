@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The music break: the tunes of the program folder in a list, a random one playing as
 // soon as the window opens, the player's buttons, what the piece is about, and the volume.

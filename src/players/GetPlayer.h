@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Where a child picks his or her name before practising. Its second face, the About
 // panel, is shown when AboutRequest is 1.

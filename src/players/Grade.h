@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Asks "What grade are you in?" and leaves the list position in NewGrade
 // ("0" for N/A, "1" to "9"; "" when cancelled).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Asks "What is your name?" and leaves the answer in EnteredName ("" when cancelled).
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The practice definition window: operation, table and length of the next drill.
 // It opens preset to the last practice (or to the player's level) and writes the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The drill: one problem at a time against a one-second clock, with a time bar that
 // shrinks and a correct bar that grows towards the child's best earlier result.

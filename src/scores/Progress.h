@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The Progress window: what the chosen child knows, fact by fact, per operation (a grid of
 // letters and colours, the counts, the slowest facts, a fact's last answers under the

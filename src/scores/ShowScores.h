@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The score history window: one bar per practice of a set, the goal line of the player's
 // level, the details of the bar under the mouse, and the evaluation's message.

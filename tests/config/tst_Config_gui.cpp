@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The configuration window: what the clicks and keys make of the player's settings file, what
 // Save makes of the two criteria boxes, and that closing it leaves a drill under way as it was.
 #include "config/Config.h"

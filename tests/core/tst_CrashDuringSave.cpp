@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A process killed at any moment while it saves leaves every file whole: the old version or
 // the new one, never a part of one and never none; the score history grows by whole lines only.
 // This executable started with "loop" is the writing process: the program's own writers,

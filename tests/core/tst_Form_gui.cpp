@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A window's activation handling: after the platform's activation, once, and again when its dialog closes.
 #include "core/WindowUtils.h"
 #include "support/GuiSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The one-value-per-line format: reading values, writing text that cannot break a line, and
 // the whole-file save that a full disk, a huge file or a planted link must not spoil.
 #include "core/logic/LineFormat.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The player list "Players" and a player's settings file (".cfg"): damaged files are read
 // as far as they make sense. What they are written as is checked by the window tests.
 #include "core/logic/PlayerFiles.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The machine-wide settings file "nbr.INI": first start, damaged lines (and a moved program
 // folder), and a folder that cannot be written.
 #include "core/logic/Settings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Start-up before any window: the command line, the seed, the folder and the settings.
 // The whole log and a real uninstaller are driven end to end in tests/e2e.
 #include "core/logic/DisplayName.h"

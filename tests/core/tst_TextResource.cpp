@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Numbered text sections of "nbr.txx", the joining of their lines, and the message when the
 // file is missing (the stop itself is driven end to end in tests/e2e/missing_texts.sh).
 #include "core/logic/TextResource.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # The menu stays usable during a drill, and nothing its windows do changes the drill's
 # practice: Ann's record holds this drill's counts only, under its own definition and child.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # A family's first start, with the activity log on: a child adds her name, defines a
 # practice, drills through a minute (on the drill's quick clock), sees her scores and leaves through the menu.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # A family's first start on the keyboard alone (not one mouse event): a child adds her name,
 # defines a practice, drills through a minute (on the drill's quick clock) with a wrong and a
 # right answer, sees her scores, opens and closes every window of the menu, cancels a drill with Escape and leaves

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Shared steps of the end-to-end tests: a virtual screen with a window manager, a fresh
 # machine-wide folder and a fresh copy of the program folder, and ways to find Numbrella's
 # windows (by their role, which is the window's name in the program) and click their

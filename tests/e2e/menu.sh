@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Every entry of the menu opens its window and the window closes again, while the child's
 # definition window stays; the configuration's Save replaces a link planted by another user,
 # and start-up removes the temporary files of saves cut off.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Without "nbr.txx" the program stops at the first text it needs, with its message.
 source "$(dirname "$0")/lib.sh"
 rm "$PROGRAM/nbr.txx"

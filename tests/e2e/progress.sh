@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # A 1-minute drill (Addition, Just 3) in which Ann answers 7 to every problem, right for 3 + 4
 # only, and then takes Show Answer. Progress then shows those
 # facts as the facts file says they went: the overview's CSV counts the known ones, the report's

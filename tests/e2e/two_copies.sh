@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # Two computers of a school on one shared program folder, each with its own screen and
 # settings: names added in turn on both are all kept, each with a key of its own; a child
 # removed on one while she drills on the other leaves nothing in another child's files.

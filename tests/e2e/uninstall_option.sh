@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Numbrella developers
 # "numbrella u": the uninstaller starts, the program ends, and nothing is read or written.
 source "$(dirname "$0")/lib.sh"
 printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A tune's companion ".txt" file as any bytes: its title and its description.
 #include "FuzzSupport.h"
 #include "music/logic/MusicPieces.h"

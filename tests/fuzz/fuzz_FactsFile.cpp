@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A facts file as any bytes, read and then sorted into mastery as the progress window does.
 #include "FuzzSupport.h"
 #include "core/logic/FactsFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The one-value-per-line reader on any bytes, asked for the kinds of value in an order the
 // first byte picks; and any text written as a value reads back whole, made safe.
 #include "FuzzSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The manual "nbr.doc" as any bytes: its text, table of contents, topics and searches.
 #include "FuzzSupport.h"
 #include "help/logic/Documentation.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A player's ".cfg" as any bytes, read over a player's settings and unpacked: the colour
 // stays one the windows can show.
 #include "FuzzSupport.h"

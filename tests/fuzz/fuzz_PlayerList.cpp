@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The player list "Players" as any bytes: at most 40 players, never more, each key three
 // capital letters and two blanks.
 #include "FuzzSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A score history as any bytes, read and then charted and judged as the score window does.
 #include "FuzzSupport.h"
 #include "core/logic/LineFormat.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The machine-wide "nbr.INI" as any bytes: the next player key keeps its five characters and
 // the colour stays one the windows can show.
 #include "FuzzSupport.h"

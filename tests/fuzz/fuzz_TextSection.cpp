@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The texts file "nbr.txx" as any bytes: the section the first byte names is cut out and
 // its lines joined; joining in one pass gives what joining in place gives.
 #include "FuzzSupport.h"

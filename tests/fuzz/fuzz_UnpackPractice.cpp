@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // A packed practice (CurrentPractice, LevelDef, a history line) of any characters:
 // unpacking keeps what it cannot read, and what it set packs back into 21 characters.
 #include "FuzzSupport.h"

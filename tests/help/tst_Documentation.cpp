@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The manual's rules: the table of contents and topic keys, the topic printed and the pages.
 // The help window's tests bring matches into view.
 #include "help/logic/Documentation.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The help viewer with Find and Find Next, the search dialog and printing: what each click
 // shows, leaves in the shared state and sends to the printer.
 #include "help/Get_Str.h"

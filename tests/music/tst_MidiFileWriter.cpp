@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Standard MIDI Files as the tune generator and the player tests write them.
 #include "music/logic/MidiFileWriter.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The music volume: the channel arithmetic, the volume bar both ways and start-up's probe.
 #include "music/logic/MidiVolume.h"
 #include "support/TestPlatform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The music break's pieces: titles and descriptions from the companion files.
 #include "core/logic/Tunes.h"
 #include "music/logic/MusicPieces.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The music break on the process's synthesizer: a random piece whenever the window comes up
 // with nothing playing, the player's buttons, the volume bar and Exit; no sound device needed.
 #include "music/MMControl.h"

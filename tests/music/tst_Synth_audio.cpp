@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The synthesizer: a shipped tune's level at the top of the volume bar and lower; without a
 // soundfont a piece plays on in silence and obeys the controls.
 #include "music/MidiPlayback.h"

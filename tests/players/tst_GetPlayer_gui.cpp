@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The player window with its name and grade dialogs and the message box, driven as a person
 // would: what each scenario changes on disk and which player it leaves in use.
 #include "core/WindowUtils.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The practice definition window: its presets read back, what the clicks leave in the shared
 // state and on disk, and its white frames.
 #include "core/WindowUtils.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The drill's bars: the time bar and the review it starts, the correct bar and its goal.
 #include "practice/logic/DrillBars.h"
 #include "support/ScoresPracticeBuilders.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Problem generation with scripted random numbers: rounds of asked facts, the review of
 // missed facts, and the problem each operation shows.
 #include "practice/logic/NextProblem.h"

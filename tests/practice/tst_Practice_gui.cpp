@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The drill window: a whole practice through its answer box and clock, and what it leaves
 // in the score history, the facts file and the player's settings, also when a file cannot be saved.
 #include "practice/Practice.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The score chart: its scale, the bars with the wrong attempts above them, and a bar's details.
 #include "scores/logic/Chart.h"
 #include "scores/logic/Evaluation.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The end-of-practice evaluation: the best-score message, the level's goal, the ladder of
 // levels and the level stored.
 #include "core/logic/PracticeRecord.h"

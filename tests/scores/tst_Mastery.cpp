@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // What a child knows, fact by fact: the mastery rule, the slowest facts, the practice sheet's
 // choice, and the class overview with its CSV.
 #include "core/logic/FactsFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The 21-character practice record: packing, unpacking and the history file; the facts file.
 #include "core/logic/FactsFile.h"
 #include "core/logic/LineFormat.h"

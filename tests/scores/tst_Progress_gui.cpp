@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // The Progress window: a fact's answers under the pointer, and what its buttons print or save.
 #include "scores/Progress.h"
 #include "support/GuiSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Makes every write past a file's first `bytes` fail, as on a full disk, while it lives.
 // Folder permissions stop nothing when the tests run as the administrator; this does.

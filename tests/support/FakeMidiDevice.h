@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A MIDI output device for tests: set capabilities, a volume it keeps or ignores, chosen
 // failures, and a record of every volume sent to it.

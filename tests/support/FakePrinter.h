@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A printer for tests: records every call in order and the text printed, and answers the
 // end of the document with a chosen failure ("" prints).

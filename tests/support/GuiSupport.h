@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Helpers for window tests: a fresh shared state and platform per case, and a script of
 // steps that act on windows as they appear (modal dialogs block the test's own code).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Acting on a window as a person would, from short step texts, for the tables of the player
 // and configuration window tests.

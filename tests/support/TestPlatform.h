@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A platform for tests: a set clock, a scripted random sequence, a temporary root for the
 // machine-wide files, and records of what the program asked of the outside world.

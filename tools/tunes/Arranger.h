@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Turns a tune written as text (melody notes and chord names, bar by bar) into a Standard
 // MIDI File: melody voices over accompaniment layers, verse after verse.

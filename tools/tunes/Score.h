@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The MIDI file of one tune as it is being written: instruments, tempo, the melody's notes
 // and the accompaniment, bar by bar.

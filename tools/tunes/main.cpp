@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 // Writes the shipped tunes: for each, "<name>.mid" and "<name>.txt" (the title on the first
 // line, then a few sentences about the piece), plain ASCII with CR LF line ends.
 //   numbrella_tunes <folder>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Rules of the configuration window that hold numbers: the advancement criteria by
 // grade, the minutes list, the grade list, the level shown in the level lists and the

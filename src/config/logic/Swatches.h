@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The sixteen colour swatches of the configuration window: a four-by-four grid of
 // 255-twip squares inside the "Colors" frame, each with its own colour.

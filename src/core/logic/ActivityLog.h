@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The diagnostic trace: with "log" on the command line, chosen points of the program
 // append one quoted line each to the log file. Without it nothing is written.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The program-wide variables through which the windows talk to each other, in named parts.
 // Windows read what they need when they load or activate and write their results

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The facts file of a player (file id + ".fct"): one line per answered problem of every
 // finished drill, oldest first. A line holds six values separated by commas:

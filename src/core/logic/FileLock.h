@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Read-modify-write of a shared file under a lock file beside it ("Players.lock"), so that
 // two copies of the program on one folder never lose each other's changes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Layout arithmetic in twips (1/1440 inch; 15 twips are one pixel at 96 dots per inch).
 

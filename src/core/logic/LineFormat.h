@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The one-value-per-line format of every data file: text between double quotes with
 // nothing escaped, integers in decimal, colours as decimal numbers, empty values as

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The one seam to the outside world: time, random numbers, the fixed machine-wide
 // locations, the desktop shell, processes, the end of the program, the display, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The player list "Players" and each player's settings file (file id + ".cfg"),
 // both in the current (program) folder.

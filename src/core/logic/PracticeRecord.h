@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The 21-character practice record: operation digit, table character (code 75 + TableNum),
 // minutes digit ("0" for 10), end time yyyymmddhhnn, right count and attempt count of

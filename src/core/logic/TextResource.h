@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Numbered text sections of "nbr.txx": section n starts after the marker "[nn" and runs to
 // the marker of section n + 1. Single line breaks are joined into flowing text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The manual "nbr.doc": one plain text whose topics are places in the text, each marked
 // by a star. A topic heading is a line of four blanks, "*", a blank and the title.

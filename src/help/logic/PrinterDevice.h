@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The printer as the program reaches it: a font size, text, a new page and the end of the
 // document, which sends the job. The platform hands out the real one; tests use their own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Searching the manual in the viewer: positions count characters from 1, and a search
 // ignores the difference between capitals and small letters.

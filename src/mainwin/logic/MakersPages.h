@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The makers' two pages, kept here and nowhere else. Until Numbrella has a public site,
 // both are pages shipped in the program folder.

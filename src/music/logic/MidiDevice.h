@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // MIDI output device 0 as the program reaches it: its capabilities and its two-channel
 // volume. Results follow the platform's convention: 0 is success.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Builds a Standard MIDI File (format 1): one track per part, events placed by absolute
 // tick in any order. Used by the tune generator and by tests that need short pieces.

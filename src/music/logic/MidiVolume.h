@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The music volume: the two-channel volume of MIDI output device 0, set from the music
 // window's volume bar and probed once at start-up.

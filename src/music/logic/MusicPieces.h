@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The pieces the music break offers: the "*.mid" files of the program folder, each with
 // the title and the description of its companion text file, when it has one.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The drill's two bars, in twips: the time bar shrinking from the top of its column, and
 // the correct bar growing towards the goal line from the child's best earlier result.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Keeps the drill's one-second ticks on time: each tick is due a whole number of
 // seconds after the start on a monotonic clock, so a late tick delays nothing after it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // What a drill remembers of each problem for the facts file: the first answer to it and
 // how long the child took, on the platform's monotonic clock.

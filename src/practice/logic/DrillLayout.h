@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Where the drill window puts the problem, in twips, for the three problem formats:
 // 1 "4 + 3 = __", 2 "__ = 4 + 3", 3 the vertical layout with a rule under the numbers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Problem generation for the drill: the next fact of the practice and how it is shown.
 // A fact is a table number and a partner number, both 1..10; the operation only decides

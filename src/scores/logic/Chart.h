@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // The geometry of the score chart, in twips: one bar per practice of the set, blue for
 // the right answers with the wrong attempts stacked above in red, a scale, the goal line

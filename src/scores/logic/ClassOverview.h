@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A teacher's overview of every child on the list, a progress report's totals, and the
 // overview as a CSV file for a spreadsheet.

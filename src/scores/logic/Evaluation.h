@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // Judging a finished practice against the set it belongs to: the best-score message,
 // the goal of the player's level and the climb up the ladder of levels.

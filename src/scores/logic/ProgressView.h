@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Numbrella developers
 #pragma once
 // What the Progress window and its printouts say: the letter and colour of each mastery
 // state, a fact's answers for the pointer, the counts and slowest facts of an operation,
