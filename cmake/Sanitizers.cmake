@@ -8,11 +8,11 @@
 if(NUMBRELLA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
-  # No report is suppressed: Qt, FluidSynth and the system libraries have given none so far.
-  # Should one of them ever need it, its suppression goes into a file named here, with
-  # the reason beside it; the project's own code is never suppressed.
+  # Reports from outside the project's own code that need suppressing go into
+  # tests/lsan.supp, each with its reason; the project's own code is never suppressed.
   set(NUMBRELLA_SANITIZER_ENV
     "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:check_initialization_order=1"
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endif()
 
