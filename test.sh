@@ -15,8 +15,6 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 
 ensure_packages
-# Every source, script and build file names its licence.
-scripts/check-licence.sh
 
 # A compiler cache, when there is one, makes the second run of this script quick.
 launcher=()
@@ -32,6 +30,9 @@ if [ "${1:-}" = --beside ]; then
     (cd build/fuzz && ctest --output-on-failure -j"$(nproc)")
     exit 0
 fi
+
+# Every source, script and build file names its licence.
+scripts/check-licence.sh
 
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNUMBRELLA_SANITIZE=ON "${launcher[@]}" >/dev/null
 cmake --build build/asan -j"$(nproc)" --target checked_tests program_tests
