@@ -92,8 +92,8 @@ for format in 1 2 3; do
     window Define >/dev/null
     if [ "$format" = 1 ]; then
         shot active welcome           # the first-run notice
+        keys Return                   # its OK (Return in the definition window would start the drill)
     fi
-    keys Return
     if [ "$format" = 1 ]; then
         shot Define definition
     fi
