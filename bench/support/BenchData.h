@@ -4,7 +4,7 @@
 // What the in-process benchmarks share: a player's score history of any length, written
 // as the drill writes it, and a platform whose random numbers vary as the real one's do.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "support/TestPlatform.h"
 
 #include <QByteArray>

@@ -3,7 +3,8 @@
 #include "app/MainProgram.h"
 #include "app/OnScreen.h"
 
-#include "core/App.h"
+#include "app/SingleCopy.h"
+#include "app/WindowFactory.h"
 #include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 #include "core/logic/ActivityLog.h"
@@ -11,47 +12,45 @@
 #include "core/logic/StartUp.h"
 #include "mainwin/BackForm.h"
 #include "music/logic/MidiVolume.h"
-#include "players/GetPlayer.h"
-#include "practice/Define.h"
-#include "practice/Practice.h"
 
 #include <QApplication>
 
-void RunMainLoop(AppState& state, Platform& platform)
+void RunMainLoop(WindowFactory& windows, Platform& platform)
 {
+    const ProgramSettings& settings = windows.Parts().program.Settings();
     for (;;) {
-        LogEvent(state, platform, QStringLiteral("h"));
-        ShowAndWait<GetPlayer>();
+        LogEvent(settings, platform, QStringLiteral("h"));
+        windows.ChoosePlayer();
         if (platform.HasEnded())
             return;
         for (;;) {
-            const std::optional<PracticeFields> practice = ChoosePractice();
+            const std::optional<PracticeFields> practice = windows.ChoosePractice();
             if (platform.HasEnded())
                 return;
             if (!practice)
                 break;
-            // The drill is given its definition; nothing another window does changes it.
-            ShowAndWait(Forms::Load<Practice>(*practice));
+            windows.RunDrill(*practice);
             if (platform.HasEnded())
                 return;
         }
     }
 }
 
-void Main(const QString& commandLine)
+void Main(ProgramParts& parts, Platform& platform, const QString& commandLine)
 {
-    AppState& state = Shared();
-    Platform& platform = System();
-    if (!StartProgram(state, platform, commandLine))
+    if (!parts.program.Start(platform, commandLine))
         return;
+    const ProgramSettings& state = parts.program.Settings();
     ShowHourglass();
-    LoadPlayerList(state);
+    LoadPlayerList(parts.roster);
     LogEvent(state, platform, QStringLiteral("c"));
     LogEvent(state, platform, QStringLiteral("d"));
-    ProbeMidiVolume(state, platform);
+    ProbeMidiVolume(parts.midi, state, platform);
     LogEvent(state, platform, QStringLiteral("e"));
     Keyboard::Install();
-    BackForm* background = Forms::Load<BackForm>();
+    WindowFactory windows(parts, platform);
+    BackForm* background = windows.Background();
+    SetFrontWindow(background);
     ShowBeforeChildren(background);
     // The child sees the program's screen sooner when the desktop may put it up before the
     // program goes on (measured on two cores: the window 4 to 5 ms sooner, the player list
@@ -59,5 +58,5 @@ void Main(const QString& commandLine)
     WaitUntilOnScreen(background, 50);
     RestorePointer();
     LogEvent(state, platform, QStringLiteral("f"));
-    RunMainLoop(state, platform);
+    RunMainLoop(windows, platform);
 }

@@ -3,12 +3,14 @@
 #pragma once
 // The program's start and its endless main loop.
 
-#include "core/logic/AppState.h"
+#include "app/ProgramParts.h"
 #include "core/logic/Platform.h"
+
+class WindowFactory;
 
 // Player selection, then definition and drill again and again; operation 9 from the
 // definition goes back to the player selection. Returns only when the program has ended.
-void RunMainLoop(AppState& state, Platform& platform);
+void RunMainLoop(WindowFactory& windows, Platform& platform);
 
 // The whole start: settings, players, the background window, then the main loop.
-void Main(const QString& commandLine);
+void Main(ProgramParts& parts, Platform& platform, const QString& commandLine);

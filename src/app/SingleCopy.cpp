@@ -59,10 +59,11 @@ QString ServerPath()
 // The window the child works in: an open modal dialog, else the window that was active
 // last, else the background window.
 QPointer<QWidget> lastActive;
+QPointer<QWidget> frontWindow;
 
 void BringToFront()
 {
-    QWidget* background = Forms::MainWindow();
+    QWidget* background = frontWindow;
     QWidget* target = QApplication::activeModalWidget();
     if (!target && lastActive && lastActive->isVisible())
         target = lastActive;
@@ -181,8 +182,13 @@ bool BecomeOnlyCopy()
             BringToFront();
     });
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
-        if (now && now->window() != Forms::MainWindow() && qobject_cast<Form*>(now->window()))
+        if (now && now->window() != frontWindow && qobject_cast<Form*>(now->window()))
             lastActive = now->window();
     });
     return true;
+}
+
+void SetFrontWindow(QWidget* background)
+{
+    frontWindow = background;
 }

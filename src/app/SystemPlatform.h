@@ -24,6 +24,10 @@ public:
     int DisplayColours() const override;
     MidiDevice& MidiOut() override;
     PrinterDevice& Printer() override { return printer_; }
+    std::unique_ptr<PrinterDevice> PdfFile(const QString& file) override
+    {
+        return std::make_unique<SystemPrinter>(file);
+    }
 
 private:
     std::mt19937 engine_;

@@ -6,7 +6,6 @@
 #include "app/MenuBarStyle.h"
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
-#include "core/App.h"
 #include "core/WindowUtils.h"
 #include "core/logic/StartUp.h"
 
@@ -19,14 +18,13 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString commandLine = WholeCommandLine(arguments);
 
-    AppState state;
+    ProgramParts parts;
     SystemPlatform platform;
-    InstallApp(&state, &platform);
 
     if (WantsUninstall(commandLine)) {
         // The uninstaller needs no display: start it and end.
         QCoreApplication app(argc, argv);
-        StartProgram(state, platform, commandLine);
+        parts.program.Start(platform, commandLine);
         return 0;
     }
     FontWarmUp fonts;
@@ -45,6 +43,6 @@ int main(int argc, char* argv[])
     // A copy already runs on this desktop: it has come to the front instead.
     if (!BecomeOnlyCopy())
         return 0;
-    Main(commandLine);
+    Main(parts, platform, commandLine);
     return 0;
 }

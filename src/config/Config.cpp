@@ -5,15 +5,13 @@
 #include "config/LevelFrame.h"
 #include "config/SwatchFrame.h"
 #include "config/logic/ConfigRules.h"
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
+#include "core/MessageBoxes.h"
+#include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
-#include "help/HUTIL2.h"
-#include "help/LoadDocumentation.h"
-#include "mainwin/M_Boxx.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,8 +31,10 @@ constexpr int RowHeight = 405;
 
 } // namespace
 
-Config::Config(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Config::Config(const Services& services, const ProgramSettings& program, Player& player, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , program_(program)
+    , player_(player)
 {
     setObjectName(QStringLiteral("Config"));
     setWindowTitle(QStringLiteral("Configuration"));
@@ -137,20 +137,20 @@ void Config::SeeThroughCaptions()
 
 void Config::FormLoad()
 {
-    AppState& s = State();
-    ApplyBackColour(this, s.BackColour);
+    const PlayerSettings& s = player_.Settings();
+    ApplyBackColour(this, program_.BackColour);
     SeeThroughCaptions();
     Frame3->SetColour(WhiteSwatch, White);
     CentreForm(this);
-    chosenColour_ = s.BackColour;
+    chosenColour_ = program_.BackColour;
 
-    Label1->setText(s.PlayerName);
+    Label1->setText(player_.Chosen().PlayerName);
     Label5->setText(QStringLiteral("   4\n+ 3"));
 
     FillLists();
 
     // The level is worked on in a copy: a drill running behind keeps its definition.
-    PracticeFields level{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
+    PracticeFields level = player_.Definition();
     if (s.AutoAdvance == 1) {
         SetAutoAdvance(true);
         UnpackPractice(level, s.LevelDef);
@@ -175,7 +175,7 @@ void Config::FormLoad()
 void Config::FillLists()
 {
     Combo4->addItems(MinutesEntries());
-    const QString grade = State().PlayerGrade;
+    const QString grade = player_.Settings().PlayerGrade;
     const QStringList grades = GradeEntries(grade);
     Combo6->addItems(grades);
     // Showing the grade is not a choice of one: the defaults stay as they are.
@@ -219,16 +219,16 @@ void Config::SwatchClick(int index)
 
 void Config::SaveClick()
 {
-    AppState& s = State();
+    Int16 format = player_.Settings().ProblemFormat;
     if (Option1->isChecked())
-        s.ProblemFormat = 1;
+        format = 1;
     else if (Option2->isChecked())
-        s.ProblemFormat = 2;
+        format = 2;
     else if (Option3->isChecked())
-        s.ProblemFormat = 3;
+        format = 3;
     PracticeFields level = Frame4->Level();
     level.TableNum = SavedTable(level.TableNum, Frame4->KindFlag());
-    s.LevelDef = PackPractice(level, Os().Now());
+    const QString levelDef = PackPractice(level, Os().Now());
 
     const CriteriaCheck check = CheckCriteria(Text1->text(), Text2->text());
     Text2->setText(check.text2);
@@ -236,13 +236,16 @@ void Config::SaveClick()
         Refuse(check.refusedBox == 1 ? Text1 : Text2, check.message);
         return;
     }
-    s.AdvanceNum = check.values->AdvanceNum;
-    s.AdvanceRight = check.values->AdvanceRight;
-    s.AdvanceMinutes = EntryMinutes(Combo4->currentIndex());
-    s.PlayerGrade = Combo6->currentText();
-    s.AutoAdvance = Check1->isChecked() ? 1 : 0;
-    s.BackColour = chosenColour_;
-    TellIfNotListed(SavePlayerConfig(s));
+    const PlayerSave saved = player_.Change([&](PlayerSettings& s) {
+        s.ProblemFormat = format;
+        s.LevelDef = levelDef;
+        s.AdvanceNum = check.values->AdvanceNum;
+        s.AdvanceRight = check.values->AdvanceRight;
+        s.AdvanceMinutes = EntryMinutes(Combo4->currentIndex());
+        s.PlayerGrade = Combo6->currentText();
+        s.AutoAdvance = Check1->isChecked() ? 1 : 0;
+    }, chosenColour_);
+    Tools().boxes.TellIfNotListed(saved);
     Unload();
 }
 
@@ -267,10 +270,7 @@ void Config::CancelClick()
 
 void Config::HelpClick()
 {
-    // Without the manual the viewer still opens, on the text read earlier or on nothing.
-    LoadDocumentation();
-    State().HelpSearchText = QStringLiteral("* Configuring");
-    ShowOverAndWait(this, Forms::Load<HUTIL2>());
+    Windows().ShowHelpTopic(this, QStringLiteral("* Configuring"));
 }
 
 bool Config::eventFilter(QObject* watched, QEvent* event)

@@ -6,7 +6,8 @@
 // writes the player's settings file on "Save".
 
 #include "core/Form.h"
-#include "core/logic/AppState.h"
+#include "core/logic/Player.h"
+#include "core/logic/StateParts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,13 +22,16 @@ class SwatchFrame;
 class Config : public Form {
     Q_OBJECT
 public:
-    explicit Config(AppContext& app);
+    // The chosen player's settings, changed through `player` on "Save".
+    Config(const Services& services, const ProgramSettings& program, Player& player, QWidget* parent);
 
 protected:
     void FormLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const ProgramSettings& program_;
+    Player& player_;
     void BuildFormatFrame();
     void BuildCriteriaFrame();
     void FillLists();

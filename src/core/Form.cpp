@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/Form.h"
 
+#include "core/MessageBoxes.h"
 #include "core/WindowUtils.h"
 
 #include <QCloseEvent>
@@ -10,13 +11,6 @@
 #include <QPainter>
 
 namespace {
-QHash<QByteArray, QPointer<Form>>& Registry()
-{
-    static QHash<QByteArray, QPointer<Form>> registry;
-    return registry;
-}
-QPointer<QWidget> gMainWindow;
-
 // The makings of windows and the starts of waits, numbered in one sequence.
 quint64 gSequence = 0;
 // The start of each wait still running, the innermost last.
@@ -43,35 +37,17 @@ public:
 };
 } // namespace
 
-void Forms::SetMainWindow(QWidget* window) { gMainWindow = window; }
-QWidget* Forms::MainWindow() { return gMainWindow; }
-
-Form* Forms::Find(const char* className)
+QWidget* MainWindowOf(const QWidget* window)
 {
-    auto it = Registry().find(className);
-    if (it == Registry().end() || it->isNull() || (*it)->IsUnloaded())
-        return nullptr;
-    return it->data();
+    const QWidget* w = window;
+    while (w && w->parentWidget())
+        w = w->parentWidget();
+    return const_cast<QWidget*>(w);
 }
 
-void Forms::Register(const char* className, Form* form)
-{
-    Registry().insert(className, form);
-}
-
-QList<Form*> Forms::All()
-{
-    QList<Form*> forms;
-    for (const auto& f : Registry()) {
-        if (!f.isNull() && !f->IsUnloaded())
-            forms << f.data();
-    }
-    return forms;
-}
-
-Form::Form(AppContext& app, QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent ? parent : Forms::MainWindow(), flags)
-    , app_(app)
+Form::Form(const Services& services, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , services_(services)
     , made_(++gSequence)
 {
     static InputBeforeActivation* filter = nullptr;
@@ -230,4 +206,14 @@ void PaintDrawing(QWidget* surface, const std::vector<Segment>& drawing)
         painter.setPen(QPen(ToQColor(s.colour), 1));
         painter.drawLine(TwipsToPixels(s.x1), TwipsToPixels(s.y1), TwipsToPixels(s.x2), TwipsToPixels(s.y2));
     }
+}
+
+void Form::ShowMessage(const QString& text) const
+{
+    services_.boxes.ShowMessage(text);
+}
+
+int Form::AskYesNo(const QString& question) const
+{
+    return services_.boxes.AskYesNo(question);
 }

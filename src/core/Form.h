@@ -4,19 +4,31 @@
 // Base of every window of the program. A window exists at most once: it is created and
 // loaded on first use, and discarded when it unloads, whatever unloaded it.
 
-#include "core/App.h"
 #include "core/logic/Geometry.h"
+#include "core/logic/Platform.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
+class MessageBoxes;
+class WindowOpener;
+
+// What a window may call besides the parts it is handed: the outside world, the message
+// boxes and the other windows.
+struct Services {
+    Platform& os;
+    MessageBoxes& boxes;
+    WindowOpener& windows;
+};
+
 class Form : public QWidget {
     Q_OBJECT
 public:
-    // Every window is handed the shared state and the platform it works with.
-    explicit Form(AppContext& app, QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Dialog);
+    // Every window is handed the services it calls; its parts come through its own constructor.
+    // The parent is the window it belongs to (the background for the menu's windows).
+    Form(const Services& services, QWidget* parent, Qt::WindowFlags flags = Qt::Dialog);
     ~Form() override;
 
     // Runs the window's load handling once; the window may unload itself in it.
@@ -50,8 +62,12 @@ public:
     // deactivated since it last ran), so that it comes before the input about to be handled.
     void ActivateBeforeInput();
 
-    AppState& State() const { return app_.state; }
-    Platform& Os() const { return app_.platform; }
+    const Services& Tools() const { return services_; }
+    Platform& Os() const { return services_.os; }
+    WindowOpener& Windows() const { return services_.windows; }
+    // The program's message box over this window: a message, or a question answered 1 (yes) or 0.
+    void ShowMessage(const QString& text) const;
+    int AskYesNo(const QString& question) const;
 
 signals:
     void Unloaded();
@@ -70,7 +86,7 @@ private:
     // True while a wait that started after this window was made still runs.
     bool HeldByWait() const;
 
-    AppContext& app_;
+    Services services_;
     // Where the window's making falls among the starts of waits.
     quint64 made_ = 0;
     bool unloaded_ = false;
@@ -118,32 +134,12 @@ private:
 void MergeDrawing(std::vector<Segment>& drawing, const std::vector<Segment>& added);
 void PaintDrawing(QWidget* surface, const std::vector<Segment>& drawing);
 
-namespace Forms {
-// The background window: every other window is kept in front of it.
-void SetMainWindow(QWidget* window);
-QWidget* MainWindow();
+// The background window a window belongs to: the first of its parents that has none.
+QWidget* MainWindowOf(const QWidget* window);
 
-// The loaded instance of a window class, or nullptr.
-Form* Find(const char* className);
-void Register(const char* className, Form* form);
-
-template <class T> T* Find()
+// A window just made, with its load handling run; it may have unloaded itself in it.
+template <class T> T* LoadForm(T* form)
 {
-    return static_cast<T*>(Find(T::staticMetaObject.className()));
-}
-
-// The loaded instance, created (from `args`) and loaded when there is none. The result may
-// already be unloaded when the window unloaded itself during its load.
-template <class T, class... Args> T* Load(Args&&... args)
-{
-    if (T* existing = Find<T>())
-        return existing;
-    T* form = new T(App(), std::forward<Args>(args)...);
-    Register(T::staticMetaObject.className(), form);
     form->Load();
     return form;
 }
-
-// Every window loaded now.
-QList<Form*> All();
-} // namespace Forms

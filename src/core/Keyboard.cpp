@@ -29,9 +29,10 @@ QAbstractButton* EscapeButton(QWidget* window)
     return nullptr;
 }
 
-QMenuBar* Menu()
+// The menu of the background that `from` belongs to.
+QMenuBar* Menu(const QWidget* from)
 {
-    QWidget* back = Forms::MainWindow();
+    QWidget* back = from ? MainWindowOf(from) : nullptr;
     return back && back->isVisible() ? back->findChild<QMenuBar*>() : nullptr;
 }
 
@@ -89,12 +90,12 @@ private:
             return MenuBarKey(bar, key, enter);
         // In a drop-down of the menu: Escape leaves the menu at once, and a letter that is
         // none of the drop-down's own picks from the menu bar.
-        if (auto* menu = qobject_cast<QMenu*>(target); menu && menu->parentWidget() == Menu()) {
+        if (auto* menu = qobject_cast<QMenu*>(target); menu && menu->parentWidget() == Menu(menu)) {
             if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F10) {
                 menu->hide();
-                return Back(Menu());
+                return Back(Menu(menu));
             }
-            return !Mnemonic(menu->actions(), key) && Pick(Menu(), Mnemonic(Menu()->actions(), key));
+            return !Mnemonic(menu->actions(), key) && Pick(Menu(menu), Mnemonic(Menu(menu)->actions(), key));
         }
         // Only the program's own windows: a list that pops up from a drop-down box keeps its keys.
         auto* window = qobject_cast<Form*>(target->window());
@@ -175,7 +176,7 @@ private:
 
     bool OpenMenu(QWidget* from)
     {
-        QMenuBar* bar = Menu();
+        QMenuBar* bar = Menu(from);
         // Not over an open drop-down, nor past a window that waits for an answer.
         if (!bar || QApplication::activePopupWidget() || QApplication::activeModalWidget())
             return false;

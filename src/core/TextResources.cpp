@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/TextResources.h"
 
-#include "core/App.h"
 #include "core/Form.h"
 #include "core/logic/TextResource.h"
 
@@ -11,14 +10,14 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
-QString GetTxt(int n)
+QString GetTxt(Platform& os, const ProgramSettings& program, int n)
 {
     const QFileInfo info(TextResourceFile);
     if (!info.exists() || info.size() < TextResourceMinimumSize) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
-                        MissingTextResourceMessage(Shared().AppPath), QMessageBox::Ok);
+                        MissingTextResourceMessage(program.AppPath), QMessageBox::Ok);
         RunNested([&box] { return box.exec(); });
-        System().EndProgram();
+        os.EndProgram();
         return TextSectionError;
     }
     QFile file(TextResourceFile);

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/WindowUtils.h"
 
-#include "core/App.h"
 #include "core/logic/FileLock.h"
 #include "core/logic/LineFormat.h"
 #include "core/logic/ToolTipText.h"
@@ -57,7 +56,7 @@ void KeepOverOwner(Form* window)
     if (!owner || owner == window || !owner->isVisible())
         owner = WorkingWindow();
     if (!owner || owner == window || !owner->isVisible())
-        owner = Forms::MainWindow();
+        owner = MainWindowOf(window);
     if (!owner || owner == window)
         return;
     window->winId();
@@ -193,19 +192,19 @@ void RestorePointer()
     QApplication::restoreOverrideCursor();
 }
 
-int OpenDocument(const QString& target)
+int OpenDocument(Platform& os, const QString& target)
 {
     ShowHourglass();
-    const int result = System().OpenDocument(target);
+    const int result = os.OpenDocument(target);
     RestorePointer();
     return result;
 }
 
-void WriteCommentsPage(const QString& pageText)
+void WriteCommentsPage(Platform& os, const QString& pageText)
 {
     const QString page = QStringLiteral("sendcom.htm");
     WriteFileAtomic(page, pageText.toUtf8());
-    OpenDocument(QDir::current().absoluteFilePath(page));
+    OpenDocument(os, QDir::current().absoluteFilePath(page));
 }
 
 bool DesktopPlacesWindows()
@@ -267,11 +266,6 @@ void ShowToolTip(QWidget* /*window*/, QWidget* control, int show)
         return;
     // Just below the control, as the platform places its own tips.
     QToolTip::showText(control->mapToGlobal(QPoint(0, control->height() + TwipsToPixels(40))), text, control);
-}
-
-int GetDisplayColours()
-{
-    return System().DisplayColours();
 }
 
 QColor ToQColor(double colour)

@@ -15,7 +15,6 @@
 // unloaded it; events are processed meanwhile, so menus and timers keep working.
 // Waits nest: a wait started inside another returns first.
 void ShowAndWait(Form* window);
-template <class T> void ShowAndWait() { ShowAndWait(Forms::Load<T>()); }
 // The window the child is working in: the last one shown by ShowAndWait still up.
 Form* WorkingWindow();
 // As ShowAndWait, and the window it is opened from takes no input meanwhile; the menu and
@@ -23,7 +22,6 @@ Form* WorkingWindow();
 void ShowOverAndWait(QWidget* opener, Form* window);
 // As ShowAndWait, but no other window of the program takes input meanwhile.
 void ShowModal(Form* window);
-template <class T> void ShowModal() { ShowModal(Forms::Load<T>()); }
 // Hides the parent, waits for the child, then shows the parent again in front.
 void ShowChildAndWait(QWidget* parent, Form* child);
 
@@ -38,9 +36,9 @@ void PaintWhileLocksWait();
 
 // Opens a file or web address with the desktop's default handler, the busy pointer
 // showing meanwhile. Above 32 means success.
-int OpenDocument(const QString& target);
+int OpenDocument(Platform& os, const QString& target);
 // Writes "sendcom.htm" in the current folder with the page text and opens it.
-void WriteCommentsPage(const QString& pageText);
+void WriteCommentsPage(Platform& os, const QString& pageText);
 
 // Centres the window on its screen, 220 twips above the exact centre. Where the desktop
 // places the windows, it leaves that to the desktop.
@@ -57,7 +55,6 @@ void DrawFormBevel(Form* window);
 void Draw3DBorder(QWidget* control, QWidget* surface, int width, int style);
 // Shows (show not 0) or hides the control's tip, taken from its tag.
 void ShowToolTip(QWidget* window, QWidget* control, int show);
-int GetDisplayColours();
 
 // Colours are RGB values with red in the low byte.
 QColor ToQColor(double colour);

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/Get_Str.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
@@ -12,8 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Get_Str::Get_Str(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Get_Str::Get_Str(const Services& services, const ProgramSettings& program, HelpState& help, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , program_(program)
+    , help_(help)
 {
     setObjectName(QStringLiteral("Get_Str"));
     setWindowTitle(QStringLiteral("Find"));
@@ -37,7 +38,7 @@ Get_Str::Get_Str(AppContext& app)
 
 void Get_Str::FormLoad()
 {
-    ApplyBackColour(this, State().BackColour);
+    ApplyBackColour(this, program_.BackColour);
     CentreForm(this);
     Text1->setFocus();
 }
@@ -45,7 +46,7 @@ void Get_Str::FormLoad()
 void Get_Str::Answer(const QString& text)
 {
     answered_ = true;
-    State().HelpSearchText = text;
+    help_.HelpSearchText = text;
     Unload();
 }
 

@@ -5,6 +5,8 @@
 // ("" when cancelled).
 
 #include "core/Form.h"
+#include "core/logic/StateParts.h"
+#include "help/logic/Documentation.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +15,8 @@ class QPushButton;
 class Get_Str : public Form {
     Q_OBJECT
 public:
-    explicit Get_Str(AppContext& app);
+    // The text typed goes to the manual's search (empty when cancelled).
+    Get_Str(const Services& services, const ProgramSettings& program, HelpState& help, QWidget* parent);
 
 protected:
     void FormLoad() override;
@@ -21,6 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const ProgramSettings& program_;
+    HelpState& help_;
     void Answer(const QString& text);
 
     QLabel* Label1;

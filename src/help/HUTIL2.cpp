@@ -2,15 +2,14 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/HUTIL2.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "help/Get_Str.h"
+#include "help/HelpWindows.h"
 #include "help/HUTIL3.h"
 #include "help/PrtForm.h"
 #include "help/logic/TextSearch.h"
-#include "mainwin/M_Boxx.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,8 +63,9 @@ private:
 
 } // namespace
 
-HUTIL2::HUTIL2(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+HUTIL2::HUTIL2(const Services& services, HelpWindows& help, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , help_(help)
 {
     setObjectName(QStringLiteral("HUTIL2"));
     setWindowTitle(QStringLiteral("Numbrella Help"));
@@ -97,7 +97,7 @@ HUTIL2::HUTIL2(AppContext& app)
 
     connect(Command4, &QPushButton::clicked, this, [this] { FindClick(); });
     connect(Command5, &QPushButton::clicked, this, [this] { FindNextClick(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { ShowDialog(Forms::Load<PrtForm>()); });
+    connect(Command1, &QPushButton::clicked, this, [this] { ShowDialog(LoadForm(new PrtForm(Tools(), help_, parentWidget()))); });
     connect(Command2, &QPushButton::clicked, this, [this] { Unload(); });
     Keyboard::SetEscapeButton(Command3);
     connect(Command3, &QPushButton::clicked, this, [this] { ExitClick(); });
@@ -105,8 +105,8 @@ HUTIL2::HUTIL2(AppContext& app)
 
 void HUTIL2::FormLoad()
 {
-    Text1->setPlainText(State().DocText);
-    SetBackColor(this, State().BackColour);
+    Text1->setPlainText(help_.State().DocText);
+    SetBackColor(this, help_.Program().BackColour);
     CentreForm(this);
     DrawFormBevel(this);
 }
@@ -139,7 +139,7 @@ void HUTIL2::FormActivate()
 
 void HUTIL2::SearchFromTop()
 {
-    FoundPos = FindText(ViewerText(), State().HelpSearchText, 1);
+    FoundPos = FindText(ViewerText(), help_.State().HelpSearchText, 1);
     if (FoundPos > 0)
         ShowMatch(AheadOnActivate);
     Text1->raise();
@@ -156,7 +156,7 @@ void HUTIL2::ShowDialog(Form* dialog)
 void HUTIL2::ShowMatch(int ahead)
 {
     const MatchSelection m =
-        SelectMatch(FoundPos, ahead, static_cast<int>(State().HelpSearchText.size()), ViewerText().size());
+        SelectMatch(FoundPos, ahead, static_cast<int>(help_.State().HelpSearchText.size()), ViewerText().size());
     QTextCursor cursor(Text1->document());
     cursor.setPosition(m.aheadStart);
     cursor.setPosition(m.aheadStart + m.aheadLength, QTextCursor::KeepAnchor);
@@ -176,10 +176,10 @@ void HUTIL2::SetFindWidth(int width)
 void HUTIL2::FindClick()
 {
     QPointer<HUTIL2> self(this);
-    ShowDialog(Forms::Load<Get_Str>());
+    ShowDialog(LoadForm(new Get_Str(Tools(), help_.Program(), help_.State(), parentWidget())));
     if (!self || IsUnloaded())
         return;
-    FoundPos = FindText(ViewerText(), State().HelpSearchText, 1);
+    FoundPos = FindText(ViewerText(), help_.State().HelpSearchText, 1);
     if (FoundPos > 0) {
         ShowMatch(AheadOnFind);
         SetFindWidth(FindNarrowWidth);
@@ -191,7 +191,7 @@ void HUTIL2::FindClick()
 
 void HUTIL2::FindNextClick()
 {
-    FoundPos = FindText(ViewerText(), State().HelpSearchText, FoundPos + 1);
+    FoundPos = FindText(ViewerText(), help_.State().HelpSearchText, FoundPos + 1);
     if (FoundPos > 0) {
         ShowMatch(AheadOnFind);
         Text1->viewport()->update();
@@ -206,7 +206,7 @@ void HUTIL2::FindNextClick()
 void HUTIL2::ExitClick()
 {
     // The table of contents that opened the viewer closes too.
-    if (fromContents_ && Forms::Find<HUTIL3>())
-        State().HelpFlag = 1;
+    if (fromContents_ && help_.LoadedContents())
+        help_.State().HelpFlag = 1;
     Unload();
 }

@@ -6,13 +6,15 @@
 
 #include "core/Form.h"
 
+class HelpWindows;
+
 class QPlainTextEdit;
 class QPushButton;
 
 class HUTIL2 : public Form {
     Q_OBJECT
 public:
-    explicit HUTIL2(AppContext& app);
+    HUTIL2(const Services& services, HelpWindows& help, QWidget* parent);
 
     // The text as the box holds it: one character for each line end.
     QString ViewerText() const;
@@ -37,6 +39,7 @@ private:
     void FindNextClick();
     void ExitClick();
 
+    HelpWindows& help_;
     bool firstActivation_ = true;
     bool fromContents_ = false;
     int FoundPos = 0;

@@ -2,20 +2,20 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/HUTIL3.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "help/HUTIL2.h"
-#include "help/LoadDocumentation.h"
+#include "help/HelpWindows.h"
 #include "help/logic/Documentation.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-HUTIL3::HUTIL3(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+HUTIL3::HUTIL3(const Services& services, HelpWindows& help, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , help_(help)
 {
     setObjectName(QStringLiteral("HUTIL3"));
     setWindowTitle(QStringLiteral("Numbrella Help"));
@@ -44,18 +44,18 @@ HUTIL3::HUTIL3(AppContext& app)
 
 void HUTIL3::FormLoad()
 {
-    const double colour = State().BackColour;
+    const double colour = help_.Program().BackColour;
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label1)})
         SetBackColor(w, colour);
     CentreForm(this);
     DrawFormBevel(this);
     Draw3DBorder(List1, Picture1, 2, 1);
-    if (!LoadDocumentation()) {
+    if (!help_.LoadDocumentation()) {
         Unload();
         return;
     }
-    Forms::Load<HUTIL2>();
-    List1->addItems(TableOfContents(State().DocText));
+    help_.Viewer();
+    List1->addItems(TableOfContents(help_.State().DocText));
     if (List1->count() > 0)
         List1->setCurrentRow(0);
 }
@@ -63,8 +63,8 @@ void HUTIL3::FormLoad()
 void HUTIL3::DisplayTopic()
 {
     const QListWidgetItem* item = List1->currentItem();
-    State().HelpSearchText = TopicKey(item ? item->text() : QString());
-    HUTIL2* viewer = Forms::Load<HUTIL2>();
+    help_.State().HelpSearchText = TopicKey(item ? item->text() : QString());
+    HUTIL2* viewer = help_.Viewer();
     viewer->SetOpenedFromContents();
     QPointer<HUTIL3> self(this);
     ShowOverAndWait(this, viewer);
@@ -79,7 +79,7 @@ void HUTIL3::FormActivate()
 
 void HUTIL3::CloseOnHelpFlag()
 {
-    AppState& s = State();
+    HelpState& s = help_.State();
     if (IsUnloaded() || s.HelpFlag != 1)
         return;
     s.HelpFlag = 0;
@@ -89,6 +89,6 @@ void HUTIL3::CloseOnHelpFlag()
 void HUTIL3::FormUnload()
 {
     // The viewer loaded for the next topic goes with the contents.
-    if (HUTIL2* viewer = Forms::Find<HUTIL2>(); viewer && !viewer->isVisible())
+    if (HUTIL2* viewer = help_.LoadedViewer(); viewer && !viewer->isVisible())
         viewer->Unload();
 }

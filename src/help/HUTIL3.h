@@ -5,6 +5,8 @@
 
 #include "core/Form.h"
 
+class HelpWindows;
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -12,7 +14,7 @@ class QPushButton;
 class HUTIL3 : public Form {
     Q_OBJECT
 public:
-    explicit HUTIL3(AppContext& app);
+    HUTIL3(const Services& services, HelpWindows& help, QWidget* parent);
 
 protected:
     void FormLoad() override;
@@ -20,6 +22,7 @@ protected:
     void FormUnload() override;
 
 private:
+    HelpWindows& help_;
     void DisplayTopic();
     // Closes the contents when the viewer was left with "Exit".
     void CloseOnHelpFlag();

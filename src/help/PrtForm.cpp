@@ -2,20 +2,20 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/PrtForm.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 #include "help/HUTIL2.h"
+#include "help/HelpWindows.h"
 #include "help/logic/Documentation.h"
 #include "help/logic/Printing.h"
-#include "mainwin/M_Boxx.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-PrtForm::PrtForm(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+PrtForm::PrtForm(const Services& services, HelpWindows& help, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , help_(help)
 {
     setObjectName(QStringLiteral("PrtForm"));
     setWindowTitle(QStringLiteral("Printing"));
@@ -30,7 +30,7 @@ PrtForm::PrtForm(AppContext& app)
     Command1 = MakeControl<QPushButton>(this, "Command1", 3600, 2010, 1440, 450, QStringLiteral("Cancel"));
 
     connect(Command2, &QPushButton::clicked, this, [this] { PrintTopic(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Print(State().DocText); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Print(help_.State().DocText); });
     Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
 }
@@ -43,8 +43,8 @@ void PrtForm::FormLoad()
 void PrtForm::PrintTopic()
 {
     // The topic that holds the match on screen, from its heading to the next one.
-    const HUTIL2* viewer = Forms::Find<HUTIL2>();
-    const QString text = viewer ? viewer->ViewerText() : State().DocText;
+    const HUTIL2* viewer = help_.LoadedViewer();
+    const QString text = viewer ? viewer->ViewerText() : help_.State().DocText;
     Print(TopicText(text, viewer ? viewer->CurrentPosition() : 1));
 }
 

@@ -5,18 +5,21 @@
 
 #include "core/Form.h"
 
+class HelpWindows;
+
 class QLabel;
 class QPushButton;
 
 class PrtForm : public Form {
     Q_OBJECT
 public:
-    explicit PrtForm(AppContext& app);
+    PrtForm(const Services& services, HelpWindows& help, QWidget* parent);
 
 protected:
     void FormLoad() override;
 
 private:
+    HelpWindows& help_;
     void PrintTopic();
     // Prints the text on the printer, tells the user when that failed, and closes.
     void Print(const QString& text);

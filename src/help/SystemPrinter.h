@@ -5,7 +5,7 @@
 // (QPdfWriter) when one is named. The text is kept until the end of the document and then
 // laid out in a type of one width on the printer's paper (PrintPieces).
 
-#include "help/logic/PrinterDevice.h"
+#include "core/logic/PrinterDevice.h"
 
 #include <vector>
 

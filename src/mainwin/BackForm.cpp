@@ -2,20 +2,13 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "mainwin/BackForm.h"
 
-#include "config/Config.h"
-#include "core/App.h"
 #include "core/ServerSurface.h"
 #include "core/TextResources.h"
+#include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
-#include "core/logic/PracticeRecord.h"
-#include "help/HUTIL3.h"
-#include "mainwin/Artwork.h"
-#include "mainwin/logic/MakersPages.h"
-#include "music/Music.h"
+#include "core/Artwork.h"
+#include "core/logic/MakersPages.h"
 #include "practice/logic/DrillLayout.h"
-#include "players/GetPlayer.h"
-#include "scores/Progress.h"
-#include "scores/ShowScores.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,11 +18,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-BackForm::BackForm(AppContext& app)
-    : Form(app, nullptr, Qt::Window)
+BackForm::BackForm(const Services& services, const ProgramSettings& program)
+    : Form(services, nullptr, Qt::Window)
+    , program_(program)
 {
     setObjectName(QStringLiteral("BackForm"));
-    Forms::SetMainWindow(this);
     SetBackColor(this, DefaultBackColour);
 
     menuBar_ = new QMenuBar(this);
@@ -56,21 +49,25 @@ BackForm::BackForm(AppContext& app)
 
 
     connect(Exit, &QAction::triggered, this, [this] { Os().EndProgram(); });
-    connect(Configure, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowConfig); });
-    connect(SendCommentsEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::SendComments); });
-    connect(Scores, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowPlayerScores); });
-    connect(ProgressEntry, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowProgress); });
-    connect(Help, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowHelp); });
-    connect(About, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowAbout); });
-    connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&BackForm::ShowMusic); });
-    connect(Updates, &QAction::triggered, this, [] { OpenDocument(UpdatePage); });
+    connect(Configure, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowConfig); });
+    connect(SendCommentsEntry, &QAction::triggered, this, [this] {
+        SendComments();
+        SendToBack();
+    });
+    connect(Scores, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowPlayerScores); });
+    connect(ProgressEntry, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowProgress); });
+    // As every window of the menu: the menu stays at hand (F10, Alt) while the pages are up.
+    connect(Help, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowHelp); });
+    connect(About, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowAbout); });
+    connect(MusicBreak, &QAction::triggered, this, [this] { RunCommand(&WindowOpener::ShowMusic); });
+    connect(Updates, &QAction::triggered, this, [this] { OpenDocument(Os(), UpdatePage); });
 
     backdrop_ = new ServerSurface(this);
     backdrop_->installEventFilter(this);
     Image1 = new Artwork(backdrop_, true);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(QStringLiteral("Music Break"));
-    connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&BackForm::ShowMusic); });
+    connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&WindowOpener::ShowMusic); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -113,57 +110,15 @@ void BackForm::SendToBack()
     lower();
 }
 
-void BackForm::RunCommand(void (BackForm::*command)())
+void BackForm::RunCommand(void (WindowOpener::*command)())
 {
-    (this->*command)();
+    (Windows().*command)();
     SendToBack();
 }
 
 void BackForm::SendComments()
 {
-    WriteCommentsPage(GetTxt(10));
-}
-
-void BackForm::ShowPlayerScores()
-{
-    // The chart opens at the chosen player's current practice; a drill running meanwhile
-    // keeps its own.
-    PracticeFields set = Definition(State());
-    UnpackPractice(set, State().CurrentPractice);
-    ShowScoresWindow(set);
-}
-
-void BackForm::ShowProgress()
-{
-    ShowAndWait<Progress>();
-}
-
-void BackForm::ShowConfig()
-{
-    ShowAndWait<Config>();
-}
-
-void BackForm::ShowMusic()
-{
-    ShowAndWait<Music>();
-}
-
-void BackForm::ShowHelp()
-{
-    // As every window of the menu: the menu stays at hand (F10, Alt) while the pages are up.
-    ShowAndWait<HUTIL3>();
-}
-
-void BackForm::ShowAbout()
-{
-    AppState& s = State();
-    s.AboutRequest = 1;
-    GetPlayer* window = Forms::Load<GetPlayer>();
-    // Already open for choosing a player: it turns into the About panel at once.
-    if (window->isVisible())
-        window->Activate();
-    ShowAndWait(window);
-    s.AboutRequest = 0;
+    WriteCommentsPage(Os(), GetTxt(Os(), program_, 10));
 }
 
 void BackForm::closeEvent(QCloseEvent* event)
@@ -241,8 +196,8 @@ void BackForm::ShowOtherWindows()
 {
     QCoreApplication::processEvents();
     const bool minimised = isMinimized();
-    for (Form* f : Forms::All()) {
-        if (f == this)
+    for (Form* f : findChildren<Form*>()) {
+        if (!f->isWindow() || f->IsUnloaded())
             continue;
         // Minimised rather than withdrawn, so the desktop restores them in step with this window.
         if (minimised) {

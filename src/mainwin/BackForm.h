@@ -5,6 +5,7 @@
 // other window of the program. Closing it ends the program.
 
 #include "core/Form.h"
+#include "core/logic/StateParts.h"
 
 class Artwork;
 class QAction;
@@ -15,7 +16,7 @@ class ServerSurface;
 class BackForm : public Form {
     Q_OBJECT
 public:
-    explicit BackForm(AppContext& app);
+    BackForm(const Services& services, const ProgramSettings& program);
 
     // The player window hides these while no player is chosen.
     void SetPlayerEntriesVisible(bool visible);
@@ -37,17 +38,12 @@ protected:
 
 private:
     // Runs a menu command, then steps back behind the windows it opened.
-    void RunCommand(void (BackForm::*command)());
+    void RunCommand(void (WindowOpener::*command)());
     void SendComments();
-    void ShowConfig();
-    void ShowHelp();
-    void ShowAbout();
-    void ShowMusic();
-    void ShowPlayerScores();
-    void ShowProgress();
     void ShowOtherWindows();
     void PlaceArtwork();
 
+    const ProgramSettings& program_;
     QMenuBar* menuBar_;
     QAction* Exit;
     QAction* Configure;

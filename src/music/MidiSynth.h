@@ -5,7 +5,7 @@
 // output device 0: it keeps the device's two channel levels and applies them to its sound.
 // Nothing heavy happens before the first piece plays, so start-up stays fast.
 
-#include "music/logic/MidiDevice.h"
+#include "core/logic/MidiDevice.h"
 
 #include <QString>
 #include <QStringList>

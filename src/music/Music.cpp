@@ -2,12 +2,10 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "music/Music.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
-#include "mainwin/M_Boxx.h"
 #include "music/MMControl.h"
 #include "music/logic/MidiVolume.h"
 #include "music/logic/MusicPieces.h"
@@ -25,8 +23,9 @@ constexpr int WindowWidth = 7560;
 constexpr int WindowHeight = 5400;
 } // namespace
 
-Music::Music(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Music::Music(const Services& services, const MidiState& midi, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , midi_(midi)
 {
     setObjectName(QStringLiteral("Music"));
     setWindowTitle(QStringLiteral("Music Break"));
@@ -79,7 +78,7 @@ Music::Music(AppContext& app)
 void Music::FormLoad()
 {
     MusicCount_ = 0;
-    if (QWidget* back = Forms::MainWindow()) {
+    if (QWidget* back = MainWindowOf(this); back != this) {
         // The picture offers the music break only until the first one.
         if (QWidget* picture = back->findChild<QWidget*>(QStringLiteral("Image1")))
             picture->hide();
@@ -175,7 +174,7 @@ void Music::SetState(PlayerState state)
 void Music::ShowVolumeBar()
 {
     std::uint32_t volume = 0;
-    if (State().MidiVolumeSupport != 1 || Os().MidiOut().GetVolume(volume) != MidiNoError)
+    if (midi_.MidiVolumeSupport != 1 || Os().MidiOut().GetVolume(volume) != MidiNoError)
         return;
     const QSignalBlocker quiet(VScroll1);
     VScroll1->setValue(VolumeBarPosition(volume));

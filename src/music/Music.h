@@ -5,7 +5,8 @@
 // soon as the window opens, the player's buttons, what the piece is about, and the volume.
 
 #include "core/Form.h"
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
+#include "music/logic/MidiVolume.h"
 #include "music/logic/TransportState.h"
 
 #include <QStringList>
@@ -20,7 +21,8 @@ class QTimer;
 class Music : public Form {
     Q_OBJECT
 public:
-    explicit Music(AppContext& app);
+    // `midi` says whether start-up found a volume the program can set.
+    Music(const Services& services, const MidiState& midi, QWidget* parent);
 
     // Stops whatever plays and starts piece n from its beginning.
     void PlayPiece(int n);
@@ -36,6 +38,7 @@ protected:
     void FormUnload() override;
 
 private:
+    const MidiState& midi_;
     void SetState(PlayerState state);
     void PlayClick();
     void PauseClick();

@@ -2,27 +2,25 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "players/GetPlayer.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
+#include "core/WindowOpener.h"
 #include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
-#include "core/logic/Settings.h"
-#include "mainwin/Artwork.h"
-#include "mainwin/BackForm.h"
-#include "mainwin/M_Boxx.h"
-#include "mainwin/logic/MakersPages.h"
+#include "core/Artwork.h"
+#include "core/M_Boxx.h"
+#include "core/logic/MakersPages.h"
 #include "players/Grade.h"
 #include "players/NewGuy.h"
 #include "players/logic/PlayerList.h"
-#include "practice/Practice.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -40,27 +38,27 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 // Told when "Players" is there but cannot be read: nothing is changed until a grown-up has
 // looked, so the names in it are never replaced by a new list.
-QString ListUnreadable(const AppState& s)
+QString ListUnreadable(const PlayerRoster& s)
 {
     return QStringLiteral("The list of names cannot be read: the file ") + PlayerListFile + QLatin1Char(' ')
         + s.ListUnreadable + QStringLiteral(". Nothing has been changed. Please ask a grown-up to check the program folder.");
 }
 
 // Why no name can be added to the list, or nothing when one can.
-QString CannotAdd(const AppState& s)
+QString CannotAdd(const PlayerRoster& s, const QString& nextPlayerId)
 {
     if (!s.ListUnreadable.isEmpty())
         return ListUnreadable(s);
     if (s.PlayerCount >= MaxPlayers)
         return QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one.");
-    if (!NextFreeKey(s))
+    if (!NextFreeKey(s, nextPlayerId))
         return QStringLiteral("No more names can be added to this Numbrella: every player key has been used.");
     return {};
 }
 
 // Told when a change to the list could not be written; the list shows what the file holds.
 // The file named is the one that stood in the way ("Players", its lock or "Players.key").
-QString ListNotSaved(const AppState& s, const QString& file)
+QString ListNotSaved(const PlayerRoster& s, const QString& file)
 {
     if (!s.ListUnreadable.isEmpty())
         return ListUnreadable(s);
@@ -78,8 +76,11 @@ QString TagNumber(int value)
 }
 } // namespace
 
-GetPlayer::GetPlayer(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+GetPlayer::GetPlayer(const Services& services, Program& program, PlayerRoster& roster, Player& player, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    , program_(program)
+    , roster_(roster)
+    , player_(player)
 {
     setObjectName(QStringLiteral("GetPlayer"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -151,16 +152,15 @@ GetPlayer::GetPlayer(AppContext& app)
     connect(Command5, &QPushButton::clicked, this, [this] { Edit(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Remove(); });
     connect(Command4, &QPushButton::clicked, this, [this] {
-        AppState& s = State();
-        if (s.AboutRequest == 0) {
+        if (!about_) {
             Os().EndProgram();
             return;
         }
-        s.AboutRequest = 0;
+        about_ = false;
         FormActivate();
     });
-    connect(Command6, &QPushButton::clicked, this, [] { OpenDocument(ProductPage); });
-    connect(Command7, &QPushButton::clicked, this, [] { OpenDocument(UpdatePage); });
+    connect(Command6, &QPushButton::clicked, this, [this] { OpenDocument(Os(), ProductPage); });
+    connect(Command7, &QPushButton::clicked, this, [this] { OpenDocument(Os(), UpdatePage); });
 
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
@@ -175,22 +175,21 @@ void GetPlayer::FormLoad()
                       + TagOf(List1));
     CentreForm(this);
     DrawFormBevel(this);
-    if (State().DisplayColours == 256)
+    if (program_.Settings().DisplayColours == 256)
         SetBackColor(List1, ButtonGrey);
 }
 
 void GetPlayer::SetPlayerEntriesVisible(bool visible)
 {
-    if (auto* back = Forms::Find<BackForm>())
-        back->SetPlayerEntriesVisible(visible);
+    Windows().SetPlayerEntriesVisible(visible);
 }
 
 void GetPlayer::FormActivate()
 {
     SetPlayerEntriesVisible(false);
     ShowToolTip(this, nullptr, 0);
-    AppState& s = State();
-    const bool about = s.AboutRequest == 1;
+    const PlayerRoster& s = roster_;
+    const bool about = about_;
     ShowPanel(about);
     if (about)
         return;
@@ -200,7 +199,7 @@ void GetPlayer::FormActivate()
         FillList();
         if (!toldUnreadable_)
             toldUnreadable_ = true, ShowMessage(ListUnreadable(s));
-    } else if (!s.EnteredName.isEmpty())
+    } else if (!enteredName_.isEmpty())
         FillList();
     else if (s.PlayerCount == 0)
         Add();
@@ -222,17 +221,17 @@ void GetPlayer::ShowPanel(bool about)
     // Never left on "Exit" once OK has turned back into it: one Return would end the program.
     (about ? static_cast<QWidget*>(Command4) : List1)->setFocus();
     if (about)
-        Label4->setText(ShownText(GetTxt(12)));
+        Label4->setText(ShownText(GetTxt(Os(), program_.Settings(), 12)));
 }
 
 void GetPlayer::FillList()
 {
-    const AppState& s = State();
+    const PlayerRoster& s = roster_;
     List1->clear();
     for (int k = 1; k <= s.PlayerCount; ++k)
         List1->addItem(s.Players[k][0]);
     for (int k = 1; k <= s.PlayerCount; ++k) {
-        if (s.Players[k][0] == s.LastPlayerName)
+        if (s.Players[k][0] == program_.Settings().LastPlayerName)
             List1->setCurrentRow(k - 1);
     }
 }
@@ -245,23 +244,39 @@ int GetPlayer::SelectedRow() const
 
 void GetPlayer::ChoosePlayer()
 {
-    AppState& s = State();
     const int row = SelectedRow();
     if (row == 0)
         return;
+    // The selected row decides, also when another player has the same name.
+    const QString name = roster_.Players[row][0];
+    const QString fileId = RowFileId(roster_, row);
     // A drill running behind the About panel is the child's who started it: another child
     // ends it first, as its Cancel does, so it is filed under nobody else.
-    if (Practice* drill = Forms::Find<Practice>(); drill && RowFileId(s, row) != s.PlayerFileId)
-        drill->Unload();
-    // The selected row decides, also when another player has the same name.
-    s.PlayerName = s.Players[row][0];
-    s.LastPlayerName = s.PlayerName;
-    s.PlayerFileId = RowFileId(s, row);
-    SaveSettings(s);
-    s.ScoreFilePath = PlayerScoreFile(s.PlayerFileId);
-    LoadPlayerConfig(s);
+    Windows().EndDrillUnlessOf(fileId);
+    program_.SetLastPlayer(name);
+    player_.Choose(name, fileId);
     SetPlayerEntriesVisible(true);
     Unload();
+}
+
+QString GetPlayer::AskName()
+{
+    QString answer;
+    auto* dialog = new NewGuy(Tools(), roster_, parentWidget());
+    connect(dialog, &NewGuy::Answered, this, [&answer](const QString& name) { answer = name; });
+    LoadForm(dialog);
+    ShowChildAndWait(this, dialog);
+    return answer;
+}
+
+QString GetPlayer::AskGrade()
+{
+    QString answer;
+    auto* dialog = new Grade(Tools(), program_.Settings(), parentWidget());
+    connect(dialog, &Grade::Answered, this, [&answer](const QString& grade) { answer = grade; });
+    LoadForm(dialog);
+    ShowChildAndWait(this, dialog);
+    return answer;
 }
 
 void GetPlayer::Add()
@@ -270,38 +285,42 @@ void GetPlayer::Add()
     if (busy_)
         return;
     const QScopedValueRollback<bool> busy(busy_, true);
-    AppState& s = State();
-    if (const QString why = CannotAdd(s); !why.isEmpty()) {
+    if (const QString why = CannotAdd(roster_, program_.Settings().NextPlayerId); !why.isEmpty()) {
         ShowMessage(why);
         return;
     }
-    ShowChildAndWait(this, Forms::Load<NewGuy>());
-    if (s.EnteredName.isEmpty() || Os().HasEnded())
+    QPointer<GetPlayer> self(this);
+    enteredName_ = AskName();
+    if (!self || enteredName_.isEmpty() || Os().HasEnded())
         return;
-    List1->addItem(s.EnteredName);
-    ShowChildAndWait(this, Forms::Load<Grade>());
+    const QString name = enteredName_;
+    List1->addItem(name);
+    const QString grade = AskGrade();
+    if (!self)
+        return;
     // The key is taken from the list as it is on disk now (another copy may have added a
     // name meanwhile) and stored at once, so a key is never handed out twice.
-    QString why, failed;
-    const bool saved = UpdatePlayerList(s, [&s, &why](AppState& list) {
-        why = CannotAdd(list);
+    QString why, failed, key;
+    const bool saved = UpdatePlayerList(roster_, [&](PlayerRoster& list) {
+        why = CannotAdd(list, program_.Settings().NextPlayerId);
         if (!why.isEmpty())
             return false;
-        list.NextPlayerId = *NextFreeKey(list);
-        return AddPlayerRow(list, s.EnteredName, list.NextPlayerId);
+        key = *NextFreeKey(list, program_.Settings().NextPlayerId);
+        program_.SetNextPlayerId(key);
+        return AddPlayerRow(list, name, key);
     }, &failed);
     if (!saved)
-        why = ListNotSaved(s, failed);
+        why = ListNotSaved(roster_, failed);
     if (!why.isEmpty()) {
         FillList();
         ShowMessage(why);
         return;
     }
-    s.PlayerGrade = s.NewGrade;
-    s.LastPlayerName = s.EnteredName;
-    SaveSettings(s);
-    s.PlayerFileId = s.NextPlayerId.left(3);
-    SavePlayerConfig(s);
+    program_.SetLastPlayer(name);
+    // The new child starts from the settings now in memory, with her own grade.
+    PlayerSettings settings = player_.Settings();
+    settings.PlayerGrade = grade;
+    SavePlayerConfig(key.left(3), settings, program_.Settings().BackColour);
     FillList();
 }
 
@@ -310,20 +329,23 @@ void GetPlayer::Edit()
     if (busy_)
         return;
     const QScopedValueRollback<bool> busy(busy_, true);
-    AppState& s = State();
     // Taken before the dialogs: the list is refilled while they are open.
     const int selected = SelectedRow();
-    ShowChildAndWait(this, Forms::Load<NewGuy>());
-    if (s.EnteredName.isEmpty())
+    QPointer<GetPlayer> self(this);
+    enteredName_ = AskName();
+    if (!self || enteredName_.isEmpty())
         return;
-    ShowChildAndWait(this, Forms::Load<Grade>());
-    const QString oldName = selected > 0 ? s.Players[selected][0] : QString();
+    const QString name = enteredName_;
+    const QString grade = AskGrade();
+    if (!self)
+        return;
+    const QString oldName = selected > 0 ? roster_.Players[selected][0] : QString();
     QStringList renamed;
     QString failed;
-    const bool saved = UpdatePlayerList(s, [&](AppState& list) {
+    const bool saved = UpdatePlayerList(roster_, [&](PlayerRoster& list) {
         for (int i = 1; selected > 0 && i <= list.PlayerCount; ++i) {
             if (list.Players[i][0] == oldName) {
-                list.Players[i][0] = s.EnteredName;
+                list.Players[i][0] = name;
                 renamed << RowFileId(list, i);
             }
         }
@@ -331,20 +353,22 @@ void GetPlayer::Edit()
     }, &failed);
     if (!saved)
         renamed.clear();
+    // Each renamed child keeps her settings, with the grade given.
     for (const QString& fileId : renamed) {
-        s.PlayerFileId = fileId;
-        LoadPlayerConfig(s);
-        s.PlayerGrade = s.NewGrade;
-        SavePlayerConfig(s);
+        PlayerSettings settings = player_.Settings();
+        double colour = program_.Settings().BackColour;
+        LoadPlayerConfig(fileId, settings, colour);
+        settings.PlayerGrade = grade;
+        SavePlayerConfig(fileId, settings, colour);
     }
     FillList();
     if (!saved)
-        ShowMessage(ListNotSaved(s, failed));
+        ShowMessage(ListNotSaved(roster_, failed));
 }
 
 void GetPlayer::Remove()
 {
-    AppState& s = State();
+    const PlayerRoster& s = roster_;
     const int row = SelectedRow();
     if (row == 0)
         return;
@@ -354,7 +378,7 @@ void GetPlayer::Remove()
         return;
     bool removed = false;
     QString failed;
-    const bool saved = UpdatePlayerList(s, [&](AppState& list) {
+    const bool saved = UpdatePlayerList(roster_, [&](PlayerRoster& list) {
         for (int i = 1; i <= list.PlayerCount && !removed; ++i) {
             if (list.Players[i][0] == name && list.Players[i][1] == key)
                 RemovePlayerRow(list, i), removed = true;

@@ -5,6 +5,8 @@
 // panel, is shown when AboutRequest is 1.
 
 #include "core/Form.h"
+#include "core/logic/Player.h"
+#include "core/logic/Program.h"
 
 class Artwork;
 class QLabel;
@@ -15,7 +17,11 @@ class QTimer;
 class GetPlayer : public Form {
     Q_OBJECT
 public:
-    explicit GetPlayer(AppContext& app);
+    // The player list is the one writer of the roster; the child's choice goes to `player`.
+    GetPlayer(const Services& services, Program& program, PlayerRoster& roster, Player& player, QWidget* parent);
+
+    // Shows the About panel (true) instead of the list, from the next activation on.
+    void SetAbout(bool about) { about_ = about; }
 
     // The actions of the window, also run by its buttons.
     void ChoosePlayer();
@@ -35,6 +41,16 @@ private:
     // The row of the selected entry (1-based), or 0 when nothing is selected.
     int SelectedRow() const;
     void SetPlayerEntriesVisible(bool visible);
+    // The name dialog's answer, or nothing when it was cancelled; then the grade dialog's.
+    QString AskName();
+    QString AskGrade();
+
+    Program& program_;
+    PlayerRoster& roster_;
+    Player& player_;
+    bool about_ = false;
+    // The name last entered in the name dialog: the list is not asked for again meanwhile.
+    QString enteredName_;
 
     PictureBox* Picture1;
     QListWidget* List1;

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "players/Grade.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/WindowUtils.h"
 
@@ -11,8 +10,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-Grade::Grade(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+Grade::Grade(const Services& services, const ProgramSettings& program, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    , program_(program)
 {
     setObjectName(QStringLiteral("Grade"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -41,18 +41,18 @@ Grade::Grade(AppContext& app)
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { TakeSelection(); });
     connect(Command2, &QPushButton::clicked, this, [this] {
         answered_ = true;
-        State().NewGrade.clear();
+        grade_.clear();
         Unload();
     });
 }
 
 void Grade::FormLoad()
 {
-    if (QWidget* back = Forms::MainWindow())
+    if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
-    ApplyBackColour(this, State().BackColour);
+    ApplyBackColour(this, program_.BackColour);
     List1->addItem(QStringLiteral("N/A"));
     for (int g = 1; g <= 9; ++g)
         List1->addItem(QString::number(g));
@@ -67,7 +67,7 @@ bool Grade::TakeSelection()
         List1->setFocus();
         return false;
     }
-    State().NewGrade = QString::number(List1->row(selected.first()));
+    grade_ = QString::number(List1->row(selected.first()));
     return true;
 }
 
@@ -75,7 +75,12 @@ void Grade::closeEvent(QCloseEvent* event)
 {
     // Closing the dialog any other way is a Cancel.
     if (!answered_)
-        State().NewGrade.clear();
+        grade_.clear();
     answered_ = true;
     Form::closeEvent(event);
+}
+
+void Grade::FormUnload()
+{
+    emit Answered(grade_);
 }

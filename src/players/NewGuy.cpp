@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "players/NewGuy.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
@@ -31,8 +30,9 @@ public:
 };
 } // namespace
 
-NewGuy::NewGuy(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+NewGuy::NewGuy(const Services& services, const PlayerRoster& roster, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    , roster_(roster)
 {
     setObjectName(QStringLiteral("NewGuy"));
     setWindowTitle(QStringLiteral("Numbrella"));
@@ -58,20 +58,20 @@ NewGuy::NewGuy(AppContext& app)
 
 void NewGuy::FormLoad()
 {
-    if (QWidget* back = Forms::MainWindow())
+    if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
     Draw3DBorder(Text1, this, 2, 1);
     Text1->setFocus();
     // Cancel ends the program while the list is empty: Escape never does.
-    Keyboard::SetEscapeButton(Command2, State().PlayerCount > 0);
+    Keyboard::SetEscapeButton(Command2, roster_.PlayerCount > 0);
 }
 
 void NewGuy::Accept()
 {
     answered_ = true;
-    State().EnteredName = Text1->text();
+    name_ = Text1->text();
     Unload();
 }
 
@@ -79,9 +79,9 @@ void NewGuy::Cancel()
 {
     answered_ = true;
     // With nobody in the list there is no player to go on with.
-    if (State().PlayerCount == 0)
+    if (roster_.PlayerCount == 0)
         Os().EndProgram();
-    State().EnteredName.clear();
+    name_.clear();
     Unload();
 }
 
@@ -103,4 +103,9 @@ bool NewGuy::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return Form::eventFilter(watched, event);
+}
+
+void NewGuy::FormUnload()
+{
+    emit Answered(name_);
 }

@@ -4,6 +4,7 @@
 // Asks "What is your name?" and leaves the answer in EnteredName ("" when cancelled).
 
 #include "core/Form.h"
+#include "core/logic/StateParts.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +13,11 @@ class QPushButton;
 class NewGuy : public Form {
     Q_OBJECT
 public:
-    explicit NewGuy(AppContext& app);
+    NewGuy(const Services& services, const PlayerRoster& roster, QWidget* parent);
+
+signals:
+    // The name typed, or nothing when the dialog was cancelled; sent as it closes.
+    void Answered(const QString& name);
 
 protected:
     void FormLoad() override;
@@ -22,6 +27,10 @@ protected:
 private:
     void Accept();
     void Cancel();
+    void FormUnload() override;
+
+    const PlayerRoster& roster_;
+    QString name_;
 
     QLabel* Label1;
     QLineEdit* Text1;

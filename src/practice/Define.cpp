@@ -2,14 +2,12 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "practice/Define.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
-#include "core/logic/Settings.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -38,8 +36,11 @@ constexpr std::array<int, 6> TimeMinutes{1, 2, 3, 5, 7, 10};
 
 } // namespace
 
-Define::Define(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+Define::Define(const Services& services, Program& program, Player& player, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , program_(program)
+    , player_(player)
+    , practice_(player.Definition())
 {
     setObjectName(QStringLiteral("Define"));
     setWindowTitle(QStringLiteral("Define"));
@@ -111,7 +112,7 @@ Define::Define(AppContext& app)
     Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] {
         cancelled_ = true;
-        State().PracticeOp = 9;
+        practice_.PracticeOp = 9;
         Unload();
     });
 
@@ -158,7 +159,7 @@ void Define::FormLoad()
 {
     for (int i = 0; i < 10; ++i)
         Option8[i]->setText(QString::number(i + 1));
-    ApplyBackColour(this, State().BackColour);
+    ApplyBackColour(this, program_.Settings().BackColour);
     KeepWhite();
     CentreForm(this);
     DrawFormBevel(this);
@@ -166,13 +167,11 @@ void Define::FormLoad()
 
 void Define::FormActivate()
 {
-    AppState& s = State();
-    ApplyBackColour(this, s.BackColour);
+    ApplyBackColour(this, program_.Settings().BackColour);
     KeepWhite();
 
-    if (s.FirstRun == 1) {
-        s.FirstRun = 0;
-        SaveSettings(s);
+    if (program_.Settings().FirstRun == 1) {
+        program_.FirstRunSeen();
         QPointer<Define> self(this);
         ShowFirstRunNotice();
         // The notice runs its own event loop; the window may have gone meanwhile.
@@ -180,11 +179,12 @@ void Define::FormActivate()
             return;
     }
 
+    const PlayerSettings& s = player_.Settings();
     if (s.AutoAdvance == 1) {
-        UnpackPractice(s, s.LevelDef);
-        s.PracticeMinutes = s.AdvanceMinutes;
+        UnpackPractice(practice_, s.LevelDef);
+        practice_.PracticeMinutes = s.AdvanceMinutes;
     } else {
-        UnpackPractice(s, s.CurrentPractice);
+        UnpackPractice(practice_, s.CurrentPractice);
     }
 
     Initializing = 1;
@@ -194,7 +194,7 @@ void Define::FormActivate()
 
 void Define::ShowFirstRunNotice()
 {
-    QString text = GetTxt(18);
+    QString text = GetTxt(Os(), program_.Settings(), 18);
     if (Os().HasEnded())
         return; // GetTxt has already told the user that "nbr.txx" is missing
     QMessageBox box(QMessageBox::Information, QStringLiteral("Numbrella"), ShownText(text), QMessageBox::Ok, this);
@@ -203,12 +203,12 @@ void Define::ShowFirstRunNotice()
 
 void Define::PresetButtons()
 {
-    AppState& s = State();
+    PracticeFields& s = practice_;
     // Without a practice of her own (a new child after "Cancel") the operation of her level
     // is on, so that choosing a time never sends her back to the list without a word.
     const auto isOperation = [](int op) { return op >= 0 && op <= 3; };
     if (!isOperation(s.PracticeOp)) {
-        const Int16 level = ReadPractice(s.LevelDef).PracticeOp;
+        const Int16 level = ReadPractice(player_.Settings().LevelDef).PracticeOp;
         s.PracticeOp = isOperation(level) ? level : Int16(0);
     }
     SetOption(OperationOptions[s.PracticeOp]);
@@ -255,27 +255,30 @@ void Define::OptionClick(QAbstractButton* option)
 
 void Define::FormUnload()
 {
-    AppState& s = State();
+    PracticeFields& s = practice_;
     if (s.PracticeMinutes == 0)
         s.PracticeMinutes = 1;
     // TableNum keeps its sign here: inverting it would leave a wrong table in memory after "Cancel".
-    if (cancelled_)
-        return; // "Cancel" reads nothing back and saves nothing
+    if (cancelled_) {
+        player_.SetDefinition(s); // "Cancel" reads nothing back and saves nothing
+        return;
+    }
     // A 9 left over from an earlier "Cancel" (a player without a stored practice keeps it)
     // would otherwise send every later "Okay" back to the player list; it stands only
     // when no operation is chosen now.
     const bool operationChosen = std::any_of(OperationOptions.begin(), OperationOptions.end(),
                                              [](QRadioButton* o) { return o->isChecked(); });
-    if (s.PracticeOp == 9 && !operationChosen)
+    if (s.PracticeOp == 9 && !operationChosen) {
+        player_.SetDefinition(s);
         return;
+    }
     ReadBackButtons();
-    s.CurrentPractice = PackPractice(s, Os().Now());
-    SavePlayerConfig(s);
+    player_.Define(s, Os().Now());
 }
 
 void Define::ReadBackButtons()
 {
-    AppState& s = State();
+    PracticeFields& s = practice_;
     for (int i = 0; i < 4; ++i) {
         if (OperationOptions[i]->isChecked())
             s.PracticeOp = static_cast<Int16>(i);
@@ -292,13 +295,4 @@ void Define::ReadBackButtons()
         if (TimeOptions[i]->isChecked())
             s.PracticeMinutes = static_cast<Int16>(TimeMinutes[i]);
     }
-}
-
-std::optional<PracticeFields> ChoosePractice()
-{
-    ShowAndWait<Define>();
-    const AppState& s = App().state;
-    if (s.PracticeOp == 9)
-        return std::nullopt;
-    return Definition(s);
 }

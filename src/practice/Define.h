@@ -6,11 +6,11 @@
 // definition back to the shared state and the player's settings file when it closes.
 
 #include "core/Form.h"
-#include "core/logic/AppState.h"
+#include "core/logic/Player.h"
+#include "core/logic/Program.h"
 #include "core/logic/PracticeRecord.h"
 
 #include <array>
-#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -22,7 +22,8 @@ class QRadioButton;
 class Define : public Form {
     Q_OBJECT
 public:
-    explicit Define(AppContext& app);
+    // The practice is worked on here and handed to `player` as the window closes.
+    Define(const Services& services, Program& program, Player& player, QWidget* parent);
 
 protected:
     void FormLoad() override;
@@ -41,6 +42,10 @@ private:
     // The frames and option buttons stay white whatever colour the window takes.
     void KeepWhite();
 
+    Program& program_;
+    Player& player_;
+    // The practice shown: the player's, or her level's with automatic advancement.
+    PracticeFields practice_;
     Int16 Initializing = 0;
     // Set by "Cancel" only: the definition is then neither read back nor saved.
     bool cancelled_ = false;
@@ -59,7 +64,3 @@ private:
     QPushButton* Command1 = nullptr;
     QLabel* Label1 = nullptr;
 };
-
-// Shows the definition window and waits: the practice the child chose, or nothing when she
-// goes back to the player list (operation 9).
-std::optional<PracticeFields> ChoosePractice();

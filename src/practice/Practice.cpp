@@ -2,17 +2,16 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "practice/Practice.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
+#include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
-#include "mainwin/M_Boxx.h"
+#include "core/MessageBoxes.h"
 #include "practice/logic/AnswerCheck.h"
 #include "practice/logic/DrillClock.h"
 #include "practice/logic/DrillLayout.h"
-#include "scores/ShowScores.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,8 +62,11 @@ void PlaceRect(QWidget* w, const QRect& r)
 }
 } // namespace
 
-Practice::Practice(AppContext& app, const PracticeFields& definition)
-    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+Practice::Practice(const Services& services, const ProgramSettings& program, Player& player,
+                   const PracticeFields& definition, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , program_(program)
+    , player_(player)
     , practice_{definition.PracticeOp, definition.TableNum, definition.PracticeMinutes, 0, 0}
 {
     setObjectName(QStringLiteral("Practice"));
@@ -146,7 +148,7 @@ Practice::Practice(AppContext& app, const PracticeFields& definition)
 
 void Practice::FormLoad()
 {
-    AppState& s = State();
+    const ChosenPlayer& s = player_.Chosen();
     Platform& p = Os();
     scoreFile_ = s.ScoreFilePath;
     fileId_ = s.PlayerFileId;
@@ -155,7 +157,7 @@ void Practice::FormLoad()
     DrillMinutes = practice_.PracticeMinutes;
     CentreForm(this);
     DrawFormBevel(this);
-    ApplyBackColour(this, s.BackColour);
+    ApplyBackColour(this, program_.BackColour);
     p.SeedRandom(p.SecondsSinceMidnight());
     problem_ = ProblemState();
     SecondsLeft_ = DrillMinutes * 60;
@@ -173,9 +175,8 @@ void Practice::ScheduleTick()
 
 void Practice::FormActivate()
 {
-    AppState& s = State();
-    ApplyBackColour(this, s.BackColour);
-    const double backdrop = BackdropColour(s.BackColour);
+    ApplyBackColour(this, program_.BackColour);
+    const double backdrop = BackdropColour(program_.BackColour);
     for (QLabel* l : {L1, Label1, Label2, Label3, Label4})
         SetBackColor(l, backdrop);
     // The signs and numbers show the backdrop through them, so a wide number never hides a sign.
@@ -188,11 +189,8 @@ void Practice::FormActivate()
 
 void Practice::LayoutProblem()
 {
-    AppState& s = State();
-    if (s.ProblemFormat < 1 || s.ProblemFormat > 3) {
-        s.ProblemFormat = 1;
-        SavePlayerConfig(s);
-    }
+    if (const Int16 format = player_.Settings().ProblemFormat; format < 1 || format > 3)
+        player_.Change([](PlayerSettings& s) { s.ProblemFormat = 1; });
     const ProblemLayout l = CurrentLayout();
     Label1->setText(l.sign);
     PlaceRect(Label1, l.label1);
@@ -220,7 +218,7 @@ ProblemLayout Practice::CurrentLayout() const
     // Number labels grow only for numbers wider than their design ("100").
     const QFontMetrics fm(Label2->font());
     auto width = [&](QLabel* l) { return PixelsToTwips(fm.horizontalAdvance(l->text()) + 4); };
-    return LayOutProblem(State().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
+    return LayOutProblem(player_.Settings().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
 }
 
 void Practice::PresentProblem()
@@ -238,13 +236,12 @@ void Practice::PresentProblem()
 
 QLineEdit* Practice::AnswerBox() const
 {
-    return State().ProblemFormat == 3 ? Text2 : Text1;
+    return player_.Settings().ProblemFormat == 3 ? Text2 : Text1;
 }
 
 void Practice::SetUpGoal()
 {
-    AppState& s = State();
-    goalCount_ = FindGoal(s, practice_, Os(), ReadScoreHistory(scoreFile_));
+    goalCount_ = FindGoal(player_.Settings(), program_, practice_, Os(), ReadScoreHistory(scoreFile_));
     const bool goal = goalCount_ != 0;
     Label5->setVisible(!goal);
     Line2->setVisible(goal);
@@ -288,7 +285,6 @@ void Practice::Timer1Tick()
 void Practice::EndPractice()
 {
     Timer1->stop();
-    AppState& s = State();
     Platform& p = Os();
     const QDateTime now = p.Now();
     QString what, file;
@@ -300,11 +296,11 @@ void Practice::EndPractice()
             what = QStringLiteral("Your score"), file = scoreFile_;
         else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
             what = QStringLiteral("Your answers"), file = factsFile_;
-        WritePlayerConfig(s);
+        player_.WriteConfig();
         return true;
     });
     if (saved == PlayerSave::NotListed) {
-        TellIfNotListed(saved);
+        Tools().boxes.TellIfNotListed(saved);
         Unload();
         return;
     }
@@ -313,7 +309,7 @@ void Practice::EndPractice()
     if (!what.isEmpty())
         ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
-    ShowScoresWindow(practice_);
+    Windows().ShowScores(practice_);
     Unload();
 }
 

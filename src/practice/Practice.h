@@ -5,6 +5,7 @@
 // shrinks and a correct bar that grows towards the child's best earlier result.
 
 #include "core/Form.h"
+#include "core/logic/Player.h"
 #include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillBars.h"
 #include "practice/logic/DrillFacts.h"
@@ -20,7 +21,9 @@ class Practice : public Form {
     Q_OBJECT
 public:
     // A drill of the given definition; its tally starts at nothing.
-    Practice(AppContext& app, const PracticeFields& definition = {});
+    // The drill of the chosen player; her settings say how problems are laid out.
+    Practice(const Services& services, const ProgramSettings& program, Player& player, const PracticeFields& definition,
+             QWidget* parent);
 
     // One second of the clock; the timer calls it, and so may a test.
     void Timer1Tick();
@@ -34,6 +37,8 @@ public:
     const PracticeFields& Tally() const { return practice_; }
     // The goal line: the child's best right count in this set, 0 for none.
     Int16 Goal() const { return goalCount_; }
+    // The key of the child who started it.
+    const QString& FileId() const { return fileId_; }
 
 protected:
     void FormLoad() override;
@@ -52,6 +57,8 @@ private:
     void ScheduleTick();
     QLineEdit* AnswerBox() const;
 
+    const ProgramSettings& program_;
+    Player& player_;
     Int16 DrillMinutes = 0;
     PracticeFields practice_;
     Int16 goalCount_ = 0;

@@ -9,8 +9,7 @@
 #include "core/logic/LineFormat.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
-#include "help/SystemPrinter.h"
-#include "mainwin/M_Boxx.h"
+#include "core/M_Boxx.h"
 #include "scores/logic/ProgressView.h"
 
 #include <QApplication>
@@ -35,8 +34,10 @@ constexpr int SideWidth = WindowWidth - SideLeft - 240;
 const QString NotWrittenMessage = QStringLiteral("The file could not be written.  Please choose another folder.");
 } // namespace
 
-Progress::Progress(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Progress::Progress(const Services& services, const PlayerRoster& roster, const Player& player, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , roster_(roster)
+    , player_(player)
 {
     setObjectName(QStringLiteral("Progress"));
     SetBackColor(this, White);
@@ -108,15 +109,15 @@ Progress::Progress(AppContext& app)
 
 void Progress::FormLoad()
 {
-    const AppState& s = State();
+    const ChosenPlayer& s = player_.Chosen();
     setWindowTitle(QStringLiteral("Progress of %1").arg(s.PlayerName));
     history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(s.PlayerFileId)).value_or(QList<FactAnswer>{}));
-    if (QWidget* back = Forms::MainWindow())
+    if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
     // Opens on the operation the child practises.
-    const int op = std::clamp<int>(ReadPractice(s.CurrentPractice).PracticeOp, 0, 3);
+    const int op = std::clamp<int>(ReadPractice(player_.Settings().CurrentPractice).PracticeOp, 0, 3);
     {
         const QSignalBlocker quiet(Tabs);
         Tabs->setCurrentIndex(op);
@@ -130,7 +131,7 @@ void Progress::FillClassList()
     if (overviewRead_)
         return;
     overviewRead_ = true;
-    rows_ = ClassOverview(State(), Os().Now());
+    rows_ = ClassOverview(roster_, Os().Now());
     const QStringList headings = QString::fromUtf8(OverviewCsv({})).trimmed().split(QLatin1Char(','));
     ClassList->setColumnCount(static_cast<int>(headings.size()));
     ClassList->setHorizontalHeaderLabels(headings);
@@ -205,7 +206,7 @@ bool Progress::eventFilter(QObject* watched, QEvent* event)
 
 void Progress::PrintSheet()
 {
-    const AppState& s = State();
+    const ChosenPlayer& s = player_.Chosen();
     const QString date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
     const QList<Fact> facts = PracticeSheetFacts(history_, op_, Os());
     Output(SheetPages(s.PlayerName, date, op_, facts), SheetPoints,
@@ -214,14 +215,15 @@ void Progress::PrintSheet()
 
 void Progress::PrintReport()
 {
-    const AppState& s = State();
+    const ChosenPlayer& s = player_.Chosen();
+    const PlayerSettings& settings = player_.Settings();
     ReportData data;
     data.Name = s.PlayerName;
-    data.Grade = s.PlayerGrade;
-    data.Level = LevelText(s.LevelDef);
+    data.Grade = settings.PlayerGrade;
+    data.Level = LevelText(settings.LevelDef);
     data.Date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
     data.History = ReadScoreHistory(s.ScoreFilePath).value_or(QStringList());
-    data.AdvanceNum = s.AdvanceNum;
+    data.AdvanceNum = settings.AdvanceNum;
     data.Totals = TotalsOf(data.History, Os().Now());
     Output(ReportPages(data, history_), ReportPoints, QStringLiteral("%1 progress report.pdf").arg(s.PlayerName));
 }
@@ -244,8 +246,7 @@ void Progress::Output(const QStringList& pages, int points, const QString& sugge
         const QString file = AskFileName(QStringLiteral("Save as PDF"), suggestedName, QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty())
             return;
-        SystemPrinter pdf(file);
-        if (!PrintPages(pdf, pages, points).isEmpty())
+        if (!PrintPages(*Os().PdfFile(file), pages, points).isEmpty())
             problem = NotWrittenMessage;
     } else {
         ShowHourglass();

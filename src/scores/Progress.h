@@ -7,6 +7,7 @@
 // every child of the list in one table, which can be saved as CSV.
 
 #include "core/Form.h"
+#include "core/logic/Player.h"
 #include "scores/logic/ClassOverview.h"
 #include "scores/logic/Mastery.h"
 
@@ -21,7 +22,8 @@ class QTableWidget;
 class Progress : public Form {
     Q_OBJECT
 public:
-    explicit Progress(AppContext& app);
+    // The chosen player's facts and files, and the whole list for the class tab.
+    Progress(const Services& services, const PlayerRoster& roster, const Player& player, QWidget* parent);
 
     // The tab shown: 0-3 an operation, 4 all children.
     void ShowTab(int tab);
@@ -34,6 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const PlayerRoster& roster_;
+    const Player& player_;
     void PrintSheet();
     void PrintReport();
     void ExportCsv();

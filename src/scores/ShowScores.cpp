@@ -2,13 +2,11 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "scores/ShowScores.h"
 
-#include "core/App.h"
 #include "core/Keyboard.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PracticeRecord.h"
 #include "core/logic/Tunes.h"
-#include "mainwin/M_Boxx.h"
 #include "music/MMControl.h"
 #include "scores/logic/Evaluation.h"
 
@@ -36,8 +34,11 @@ int KindOf(int tableNum)
 }
 } // namespace
 
-ShowScores::ShowScores(AppContext& app, const PracticeFields& set)
-    : Form(app, nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+ShowScores::ShowScores(const Services& services, const ProgramSettings& program, Player& player,
+                       const PracticeFields& set, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , program_(program)
+    , player_(player)
     , set_(set)
 {
     setObjectName(QStringLiteral("ShowScores"));
@@ -126,12 +127,11 @@ void ShowScores::FormLoad()
 {
     Timer1->start();
     exitFlag_ = false;
-    if (QWidget* back = Forms::MainWindow())
+    if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
     CentreForm(this);
     DrawFormBevel(this);
-    AppState& s = State();
-    const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
+    const std::optional<QStringList> history = ReadScoreHistory(player_.Chosen().ScoreFilePath);
     if (!history) {
         ShowMessage(QStringLiteral("You have no scores yet."));
         Unload();
@@ -220,7 +220,7 @@ void ShowScores::GetScores()
 
 void ShowScores::ShowSetScores()
 {
-    const AppState& s = State();
+    const PlayerSettings& s = player_.Settings();
     HideDetails();
     records_.clear();
     for (int i = 0; i < ChartBarPlaces; ++i) {
@@ -229,7 +229,7 @@ void ShowScores::ShowSetScores()
     }
     SelectSet();
     const QString key = DefinitionKey(set_);
-    const std::optional<QStringList> history = ReadScoreHistory(s.ScoreFilePath);
+    const std::optional<QStringList> history = ReadScoreHistory(player_.Chosen().ScoreFilePath);
     for (const QString& record : history.value_or(QStringList()))
         if (InSet(record, key))
             records_ << record;
@@ -263,7 +263,7 @@ void ShowScores::ShowSetScores()
     Shape1->show();
     Label13->show();
     const Evaluation result = EvaluatePractice(s, records_, ninety, peak, Os().Now());
-    ApplyEvaluation(State(), Os(), result);
+    ApplyEvaluation(player_, program_, Os(), result);
     if (!result.Message.isEmpty())
         PlayTune();
     Label14->setText(result.Message);
@@ -337,9 +337,4 @@ void ShowScores::FormUnload()
     MM->SetWait(true);
     MM->SetCommand(QStringLiteral("Stop"));
     MM->SetCommand(QStringLiteral("Close"));
-}
-
-void ShowScoresWindow(const PracticeFields& set)
-{
-    ShowAndWait(Forms::Load<ShowScores>(set));
 }

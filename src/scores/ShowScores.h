@@ -5,6 +5,7 @@
 // level, the details of the bar under the mouse, and the evaluation's message.
 
 #include "core/Form.h"
+#include "core/logic/Player.h"
 #include "core/logic/PracticeRecord.h"
 #include "scores/logic/Chart.h"
 
@@ -21,7 +22,9 @@ class ShowScores : public Form {
     Q_OBJECT
 public:
     // Opens on the set of `set`'s definition.
-    ShowScores(AppContext& app, const PracticeFields& set = {});
+    // The chosen player's scores; a new level reached goes to `player`.
+    ShowScores(const Services& services, const ProgramSettings& program, Player& player, const PracticeFields& set,
+               QWidget* parent);
 
     // Builds the chart of the set shown and runs the evaluation.
     void ShowSetScores();
@@ -45,6 +48,8 @@ private:
     void HideDetails();
     void PlayTune();
 
+    const ProgramSettings& program_;
+    Player& player_;
     PracticeFields set_;
     QStringList records_;     // the set shown, in file order
     ChartLayout chart_;
@@ -73,6 +78,3 @@ private:
     MMControl* MM;
     QTimer* Timer1;
 };
-
-// Opens the score window on a set and waits until it closes.
-void ShowScoresWindow(const PracticeFields& set);

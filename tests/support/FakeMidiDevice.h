@@ -4,7 +4,7 @@
 // A MIDI output device for tests: set capabilities, a volume it keeps or ignores, chosen
 // failures, and a record of every volume sent to it.
 
-#include "music/logic/MidiDevice.h"
+#include "core/logic/MidiDevice.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // A printer for tests: records every call in order and the text printed, and answers the
 // end of the document with a chosen failure ("" prints).
 
-#include "help/logic/PrinterDevice.h"
+#include "core/logic/PrinterDevice.h"
 
 #include <QStringList>
 

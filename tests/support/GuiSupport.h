@@ -7,7 +7,7 @@
 #include "core/App.h"
 #include "core/Form.h"
 #include "core/Keyboard.h"
-#include "mainwin/M_Boxx.h"
+#include "core/M_Boxx.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>

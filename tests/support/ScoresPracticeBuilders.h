@@ -3,7 +3,7 @@
 #pragma once
 // Builders for the score and practice tests: records of a set and states holding one practice.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/PracticeRecord.h"
 
 #include <QList>

@@ -5,7 +5,7 @@
 // grade, the minutes list, the grade list, the level shown in the level lists and the
 // checking of the two criteria boxes.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <QStringList>
 #include <optional>

@@ -9,7 +9,7 @@
 //   2,7,8,0,43,"20261207143005"
 // Lines end in CR LF. The drill appends a whole drill's lines at once, at its end.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 
 class MidiDevice;
 class PrinterDevice;
@@ -50,6 +51,8 @@ public:
     virtual MidiDevice& MidiOut() = 0;
     // The default printer.
     virtual PrinterDevice& Printer() = 0;
+    // A printer that writes a PDF file instead.
+    virtual std::unique_ptr<PrinterDevice> PdfFile(const QString& file) = 0;
 };
 
 // Root under which the fixed machine-wide locations are taken; "" for the real machine.

@@ -136,7 +136,7 @@ QString HighestGivenKey(const PlayerRoster& state)
     return highest;
 }
 
-bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& change, QString* failed)
+bool UpdatePlayerList(PlayerRoster& state, const std::function<bool(PlayerRoster&)>& change, QString* failed)
 {
     QString notWritten;
     const bool done = WithFileLock(PlayerListFile, [&] {
@@ -194,64 +194,59 @@ bool SavePlayerList(const PlayerRoster& state)
     return out.Save(PlayerListFile);
 }
 
-void LoadPlayerConfig(AppState& state)
+void LoadPlayerConfig(const QString& fileId, PlayerSettings& settings, double& colour)
 {
-    LineReader in(PlayerConfigFile(state.PlayerFileId));
+    LineReader in(PlayerConfigFile(fileId));
     if (in.IsOpen()) {
-        ReadPlayerConfig(state, in);
+        ReadPlayerConfig(settings, colour, in);
         return;
     }
-    static_cast<PlayerSettings&>(state) = PlayerSettings();
-    static_cast<PracticeFields&>(state) = PracticeFields();
-    state.BackColour = DefaultBackColour;
+    settings = PlayerSettings();
+    colour = DefaultBackColour;
 }
 
-void ReadPlayerConfig(AppState& state, LineReader& in)
+void ReadPlayerConfig(PlayerSettings& settings, double& colour, LineReader& in)
 {
-    auto readAll = [&] {
-        auto text = [&](QString& target) {
-            auto v = in.ReadText();
-            if (v)
-                target = *v;
-            return v.has_value();
-        };
-        auto integer = [&](Int16& target) {
-            auto v = in.ReadInt();
-            if (v)
-                target = static_cast<Int16>(*v);
-            return v.has_value();
-        };
-        if (!text(state.PlayerGrade) || !text(state.CurrentPractice) || !integer(state.AutoAdvance)
-            || !text(state.LevelDef) || !integer(state.AdvanceNum) || !integer(state.AdvanceMinutes)
-            || !integer(state.AdvanceRight) || !integer(state.ProblemFormat))
-            return;
-        // A colour of 0 would turn the windows black; it is read as "no colour stored".
-        if (auto c = in.ReadColour(); c && IsWindowColour(*c))
-            state.BackColour = *c;
+    auto text = [&](QString& target) {
+        auto v = in.ReadText();
+        if (v)
+            target = *v;
+        return v.has_value();
     };
-    readAll();
-    UnpackPractice(state, state.CurrentPractice);
+    auto integer = [&](Int16& target) {
+        auto v = in.ReadInt();
+        if (v)
+            target = static_cast<Int16>(*v);
+        return v.has_value();
+    };
+    if (!text(settings.PlayerGrade) || !text(settings.CurrentPractice) || !integer(settings.AutoAdvance)
+        || !text(settings.LevelDef) || !integer(settings.AdvanceNum) || !integer(settings.AdvanceMinutes)
+        || !integer(settings.AdvanceRight) || !integer(settings.ProblemFormat))
+        return;
+    // A colour of 0 would turn the windows black; it is read as "no colour stored".
+    if (auto c = in.ReadColour(); c && IsWindowColour(*c))
+        colour = *c;
 }
 
-PlayerSave SavePlayerConfig(const AppState& state)
+PlayerSave SavePlayerConfig(const QString& fileId, const PlayerSettings& settings, double colour)
 {
-    return ForListedPlayer(state.PlayerFileId, [&state] { return WritePlayerConfig(state); });
+    return ForListedPlayer(fileId, [&] { return WritePlayerConfig(fileId, settings, colour); });
 }
 
-bool WritePlayerConfig(const AppState& state)
+bool WritePlayerConfig(const QString& fileId, const PlayerSettings& settings, double colour)
 {
     // Never the settings of nobody (a hidden ".cfg"), whatever window asked.
-    if (!IsPlayerKey(state.PlayerFileId))
+    if (!IsPlayerKey(fileId))
         return false;
     LineWriter out;
-    out.Text(state.PlayerGrade);
-    out.Text(state.CurrentPractice);
-    out.Int(state.AutoAdvance);
-    out.Text(state.LevelDef);
-    out.Int(state.AdvanceNum);
-    out.Int(state.AdvanceMinutes);
-    out.Int(state.AdvanceRight);
-    out.Int(state.ProblemFormat);
-    out.Colour(state.BackColour);
-    return out.Save(PlayerConfigFile(state.PlayerFileId));
+    out.Text(settings.PlayerGrade);
+    out.Text(settings.CurrentPractice);
+    out.Int(settings.AutoAdvance);
+    out.Text(settings.LevelDef);
+    out.Int(settings.AdvanceNum);
+    out.Int(settings.AdvanceMinutes);
+    out.Int(settings.AdvanceRight);
+    out.Int(settings.ProblemFormat);
+    out.Colour(colour);
+    return out.Save(PlayerConfigFile(fileId));
 }

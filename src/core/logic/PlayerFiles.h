@@ -4,7 +4,7 @@
 // The player list "Players" and each player's settings file (file id + ".cfg"),
 // both in the current (program) folder.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <QStringList>
 #include <functional>
@@ -31,7 +31,7 @@ bool SavePlayerList(const PlayerRoster& state);
 // held and the list saved. False when the list could not be read, the lock not taken or a
 // file not written; memory then holds the list as the file has it, and `failed` (when given)
 // names the file that could not be written (empty for a list that cannot be read).
-bool UpdatePlayerList(AppState& state, const std::function<bool(AppState&)>& change, QString* failed = nullptr);
+bool UpdatePlayerList(PlayerRoster& state, const std::function<bool(PlayerRoster&)>& change, QString* failed = nullptr);
 // The highest of HighestKey and the keys of the rows: three letters, or empty.
 QString HighestGivenKey(const PlayerRoster& state);
 
@@ -41,15 +41,16 @@ QString HighestGivenKey(const PlayerRoster& state);
 enum class PlayerSave { Saved, NotListed, Failed };
 PlayerSave ForListedPlayer(const QString& fileId, const std::function<bool()>& write);
 
-// Reads the nine values in order, stopping at the first that cannot be read, then unpacks
-// CurrentPractice. A missing file (a save cut off just after the child was added) starts
-// her from the start values and the default colour, never from the child chosen before.
-void LoadPlayerConfig(AppState& state);
-void ReadPlayerConfig(AppState& state, LineReader& in);
-// Writes the settings of the player in use, through ForListedPlayer.
-PlayerSave SavePlayerConfig(const AppState& state);
+// Reads the nine values of "<fileId>.cfg" in order (her settings, then her window colour),
+// stopping at the first that cannot be read. A missing file (a save cut off just after the
+// child was added) starts her from the start values and the default colour, never from the
+// child chosen before.
+void LoadPlayerConfig(const QString& fileId, PlayerSettings& settings, double& colour);
+void ReadPlayerConfig(PlayerSettings& settings, double& colour, LineReader& in);
+// Writes a player's settings and colour, through ForListedPlayer.
+PlayerSave SavePlayerConfig(const QString& fileId, const PlayerSettings& settings, double colour);
 // Writes them whatever the list says, for a caller that holds the list's lock already.
-bool WritePlayerConfig(const AppState& state);
+bool WritePlayerConfig(const QString& fileId, const PlayerSettings& settings, double colour);
 
 // Three capital letters and nothing but blanks after them, as the program hands keys out.
 bool IsPlayerKey(const QString& key);

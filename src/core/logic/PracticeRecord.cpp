@@ -56,9 +56,9 @@ std::optional<int> ReadCount(QStringView field)
     return value;
 }
 
-PracticeFields Definition(const AppState& state)
+PracticeFields Definition(const PracticeFields& practice)
 {
-    return {state.PracticeOp, state.TableNum, state.PracticeMinutes, 0, 0};
+    return {practice.PracticeOp, practice.TableNum, practice.PracticeMinutes, 0, 0};
 }
 
 QString PackPractice(const PracticeFields& fields, const QDateTime& when)
@@ -71,13 +71,6 @@ QString PackPractice(const PracticeFields& fields, const QDateTime& when)
     r += PackCount(fields.CorrectCount);
     r += PackCount(fields.AttemptCount);
     return r;
-}
-
-QString PackPractice(const AppState& state, const QDateTime& when)
-{
-    return PackPractice(PracticeFields{state.PracticeOp, state.TableNum, state.PracticeMinutes, state.CorrectCount,
-                                       state.AttemptCount},
-                        when);
 }
 
 void UnpackPractice(PracticeFields& fields, QStringView packed)
@@ -96,17 +89,6 @@ void UnpackPractice(PracticeFields& fields, QStringView packed)
         if (auto attempts = ReadCount(packed.mid(18, 3)))
             fields.AttemptCount = static_cast<Int16>(*attempts);
     }
-}
-
-void UnpackPractice(AppState& state, const QString& packed)
-{
-    PracticeFields f{state.PracticeOp, state.TableNum, state.PracticeMinutes, state.CorrectCount, state.AttemptCount};
-    UnpackPractice(f, packed);
-    state.PracticeOp = f.PracticeOp;
-    state.TableNum = f.TableNum;
-    state.PracticeMinutes = f.PracticeMinutes;
-    state.CorrectCount = f.CorrectCount;
-    state.AttemptCount = f.AttemptCount;
 }
 
 PracticeFields ReadPractice(QStringView packed)

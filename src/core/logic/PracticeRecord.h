@@ -5,7 +5,7 @@
 // minutes digit ("0" for 10), end time yyyymmddhhnn, right count and attempt count of
 // three characters each. Score history lines, CurrentPractice and LevelDef all use it.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -17,17 +17,14 @@ constexpr int PracticeRecordLength = 21;
 inline const QStringList OperationCaptions{QStringLiteral("Addition"), QStringLiteral("Subtraction"),
                                            QStringLiteral("Multiplication"), QStringLiteral("Division")};
 
-// The definition held in the shared state, with a tally of nothing yet.
-PracticeFields Definition(const AppState& state);
+// The definition of a practice, with a tally of nothing yet.
+PracticeFields Definition(const PracticeFields& practice);
 
 // Packs the fields, the given time and the two counts.
 QString PackPractice(const PracticeFields& fields, const QDateTime& when);
-// Packs PracticeOp, TableNum, PracticeMinutes, the given time and the two counts.
-QString PackPractice(const AppState& state, const QDateTime& when);
 
 // Sets PracticeOp, TableNum, PracticeMinutes, CorrectCount and AttemptCount from a record.
 // Each field is read on its own; one that cannot be read leaves its variable unchanged.
-void UnpackPractice(AppState& state, const QString& packed);
 void UnpackPractice(PracticeFields& fields, QStringView packed);
 // The fields of a record over all zeros.
 PracticeFields ReadPractice(QStringView packed);

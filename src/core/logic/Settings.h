@@ -3,7 +3,7 @@
 #pragma once
 // The machine-wide settings file "nbr.INI": ten values, one per line.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/Platform.h"
 
 class LineReader;

@@ -23,7 +23,7 @@ bool WantsLog(const QString& commandLine)
     return commandLine.contains(QLatin1String("log"), Qt::CaseInsensitive);
 }
 
-bool StartProgram(AppState& state, Platform& platform, const QString& commandLine)
+bool StartProgram(ProgramSettings& state, Platform& platform, const QString& commandLine)
 {
     state.AppPath = platform.ExecutableDir();
     if (WantsUninstall(commandLine)) {

@@ -3,7 +3,7 @@
 #pragma once
 // The program's start before any window shows.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/Platform.h"
 
 #include <QStringList>
@@ -18,4 +18,4 @@ bool WantsLog(const QString& commandLine);
 // Start-up up to the reading of the settings: program folder, the "u" and "log" options,
 // display colours, window colour, random seed, current folder, LoadSettings, with the
 // log lines "a" and "b". False when the program was ended (the uninstaller started).
-bool StartProgram(AppState& state, Platform& platform, const QString& commandLine);
+bool StartProgram(ProgramSettings& state, Platform& platform, const QString& commandLine);

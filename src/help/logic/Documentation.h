@@ -8,6 +8,14 @@
 #include <QString>
 #include <QStringList>
 
+// The manual as the help windows share it: its text, the search or topic asked for, and the
+// flag by which the viewer tells the contents window to close with it.
+struct HelpState {
+    QString DocText;
+    short HelpFlag = 0;
+    QString HelpSearchText;
+};
+
 inline const QString DocFileName = QStringLiteral("nbr.doc");
 inline const QString DocMissingMessage = QStringLiteral("Unable to open nbr.DOC");
 // What starts a heading line.

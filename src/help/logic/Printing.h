@@ -3,7 +3,7 @@
 #pragma once
 // Printing a text of the manual, and how a text falls into pages.
 
-#include "help/logic/PrinterDevice.h"
+#include "core/logic/PrinterDevice.h"
 
 #include <QStringList>
 #include <vector>

@@ -46,31 +46,31 @@ int VolumeBarPosition(std::uint32_t volume)
     return std::clamp(static_cast<int>(std::lround(decibels / DecibelsPerStep)), 0, VolumeBarBottom);
 }
 
-void ProbeMidiVolume(AppState& state, Platform& platform)
+void ProbeMidiVolume(MidiState& state, const ProgramSettings& program, Platform& platform)
 {
     MidiDevice& device = platform.MidiOut();
     state.MidiVolumeSupport = 0;
-    LogEvent(state, platform, QStringLiteral("v1"));
+    LogEvent(program, platform, QStringLiteral("v1"));
     if (device.GetDevCaps(state.MidiCaps) != MidiNoError)
         return;
-    LogEvent(state, platform, QStringLiteral("v2"));
+    LogEvent(program, platform, QStringLiteral("v2"));
     if (state.MidiCaps.Support == 0)
         return;
-    LogEvent(state, platform, QStringLiteral("v3"));
+    LogEvent(program, platform, QStringLiteral("v3"));
     std::uint32_t before = 0;
     if (device.GetVolume(before) != MidiNoError)
         return;
-    LogEvent(state, platform, QStringLiteral("v4"));
+    LogEvent(program, platform, QStringLiteral("v4"));
     const std::int32_t left = static_cast<std::int32_t>(before & 0xFFFFu);
     const std::int32_t right = static_cast<std::int32_t>(before >> 16);
     // The same volume with the right channel one step lower shows whether a change takes.
     if (SetMidiVolume(device, right - 1, left) != MidiNoError)
         return;
     state.MidiVolumeSupport = 1;
-    LogEvent(state, platform, QStringLiteral("v5"));
+    LogEvent(program, platform, QStringLiteral("v5"));
     std::uint32_t after = 0;
     device.GetVolume(after);
-    LogEvent(state, platform, QStringLiteral("v6"));
+    LogEvent(program, platform, QStringLiteral("v6"));
     if (after != before)
-        LogEvent(state, platform, QStringLiteral("v7"));
+        LogEvent(program, platform, QStringLiteral("v7"));
 }

@@ -4,9 +4,9 @@
 // The music volume: the two-channel volume of MIDI output device 0, set from the music
 // window's volume bar and probed once at start-up.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/Platform.h"
-#include "music/logic/MidiDevice.h"
+#include "core/logic/MidiDevice.h"
 
 #include <cstdint>
 
@@ -26,4 +26,10 @@ int VolumeBarPosition(std::uint32_t volume);
 
 // Start-up's check of the device, step by step in the activity log ("v1" to "v7").
 // Leaves MidiCaps filled and MidiVolumeSupport 1 when the device took a new volume.
-void ProbeMidiVolume(AppState& state, Platform& platform);
+// MIDI output device 0 as start-up found it.
+struct MidiState {
+    MidiOutCaps MidiCaps;
+    Int16 MidiVolumeSupport = 0; // 1 when start-up's probe could set the volume
+};
+
+void ProbeMidiVolume(MidiState& state, const ProgramSettings& program, Platform& platform);

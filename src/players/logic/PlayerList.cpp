@@ -21,14 +21,14 @@ std::optional<QString> NextKey(const QString& key)
     return letters + QStringLiteral("  ");
 }
 
-std::optional<QString> NextFreeKey(const AppState& state)
+std::optional<QString> NextFreeKey(const PlayerRoster& state, const QString& nextPlayerId)
 {
     // After the highest key ever given (kept beside the list, in this computer's settings and
     // in the rows) and after every player's file, so that a damaged, lost or older
     // NextPlayerId never hands out a key a row, a file or a removed child still has.
     QString given = HighestGivenKey(state);
-    if (IsPlayerKey(state.NextPlayerId))
-        given = std::max(given, state.NextPlayerId.left(3));
+    if (IsPlayerKey(nextPlayerId))
+        given = std::max(given, nextPlayerId.left(3));
     QStringList used = FileIdsInFolder();
     for (int i = 1; i <= state.PlayerCount; ++i)
         used << RowFileId(state, i);

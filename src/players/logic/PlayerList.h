@@ -3,7 +3,7 @@
 #pragma once
 // Rules of the player list: keys, adding, renaming and removing rows.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <optional>
 
@@ -14,7 +14,7 @@ std::optional<QString> NextKey(const QString& key);
 // The key for a new player: the one after the highest key ever given (HighestKey, NextPlayerId,
 // the rows) and any player's file in the program folder. Past ZZZ, a key without row or file.
 // Nothing only when every key has a row or a file.
-std::optional<QString> NextFreeKey(const AppState& state);
+std::optional<QString> NextFreeKey(const PlayerRoster& state, const QString& nextPlayerId);
 // Whether a row of the list has this key (two rows may share one in a damaged list).
 bool KeyInUse(const PlayerRoster& state, const QString& key);
 

@@ -3,7 +3,7 @@
 #pragma once
 // Judging what the child typed, and the practice's tally.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/PracticeRecord.h"
 #include "practice/logic/NextProblem.h"
 

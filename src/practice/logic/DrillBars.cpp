@@ -20,7 +20,8 @@ bool InReview(int secondsLeft, int drillMinutes)
     return secondsLeft < drillMinutes * 30;
 }
 
-Int16 FindGoal(const AppState& state, const PracticeFields& practice, const Platform& platform,
+Int16 FindGoal(const PlayerSettings& state, const ProgramSettings& program, const PracticeFields& practice,
+               const Platform& platform,
                const std::optional<QStringList>& history)
 {
     if (!history)
@@ -37,7 +38,7 @@ Int16 FindGoal(const AppState& state, const PracticeFields& practice, const Plat
         const int target = static_cast<int>(
             std::floor(static_cast<double>(state.AdvanceNum) / state.AdvanceMinutes * practice.PracticeMinutes));
         QString line = QStringLiteral("23 x = ") + QString::number(target);
-        LogEvent(state, platform, line);
+        LogEvent(program, platform, line);
         goal = std::max(goal, target);
     }
     return static_cast<Int16>(std::clamp(goal, 0, 32767));

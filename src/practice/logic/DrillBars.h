@@ -4,7 +4,7 @@
 // The drill's two bars, in twips: the time bar shrinking from the top of its column, and
 // the correct bar growing towards the goal line from the child's best earlier result.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/Platform.h"
 #include "core/logic/PracticeRecord.h"
 
@@ -23,7 +23,8 @@ bool InReview(int secondsLeft, int drillMinutes);
 // The goal of the correct bar: the best right count among the records of the practice's
 // definition, raised to the advancement target when automatic advancement is on. No
 // history file means no goal at all. Writes the log line "23 x = " with the target.
-Int16 FindGoal(const AppState& state, const PracticeFields& practice, const Platform& platform,
+Int16 FindGoal(const PlayerSettings& state, const ProgramSettings& program, const PracticeFields& practice,
+               const Platform& platform,
                const std::optional<QStringList>& history);
 
 struct CorrectBar {

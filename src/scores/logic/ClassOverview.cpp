@@ -58,9 +58,9 @@ ChildRow OverviewRow(const QString& name, const QString& fileId, const QDateTime
     ChildRow row;
     row.Name = name;
     row.FileId = fileId.left(3);
-    AppState child;
-    child.PlayerFileId = row.FileId;
-    LoadPlayerConfig(child);
+    PlayerSettings child;
+    double colour = DefaultBackColour;
+    LoadPlayerConfig(row.FileId, child, colour);
     row.Grade = child.PlayerGrade;
     row.Level = LevelText(child.LevelDef);
     QDateTime newest;

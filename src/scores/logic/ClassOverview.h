@@ -4,7 +4,7 @@
 // A teacher's overview of every child on the list, a progress report's totals, and the
 // overview as a CSV file for a spreadsheet.
 
-#include "core/logic/AppState.h"
+#include "core/logic/StateParts.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -21,7 +21,7 @@ int CountNinety(const QStringList& records)
     return ninety;
 }
 
-bool IsCurrentLevel(const AppState& state, const PracticeFields& set)
+bool IsCurrentLevel(const PlayerSettings& state, const PracticeFields& set)
 {
     const PracticeFields level = ReadPractice(state.LevelDef);
     return state.AutoAdvance == 1 && level.TableNum == set.TableNum && state.AdvanceMinutes == set.PracticeMinutes
@@ -62,7 +62,7 @@ Int16 NextLevelTable(Int16 tableNum)
     return static_cast<Int16>(t);
 }
 
-Evaluation EvaluatePractice(const AppState& state, const QStringList& records, int ninety, double peak,
+Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& records, int ninety, double peak,
                             const QDateTime& now)
 {
     Evaluation result;
@@ -105,14 +105,15 @@ Evaluation EvaluatePractice(const AppState& state, const QStringList& records, i
     return result;
 }
 
-void ApplyEvaluation(AppState& state, const Platform& platform, const Evaluation& result)
+void ApplyEvaluation(Player& player, const ProgramSettings& program, const Platform& platform, const Evaluation& result)
 {
     for (const QString& line : result.LogLines)
-        LogEvent(state, platform, QString(line));
+        LogEvent(program, platform, QString(line));
     if (!result.NewLevel)
         return;
-    state.AutoAdvance = result.AutoAdvance;
-    state.CurrentPractice = *result.NewLevel;
-    state.LevelDef = *result.NewLevel;
-    SavePlayerConfig(state);
+    player.Change([&result](PlayerSettings& s) {
+        s.AutoAdvance = result.AutoAdvance;
+        s.CurrentPractice = *result.NewLevel;
+        s.LevelDef = *result.NewLevel;
+    });
 }

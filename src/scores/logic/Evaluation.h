@@ -4,7 +4,8 @@
 // Judging a finished practice against the set it belongs to: the best-score message,
 // the goal of the player's level and the climb up the ladder of levels.
 
-#include "core/logic/AppState.h"
+#include "core/logic/Player.h"
+#include "core/logic/StateParts.h"
 #include "core/logic/Platform.h"
 #include "core/logic/PracticeRecord.h"
 
@@ -20,7 +21,7 @@ inline const QString AllTablesMessage = QStringLiteral("Congratulations!!! You'v
 int CountNinety(const QStringList& records);
 
 // Whether a set is the player's current level (LevelDef) with automatic advancement on.
-bool IsCurrentLevel(const AppState& state, const PracticeFields& set);
+bool IsCurrentLevel(const PlayerSettings& state, const PracticeFields& set);
 
 // The greatest right count of the set; a lone record's is raised by 30%; on the current
 // level the advancement goal counts too.
@@ -39,8 +40,8 @@ struct Evaluation {
 };
 
 // The evaluation of the set's latest record (records in file order).
-Evaluation EvaluatePractice(const AppState& state, const QStringList& records, int ninety, double peak,
+Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& records, int ninety, double peak,
                             const QDateTime& now);
 // Writes the log lines and, for a new level, stores it as the player's level and next
 // practice in the settings file.
-void ApplyEvaluation(AppState& state, const Platform& platform, const Evaluation& result);
+void ApplyEvaluation(Player& player, const ProgramSettings& program, const Platform& platform, const Evaluation& result);

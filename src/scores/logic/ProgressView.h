@@ -5,7 +5,7 @@
 // state, a fact's answers for the pointer, the counts and slowest facts of an operation,
 // the grid as text, and the pages of the practice sheet and the progress report.
 
-#include "help/logic/PrinterDevice.h"
+#include "core/logic/PrinterDevice.h"
 #include "scores/logic/ClassOverview.h"
 #include "scores/logic/Mastery.h"
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 #pragma once
-// The program-wide variables through which the windows talk to each other, in named parts.
-// Windows read what they need when they load or activate and write their results
-// back before they unload. Names are the ones every part of the program uses.
+// The parts of the program's state, each a type of its own with one owner: the program's
+// settings (Program), the player list (the player window), the chosen player and her
+// settings (Player), the practice (the definition window, then the drill). A window is handed
+// the parts it reads; names are the ones every part of the program uses.
 
 #include <QString>
 #include <array>
@@ -14,19 +15,6 @@ using Int16 = std::int16_t;
 
 constexpr int MaxPlayers = 40;
 constexpr double DefaultBackColour = 12640511; // &HC0E0FF: red 255, green 224, blue 192
-
-// Capabilities of MIDI output device 0; only the support flags are looked at.
-struct MidiOutCaps {
-    std::uint16_t Mid = 0;
-    std::uint16_t Pid = 0;
-    std::uint32_t DriverVersion = 0;
-    QString ProductName; // at most 32 characters
-    std::uint16_t Technology = 0;
-    std::uint16_t Voices = 0;
-    std::uint16_t Notes = 0;
-    std::uint16_t ChannelMask = 0;
-    std::uint32_t Support = 0;
-};
 
 // The machine-wide settings file "nbr.INI" and where the program runs.
 struct ProgramSettings {
@@ -43,7 +31,7 @@ struct ProgramSettings {
     QString IniReserved2;
 };
 
-// The player list "Players" and the chosen player. Rows 1..40; row 0 is unused so row
+// The player list "Players". Rows 1..40; row 0 is unused so row
 // numbers read as written.
 struct PlayerRoster {
     Int16 PlayerCount = 0;
@@ -52,10 +40,13 @@ struct PlayerRoster {
     QString ListUnreadable;
     // The highest key ever handed out in this program folder ("Players.key"), or empty.
     QString HighestKey;
+};
+
+// Who is practising: the row she chose. Her files are named by the key's three letters.
+struct ChosenPlayer {
     QString PlayerName;
     QString PlayerFileId;
     QString ScoreFilePath;
-    Int16 AboutRequest = 0;
 };
 
 // The chosen player's settings file (".cfg") and the level it holds.
@@ -78,30 +69,4 @@ struct PracticeFields {
     Int16 PracticeMinutes = 0;
     Int16 CorrectCount = 0;
     Int16 AttemptCount = 0;
-};
-
-// What the name, grade and message dialogs answer.
-struct DialogAnswers {
-    QString NewGrade;
-    QString EnteredName;
-    // Message box: 1 in asks for Yes/No; 3 = Yes, 2 = No out.
-    Int16 MsgBoxResult = 0;
-};
-
-// The help viewer's document and search.
-struct HelpState {
-    QString DocText;
-    Int16 HelpFlag = 0;
-    QString HelpSearchText;
-};
-
-// MIDI output device 0 as start-up found it.
-struct MidiState {
-    MidiOutCaps MidiCaps;
-    Int16 MidiVolumeSupport = 0; // 1 when start-up's probe could set the volume
-};
-
-// Every part together: the windows' shared state. A rule takes the part it works on.
-// Its PracticeFields part is the practice being defined (and the counts of a record read).
-struct AppState : ProgramSettings, PlayerRoster, PlayerSettings, PracticeFields, DialogAnswers, HelpState, MidiState {
 };

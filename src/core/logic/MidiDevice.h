@@ -4,9 +4,22 @@
 // MIDI output device 0 as the program reaches it: its capabilities and its two-channel
 // volume. Results follow the platform's convention: 0 is success.
 
-#include "core/logic/AppState.h"
+#include <QString>
 
 #include <cstdint>
+
+// Capabilities of MIDI output device 0; only the support flags are looked at.
+struct MidiOutCaps {
+    std::uint16_t Mid = 0;
+    std::uint16_t Pid = 0;
+    std::uint32_t DriverVersion = 0;
+    QString ProductName; // at most 32 characters
+    std::uint16_t Technology = 0;
+    std::uint16_t Voices = 0;
+    std::uint16_t Notes = 0;
+    std::uint16_t ChannelMask = 0;
+    std::uint32_t Support = 0;
+};
 
 constexpr int MidiNoError = 0;
 constexpr int MidiNotSupported = 8;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-#include "mainwin/M_Boxx.h"
+#include "core/M_Boxx.h"
 
 #include "core/logic/PlayerFiles.h"
 
-#include "core/App.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
-#include "mainwin/logic/MessageLayout.h"
+#include "core/logic/MessageLayout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,8 +23,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 } // namespace
 
-M_Boxx::M_Boxx(AppContext& app)
-    : Form(app, nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+M_Boxx::M_Boxx(const Services& services, const ProgramSettings& program, QWidget* parent)
+    : Form(services, parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , program_(program)
 {
     setObjectName(QStringLiteral("M_Boxx"));
     SetBackColor(this, BoxGrey);
@@ -52,8 +52,10 @@ M_Boxx::M_Boxx(AppContext& app)
     SetSize(MessageInnerWidth, 2000);
 }
 
-void M_Boxx::SetMessage(const QString& text)
+void M_Boxx::SetMessage(const QString& text, bool question)
 {
+    question_ = question;
+    answer_ = 0;
     Label2->setText(text);
     Label2->adjustSize();
 }
@@ -66,7 +68,7 @@ void M_Boxx::showEvent(QShowEvent* event)
 
 void M_Boxx::Arrange()
 {
-    if (State().DisplayColours == 256)
+    if (program_.DisplayColours == 256)
         ApplyBackColour(this, ButtonGrey);
     Label1->setText(Label2->text());
     const int wrapped = PixelsToTwips(Label1->heightForWidth(TwipsToPixels(MessageLabelWidth)));
@@ -74,7 +76,7 @@ void M_Boxx::Arrange()
     PlaceTw(Label1, MessageLabelLeft, MessageLabelTop, MessageLabelWidth, m.label1Height);
     for (QPushButton* b : {Command1, Command2, Command3})
         b->move(b->x(), TwipsToPixels(m.buttonTop));
-    const bool yesNo = State().MsgBoxResult == 1;
+    const bool yesNo = question_;
     Command1->setVisible(!yesNo);
     Command2->setVisible(yesNo);
     Command3->setVisible(yesNo);
@@ -88,7 +90,7 @@ void M_Boxx::Arrange()
 
 void M_Boxx::Choose(int result)
 {
-    State().MsgBoxResult = static_cast<Int16>(result);
+    answer_ = result;
     Unload();
 }
 
@@ -105,30 +107,4 @@ void M_Boxx::keyPressEvent(QKeyEvent* event)
         Choose(2);
     else
         Form::keyPressEvent(event);
-}
-
-void ShowMessage(const QString& text)
-{
-    M_Boxx* box = Forms::Load<M_Boxx>();
-    // Owned by the window the child works in, so the desktop gives that one the focus back.
-    if (Form* owner = WorkingWindow(); owner && owner != box && box->parentWidget() != owner)
-        box->setParent(owner, box->windowFlags());
-    box->SetMessage(text);
-    ShowModal(box);
-}
-
-void TellIfNotListed(PlayerSave result)
-{
-    if (result == PlayerSave::NotListed)
-        ShowMessage(NotListedMessage);
-}
-
-int AskYesNo(const QString& question)
-{
-    AppState& state = App().state;
-    state.MsgBoxResult = 1;
-    ShowMessage(question);
-    const int answer = state.MsgBoxResult == 3 ? 1 : 0;
-    state.MsgBoxResult = 0;
-    return answer;
 }

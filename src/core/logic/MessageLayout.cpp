@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-#include "mainwin/logic/MessageLayout.h"
+#include "core/logic/MessageLayout.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 // The message box's sizes: the text's area over the label's width, never less than the
 // text takes word-wrapped, so no line is cut off.
-#include "mainwin/logic/MessageLayout.h"
+#include "core/logic/MessageLayout.h"
 
 #include <QtTest>
 
