@@ -24,6 +24,7 @@ public:
     ~WindowFactory() override;
 
     const Services& Tools() const { return services_; }
+    HelpWindows& Help() { return *help_; }
     ProgramParts& Parts() { return parts_; }
 
     // The background window with the menu; every other window belongs to it.

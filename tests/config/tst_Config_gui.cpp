@@ -47,17 +47,17 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, file);
         fx.Reset();
-        AppState& s = fx.state;
         fx.platform->now = QDateTime(QDate(2024, 3, 5), QTime(14, 7));
-        s.PlayerFileId = QStringLiteral("AAB");
-        s.CurrentPractice = QStringLiteral("1L2202401020304011012");
+        fx.ChooseAnn([&settings](PlayerSettings& s) {
+            s.CurrentPractice = QStringLiteral("1L2202401020304011012");
+            s.LevelDef = QStringLiteral("9@3202312010800020021"); // operation 9 and table -11 cannot be
+            s.AdvanceNum = 27, s.AdvanceRight = 4, s.ProblemFormat = 1;
+            s.PlayerGrade = settings.section(' ', 0, 0), s.AutoAdvance = Int16(settings.section(' ', 1, 1).toInt());
+            s.AdvanceMinutes = Int16(settings.section(' ', 2).toInt());
+        });
         // The definition held now, a drill's under way say: the level offered when advancement is off.
-        s.PracticeOp = 2, s.TableNum = -6, s.PracticeMinutes = 5, s.CorrectCount = 33, s.AttemptCount = 35;
-        s.LevelDef = QStringLiteral("9@3202312010800020021"); // operation 9 and table -11 cannot be
-        s.AdvanceNum = 27, s.AdvanceRight = 4, s.ProblemFormat = 1;
-        s.PlayerGrade = settings.section(' ', 0, 0), s.AutoAdvance = Int16(settings.section(' ', 1, 1).toInt());
-        s.AdvanceMinutes = Int16(settings.section(' ', 2).toInt());
-        QPointer<Config> config = Forms::Load<Config>();
+        fx.player().SetDefinition(PracticeFields{2, -6, 5, 33, 35});
+        QPointer<Config> config = fx.Make<Config>(fx.program().Settings(), fx.player());
         config->show();
         QString message;
         Script script;
@@ -67,7 +67,7 @@ private slots:
             message += " | " + config->focusWidget()->objectName();
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);
         if (!QFile::exists(QStringLiteral("AAB.cfg")))
-            QCOMPARE(s.BackColour, DefaultBackColour);
+            QCOMPARE(fx.program().Settings().BackColour, DefaultBackColour);
     }
 };
 

@@ -22,21 +22,21 @@ namespace {
 // The list grows and shrinks, so a cut-off file never equals a whole one.
 bool SaveGeneration(int gen, const QString& iniDir)
 {
-    AppState s;
-    s.PlayerCount = static_cast<Int16>(1 + gen % MaxPlayers);
-    for (int k = 1; k <= s.PlayerCount; ++k)
-        s.Players[k] = {QStringLiteral("Player %1 %2").arg(gen).arg(k), QStringLiteral("A%1%2  ").arg(QChar('A' + k / 26), QChar('A' + k % 26))};
-    s.PlayerFileId = QStringLiteral("AAB");
-    s.ScoreFilePath = PlayerScoreFile(s.PlayerFileId);
-    s.PlayerGrade = QString::number(gen);
-    s.AdvanceNum = static_cast<Int16>(gen % 100);
-    s.WindowsDir = iniDir;
-    s.IniPath = iniDir + QStringLiteral("/nbr.INI");
-    s.LastPlayerName = QStringLiteral("Player %1").arg(gen);
-    s.PracticeOp = 2, s.TableNum = -5, s.PracticeMinutes = 1; // the record's counts carry the generation
-    s.CorrectCount = static_cast<Int16>(gen % 1000), s.AttemptCount = static_cast<Int16>(gen / 1000);
-    return SavePlayerList(s) & WritePlayerConfig(s) & SaveSettings(s) && AppendScoreRecord(s.ScoreFilePath, PracticeFields{s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount},
-                             QDateTime(QDate(2006, 3, 15), QTime(14, 5)));
+    PlayerRoster list;
+    list.PlayerCount = static_cast<Int16>(1 + gen % MaxPlayers);
+    for (int k = 1; k <= list.PlayerCount; ++k)
+        list.Players[k] = {QStringLiteral("Player %1 %2").arg(gen).arg(k), QStringLiteral("A%1%2  ").arg(QChar('A' + k / 26), QChar('A' + k % 26))};
+    PlayerSettings player;
+    player.PlayerGrade = QString::number(gen);
+    player.AdvanceNum = static_cast<Int16>(gen % 100);
+    ProgramSettings program;
+    program.WindowsDir = iniDir;
+    program.IniPath = iniDir + QStringLiteral("/nbr.INI");
+    program.LastPlayerName = QStringLiteral("Player %1").arg(gen);
+    // The record's counts carry the generation.
+    const PracticeFields practice{2, -5, 1, static_cast<Int16>(gen % 1000), static_cast<Int16>(gen / 1000)};
+    return SavePlayerList(list) & WritePlayerConfig(QStringLiteral("AAB"), player, program.BackColour) & SaveSettings(program)
+        && AppendScoreRecord(PlayerScoreFile(QStringLiteral("AAB")), practice, QDateTime(QDate(2006, 3, 15), QTime(14, 5)));
 }
 
 // The generation a file or a history line names, if any.

@@ -31,7 +31,7 @@ private slots:
     void init() { fx.Reset(); }
     void activationRunsAfterThePlatformsOnce()
     {
-        Outer* parent = Forms::Load<Outer>();
+        Outer* parent = fx.Make<Outer>();
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(parent, &activate); // the desktop's activation
         parent->RequestActivate();                      // and a closing dialog's request
@@ -44,7 +44,7 @@ private slots:
         parent->installEventFilter(&desktop);
         parent->show();
         bool parentHiddenMeanwhile = false;
-        Plain* child = Forms::Load<Plain>();
+        Plain* child = fx.Make<Plain>();
         QTimer::singleShot(10, [&] {
             parentHiddenMeanwhile = !parent->isVisible();
             child->Unload();

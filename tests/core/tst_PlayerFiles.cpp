@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 // The player list "Players" and a player's settings file (".cfg"): damaged files are read
 // as far as they make sense. What they are written as is checked by the window tests.
+#include "core/logic/Player.h"
 #include "core/logic/PlayerFiles.h"
 #include "players/logic/PlayerList.h"
 #include "support/TestPlatform.h"
@@ -48,7 +49,7 @@ private slots:
         QFETCH(QByteArray, file);
         if (!file.isNull())
             WriteBytes(PlayerListFile, file);
-        AppState s;
+        PlayerRoster s;
         s.PlayerCount = 5;
         LoadPlayerList(s);
         QTEST(int(s.PlayerCount), "count");
@@ -78,15 +79,18 @@ private slots:
         QFETCH(QByteArray, file);
         if (!file.isNull())
             WriteBytes(QStringLiteral("AAC.cfg"), file);
-        AppState s;
-        s.PlayerGrade = QStringLiteral("?");
-        s.PlayerFileId = QStringLiteral("AAC");
-        s.AdvanceNum = 9;
-        s.ProblemFormat = 1;
-        s.BackColour = 255;
-        s.PracticeOp = 3;
-        LoadPlayerConfig(s);
-        QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(s.PlayerGrade).arg(s.AdvanceNum).arg(s.ProblemFormat).arg(qint64(s.BackColour)).arg(s.PracticeOp), "read");
+        ProgramSettings before;
+        before.BackColour = 255;
+        Program program(before);
+        Player player(program);
+        // Held in memory only: AAC has no row, so nothing is written.
+        QCOMPARE(player.Change([](PlayerSettings& s) { s.PlayerGrade = QStringLiteral("?"), s.AdvanceNum = 9, s.ProblemFormat = 1; }),
+                 PlayerSave::NotListed);
+        player.SetDefinition(PracticeFields{3, 0, 1, 0, 0});
+        player.Choose(QStringLiteral("Cy"), QStringLiteral("AAC"));
+        const PlayerSettings& s = player.Settings();
+        QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(s.PlayerGrade).arg(s.AdvanceNum).arg(s.ProblemFormat)
+                  .arg(qint64(program.Settings().BackColour)).arg(player.Definition().PracticeOp), "read");
     }
 
     void somethingElseAtItsPlace_data()
@@ -118,9 +122,9 @@ private slots:
         QVERIFY(kind != "link" || ::symlink("gone", name) == 0);
         // Another user of the group, in a folder every user may write.
         QVERIFY(::chmod(".", 0777) == 0 && (kind != "private" || ::seteuid(65534) == 0));
-        AppState s;
+        PlayerRoster s;
         QString failed;
-        const bool added = UpdatePlayerList(s, [](AppState& l) { return AddPlayerRow(l, "Zoe", "AAD  "); }, &failed);
+        const bool added = UpdatePlayerList(s, [](PlayerRoster& l) { return AddPlayerRow(l, "Zoe", "AAD  "); }, &failed);
         [[maybe_unused]] const int back = ::seteuid(0);
         QTEST(s.ListUnreadable + failed, "told");
         QCOMPARE(added, (s.ListUnreadable + failed).isEmpty());

@@ -18,7 +18,7 @@ private slots:
     }
     void firstStartAndRoundTrip()
     {
-        AppState s;
+        ProgramSettings s;
         LoadSettings(s, *p);
         QCOMPARE(int(s.FirstRun), 1);
         const QByteArray folder = "\"" + QDir::currentPath().toUtf8() + "\"\r\n";
@@ -26,7 +26,7 @@ private slots:
         // Every value read is written back the same.
         const QByteArray changed = folder + "\"ABZ  \"\r\n\"Ann Lee\"\r\n\r\n\r\n\r\n8454143\r\n\"keep me\"\r\n0\r\n\"and me\"\r\n";
         WriteBytes(p->IniPath(), changed);
-        AppState back;
+        ProgramSettings back;
         LoadSettings(back, *p);
         QVERIFY(SaveSettings(back));
         QCOMPARE(ReadBytes(p->IniPath()), changed);
@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(QByteArray, file);
         WriteBytes(p->IniPath(), file.replace("@", p->programDir.path().toUtf8()).replace("?", p->root.path().toUtf8() + "/gone"));
-        AppState s;
+        ProgramSettings s;
         s.FirstRun = 7;
         LoadSettings(s, *p);
         QCOMPARE(QDir(s.AppPath).canonicalPath(), QDir(p->programDir.path()).canonicalPath());
@@ -65,7 +65,7 @@ private slots:
         // the administrator who runs the tests.
         QDir(p->MachineSettingsDir()).removeRecursively();
         WriteBytes(p->MachineSettingsDir(), "not a folder");
-        AppState s;
+        ProgramSettings s;
         LoadSettings(s, *p);
         // The program goes on with the defaults in memory.
         QCOMPARE(s.NextPlayerId, QStringLiteral("AAA  "));

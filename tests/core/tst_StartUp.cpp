@@ -28,7 +28,7 @@ private slots:
         p.now = QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3, 500));
         // The log's folder is open to every user, as /tmp is.
         QVERIFY(::chmod(QFile::encodeName(p.root.path() + "/tmp").constData(), 01777) == 0);
-        AppState s;
+        ProgramSettings s;
         QCOMPARE(StartProgram(s, p, WholeCommandLine(arguments)), !uninstall);
         QCOMPARE(p.started, uninstall ? QStringList{p.programDir.path() + "/uninstall"} : QStringList());
         QCOMPARE(ReadBytes(p.LogFilePath()), uninstall ? QByteArray() : QByteArray("\"a\"\r\n\"b\"\r\n"));

@@ -12,10 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     LineReader in = LineReader::FromBytes(Bytes(data, size));
-    AppState state;
-    ReadPlayerConfig(state, in);
+    PlayerSettings state;
+    double colour = DefaultBackColour;
+    ReadPlayerConfig(state, colour, in);
     // Whatever was read packs back into a whole record.
-    FUZZ_CHECK(state.BackColour >= 1 && state.BackColour <= 16777215);
-    FUZZ_CHECK(PackPractice(state, QDateTime(QDate(2006, 3, 15), QTime(14, 5))).size() == PracticeRecordLength);
+    FUZZ_CHECK(colour >= 1 && colour <= 16777215);
+    PracticeFields practice;
+    UnpackPractice(practice, state.CurrentPractice);
+    FUZZ_CHECK(PackPractice(practice, QDateTime(QDate(2006, 3, 15), QTime(14, 5))).size() == PracticeRecordLength);
     return 0;
 }

@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     LineReader in = LineReader::FromBytes(Bytes(data, size));
-    AppState state;
+    PlayerRoster state;
     ReadPlayerList(state, in);
     FUZZ_CHECK(state.PlayerCount >= 0 && state.PlayerCount <= MaxPlayers);
     for (int k = 1; k <= state.PlayerCount; ++k)

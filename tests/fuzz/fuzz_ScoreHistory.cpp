@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList history = ReadScoreRecords(in);
     if (history.isEmpty())
         return 0;
-    AppState state;
+    PlayerSettings state;
     for (const QString& record : history) {
         FUZZ_CHECK(record.size() >= PracticeRecordLength);
         BarDetails(record, QStringLiteral("M/d/yy"));

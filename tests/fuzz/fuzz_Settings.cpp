@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     LineReader in = LineReader::FromBytes(Bytes(data, size));
-    AppState state;
+    ProgramSettings state;
     ReadSettings(state, in);
     FUZZ_CHECK(state.NextPlayerId.size() == 5);
     FUZZ_CHECK(state.BackColour >= 1 && state.BackColour <= 16777215);

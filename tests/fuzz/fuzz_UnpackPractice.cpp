@@ -14,12 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = Bytes(data, size);
     const QDateTime when(QDate(2007, 2, 1), QTime(9, 5));
     for (const QString& packed : {QString::fromUtf8(bytes), QString::fromLatin1(bytes)}) {
-        AppState state;
-        state.LevelDef = packed;
+        PlayerSettings player;
+        player.LevelDef = packed;
+        PracticeFields state;
         UnpackPractice(state, packed);
         const QString again = PackPractice(state, when);
         FUZZ_CHECK(again.size() == PracticeRecordLength);
-        IsCurrentLevel(state, ReadPractice(packed));
+        IsCurrentLevel(player, ReadPractice(packed));
         state.TableNum = NextLevelTable(state.TableNum);
         BarDetails(packed, QStringLiteral("M/d/yy"));
         if (auto count = ReadCount(packed.left(3)))

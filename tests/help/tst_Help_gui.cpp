@@ -4,7 +4,7 @@
 // shows, leaves in the shared state and sends to the printer.
 #include "help/Get_Str.h"
 #include "help/HUTIL2.h"
-#include "help/LoadDocumentation.h"
+#include "help/HelpWindows.h"
 #include "help/PrtForm.h"
 #include "help/SystemPrinter.h"
 #include "support/GuiSupport.h"
@@ -64,14 +64,15 @@ private slots:
         QFETCH(QString, printed);
         fx.Reset();
         WriteBytes(QStringLiteral("nbr.doc"), Manual());
-        LoadDocumentation();
-        fx.state.HelpSearchText = topicSearchPrint[0];
+        HelpWindows& help = fx.windows->Help();
+        help.LoadDocumentation();
+        help.State().HelpSearchText = topicSearchPrint[0];
         FakePrinter& printer = fx.platform->printer;
         printer.failure = printed.isEmpty() ? QString() : message;
         QString shown;
         Script box, find;
         AnswerMessage(box, shown);
-        auto* v = Forms::Load<HUTIL2>();
+        auto* v = help.Viewer();
         v->show();
         v->Activate();
         const QStringList how = topicSearchPrint[1].split(QLatin1Char(' '));
@@ -87,7 +88,7 @@ private slots:
         Press(v, "Command4");
         for (int i = 0; i < how.value(2).toInt(); ++i)
             Press(v, "Command5");
-        QCOMPARE(fx.state.HelpSearchText, how[1] == "OK" || how[1] == "Enter" ? how[0] : QString());
+        QCOMPARE(help.State().HelpSearchText, how[1] == "OK" || how[1] == "Enter" ? how[0] : QString());
         const QTextCursor cursor = Child<QPlainTextEdit>(v, "Text1")->textCursor();
         QCOMPARE(cursor.selectedText(), selected);
         QCOMPARE(cursor.selectionStart(), int(v->ViewerText().indexOf(selected, 0, Qt::CaseInsensitive)));
@@ -95,7 +96,7 @@ private slots:
         print.On<PrtForm>([&](PrtForm* p) { Press(p, topicSearchPrint[2]); });
         Press(v, "Command1");
         QCOMPARE(shown, message);
-        QVERIFY(!Forms::Find<PrtForm>() && v->isVisible());
+        QVERIFY(!FindForm<PrtForm>() && v->isVisible());
         QCOMPARE(printer.printed, printed);
         QCOMPARE(printer.calls, printed.isEmpty() ? QStringList() : QStringList({"FontSize 12", "Print", "NewPage", "EndDoc"}));
     }

@@ -55,14 +55,15 @@ private slots:
         QFETCH(QList<int>, device);
         QFETCH(QByteArray, log);
         TestPlatform p;
-        AppState s;
-        s.LogEnabled = -1;
+        ProgramSettings program;
+        program.LogEnabled = -1;
+        MidiState s;
         s.MidiVolumeSupport = 1;
         FakeMidiDevice& d = p.midi;
         std::tie(d.caps.Support, d.capsResult, d.getResult, d.setResult, d.keepsVolume) =
             std::tuple(device[0], device[1], device[2], device[3], device[4] == 1);
         d.volume = 0xC000A000u;
-        ProbeMidiVolume(s, p);
+        ProbeMidiVolume(s, program, p);
         // The same volume with the right channel one step lower, once the volume was read.
         QCOMPARE(d.sent, log.contains("v4") ? Sent{0xBFFFA000u} : Sent{});
         QCOMPARE(ReadBytes(p.LogFilePath()), '"' + log.replace(" ", "\"\r\n\"") + "\"\r\n");

@@ -15,9 +15,9 @@ class TestMusic : public QObject {
     GuiFixture fx;
     static MMControl* MM(QWidget* w) { return Child<MMControl>(w, "MM"); }
     static void Press(QWidget* w, const char* button) { QTest::mouseClick(Child<QAbstractButton>(w, button), Qt::LeftButton); }
-    static Music* Open()
+    Music* Open()
     {
-        Music* w = Forms::Load<Music>();
+        Music* w = fx.Make<Music>(fx.parts->midi);
         w->show();
         if (!QTest::qWaitForWindowActive(w))
             w->Activate();
@@ -70,7 +70,7 @@ private slots:
     // showing sends nothing); Exit stops the piece.
     void volumeBarAndExit()
     {
-        fx.state.MidiVolumeSupport = 1;
+        fx.parts->midi.MidiVolumeSupport = 1;
         fx.platform->midi.volume = 0x10261027u; // -24 dB: the bar's middle
         Music* w = Open();
         QPointer<MMControl> mm = MM(w);
@@ -79,7 +79,7 @@ private slots:
         QTest::keyClick(bar, Qt::Key_End);
         QCOMPARE(fx.platform->midi.sent, std::vector<std::uint32_t>{0u});
         Press(w, "Command1");
-        QVERIFY(!Forms::Find<Music>() && mm);
+        QVERIFY(!FindForm<Music>() && mm);
         QCOMPARE(mm->Mode(), MMControl::ModeNotOpen);
     }
 };

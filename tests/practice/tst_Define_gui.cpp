@@ -15,8 +15,8 @@ class TestDefine : public QObject {
 
     void Open(const QString& practice)
     {
-        fx.state.CurrentPractice = practice;
-        (define = Forms::Load<Define>())->show();
+        fx.SetPlayer([&practice](PlayerSettings& s) { s.CurrentPractice = practice; });
+        (define = fx.Make<Define>(fx.program(), fx.player()))->show();
         QVERIFY(QTest::qWaitForWindowActive(define));
         QCoreApplication::processEvents(); // activation handling runs just after the platform's
     }
@@ -33,7 +33,7 @@ private slots:
     void init()
     {
         fx.Reset();
-        fx.state.PlayerFileId = QStringLiteral("AAB");
+        fx.ChooseAnn();
     }
 
     void readBack_data()
@@ -57,13 +57,15 @@ private slots:
         QFETCH(int, levelMinutes);
         QFETCH(QStringList, clicks);
         QFETCH(QString, record);
-        fx.state.AutoAdvance = levelMinutes != 0;
-        fx.state.AdvanceMinutes = static_cast<Int16>(levelMinutes);
-        fx.state.LevelDef = QStringLiteral("0H3200603151405000000");
+        fx.SetPlayer([levelMinutes](PlayerSettings& s) {
+            s.AutoAdvance = levelMinutes != 0;
+            s.AdvanceMinutes = static_cast<Int16>(levelMinutes);
+            s.LevelDef = QStringLiteral("0H3200603151405000000");
+        });
         Open(practice);
         Press(clicks);
         QVERIFY(define.isNull() || define->IsUnloaded());
-        QCOMPARE(fx.state.CurrentPractice, record);
+        QCOMPARE(fx.player().Settings().CurrentPractice, record);
         QCOMPARE(Saved(), '"' + record + '"');
     }
 
@@ -71,10 +73,10 @@ private slots:
     {
         Open(QStringLiteral("2D3200603151405000000"));
         Press({"Option4", "Option6", "Option8_1", "Command1"});
-        QCOMPARE((QList<int>{fx.state.PracticeOp, fx.state.TableNum}), (QList<int>{9, -7})); // 9: back to the player list
+        QCOMPARE((QList<int>{fx.player().Definition().PracticeOp, fx.player().Definition().TableNum}), (QList<int>{9, -7})); // 9: back to the player list
         QVERIFY(!QFile::exists(QStringLiteral("AAB.cfg")));
         // A player without a stored practice starts from her level's operation, never from the 9.
-        fx.state.LevelDef = QStringLiteral("2K3200603151405000000");
+        fx.SetPlayer([](PlayerSettings& s) { s.LevelDef = QStringLiteral("2K3200603151405000000"); });
         Open(QString());
         Press({"Command8"});
         QCOMPARE(Saved(), QStringLiteral("\"2D3200603151405000000\""));
@@ -85,9 +87,9 @@ private slots:
 
     void framesStayWhite()
     {
-        fx.state.BackColour = 0xFFFFFF;
+        fx.program().SetBackColour(0xFFFFFF);
         Open(QStringLiteral("0K1200603151405000000"));
-        fx.state.BackColour = 0x80FF80;
+        fx.program().SetBackColour(0x80FF80);
         define->Activate();
         QCOMPARE(BackColorOf(define).value_or(0), double(0x80FF80));
         for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Option1", "Option8_0", "Option14"})

@@ -50,13 +50,14 @@ private slots:
         QFETCH(QList<int>, advance);
         QFETCH(QByteArray, log);
         TestPlatform p;
-        AppState s = Practised({2, -5, 1}); // Multiplication, Just 5, 1 minute
-        s.LogEnabled = -1;
+        ProgramSettings program;
+        program.LogEnabled = -1;
+        PlayerSettings s;
         s.AutoAdvance = static_cast<Int16>(advance[0]);
         s.AdvanceMinutes = static_cast<Int16>(advance[1]);
         s.AdvanceNum = 20;
         const QStringList history{Rec("2F1", 12, 13), Rec("2F1", 17, 20), Rec("2F2", 30, 30), Rec("0F1", 40, 40), Rec("2F1", 9, 9)};
-        QCOMPARE(int(FindGoal(s, Practised<PracticeFields>({2, -5, 1}), p, haveFile ? std::optional(history) : std::nullopt)), advance[2]);
+        QCOMPARE(int(FindGoal(s, program, Practised({2, -5, 1}), p, haveFile ? std::optional(history) : std::nullopt)), advance[2]);
         QCOMPARE(ReadBytes(p.LogFilePath()), log);
     }
 };

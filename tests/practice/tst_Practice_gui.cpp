@@ -20,8 +20,9 @@ class TestPractice : public QObject {
     // The drill in the given problem format.
     Practice* Open(int format)
     {
-        fx.state.ProblemFormat = static_cast<Int16>(format);
-        Practice* w = Forms::Load<Practice>(Practised<PracticeFields>({2, -5, 1})); // Multiplication, Just 5, 1 minute
+        fx.SetPlayer([format](PlayerSettings& s) { s.ProblemFormat = static_cast<Int16>(format); });
+        // Multiplication, Just 5, 1 minute
+        Practice* w = fx.Make<Practice>(fx.program().Settings(), fx.player(), Practised({2, -5, 1}));
         w->show();
         w->Activate();
         return w;
@@ -37,7 +38,7 @@ private slots:
     void init()
     {
         fx.Reset();
-        fx.state = Practised({}); // player AAB; the drill is given its definition
+        fx.ChooseAnn(); // the drill is given its definition
         fx.platform->randoms = {0.25, 0.65, 0.05, 0.85, 0.45}; // partners 3, 7, 1, 9, 5, ...
     }
 
@@ -117,7 +118,7 @@ private slots:
                                          "Please ask a grown-up to check the program folder."));
         QVERIFY(!QFile::exists(QStringLiteral("AAB.fct"))); // no facts of a practice without its record
         QCOMPARE(scores, QStringLiteral("You have no scores yet.")); // the score window as usual
-        QVERIFY(!Forms::Find<Practice>() && !fx.platform->HasEnded());
+        QVERIFY(!FindForm<Practice>() && !fx.platform->HasEnded());
         QVERIFY(QFile::exists(QStringLiteral("AAB.cfg")));
     }
 };

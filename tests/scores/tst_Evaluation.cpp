@@ -46,13 +46,19 @@ private slots:
         TestPlatform p;
         p.EnterProgramDir();
         WriteBytes(QStringLiteral("Players"), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n"); // her row names her key
-        AppState s = Practised({});
-        s.AutoAdvance = 1;
+        Program program;
+        Player player(program);
         const QString before = Rec(qPrintable(levels[0]), 0, 0, "200601010000");
-        s.LevelDef = s.CurrentPractice = before;
-        s.AdvanceMinutes = static_cast<Int16>(levels[0].at(2).digitValue());
-        s.AdvanceNum = 20;
-        s.AdvanceRight = 3;
+        player.Choose(QStringLiteral("Ann"), QStringLiteral("AAB"));
+        player.Change([&](PlayerSettings& s) {
+            s.AutoAdvance = 1;
+            s.LevelDef = s.CurrentPractice = before;
+            s.AdvanceMinutes = static_cast<Int16>(levels[0].at(2).digitValue());
+            s.AdvanceNum = 20;
+            s.AdvanceRight = 3;
+        });
+        QFile::remove(QStringLiteral("AAB.cfg"));
+        const PlayerSettings& s = player.Settings();
         const double peak = FindPeak(records, IsCurrentLevel(s, ReadPractice(records.last())), s.AdvanceNum);
         const Evaluation result = EvaluatePractice(s, records, CountNinety(records), peak, p.now);
         QCOMPARE(result.Message, message);
@@ -61,7 +67,7 @@ private slots:
         const bool moved = levels[1] != levels[0];
         const QString def = moved ? Rec(qPrintable(levels[1]), 0, 0) : before;
         QCOMPARE(result.NewLevel.value_or(before), def);
-        ApplyEvaluation(s, p, result);
+        ApplyEvaluation(player, program.Settings(), p, result);
         QCOMPARE((QList<QVariant>{s.LevelDef, s.CurrentPractice, s.AutoAdvance}), (QList<QVariant>{def, def, result.AutoAdvance}));
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).mid(1, 3),
                  moved ? QStringList({'"' + def + '"', QString::number(s.AutoAdvance), '"' + def + '"'}) : QStringList());

@@ -32,7 +32,7 @@ private slots:
         QFETCH(QString, record);
         QCOMPARE(PackPractice(Practised(fields), QDateTime(QDate(2007, 2, 1), QTime(9, 5))), record);
         // And back: every field but the end time returns.
-        AppState back = Practised({9, 9, 9, 555, 555});
+        PracticeFields back = Practised({9, 9, 9, 555, 555});
         UnpackPractice(back, record);
         QCOMPARE(Fields(back), fields);
     }
@@ -52,7 +52,7 @@ private slots:
     {
         QFETCH(QString, record);
         QFETCH(QList<int>, fields);
-        AppState s = Practised({1, 2, 3, 44, 55});
+        PracticeFields s = Practised({1, 2, 3, 44, 55});
         UnpackPractice(s, record);
         QCOMPARE(Fields(s), fields);
     }

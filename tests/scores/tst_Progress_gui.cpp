@@ -21,19 +21,16 @@ class TestProgress : public QObject {
     {
         fx.Reset();
         fx.platform->now = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
-        fx.state = Practised({2, -3, 1});
-        fx.state.PlayerName = QStringLiteral("Ann");
-        fx.state.PlayerGrade = QStringLiteral("3");
-        fx.state.CurrentPractice = fx.state.LevelDef = Rec("2H1", 12, 14, "202612070930");
-        fx.state.PlayerCount = 1;
-        fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-        const QByteArray record = "\"" + fx.state.LevelDef.toLatin1() + "\"\r\n";
+        const QString level = Rec("2H1", 12, 14, "202612070930");
+        LoadPlayerList(fx.parts->roster);
+        const QByteArray record = "\"" + level.toLatin1() + "\"\r\n";
         WriteBytes(QStringLiteral("AAB.scr"), record);
         WriteBytes(QStringLiteral("AAB.cfg"), "\"3\"\r\n" + record + "1\r\n" + record + "10\r\n1\r\n3\r\n1\r\n12640511\r\n");
         WriteBytes(QStringLiteral("AAB.fct"), "2,3,4,1,12,\"20261205100000\"\r\n2,3,4,1,9,\"20261206100000\"\r\n"
                                               "2,3,4,1,20,\"20261207093000\"\r\n2,6,7,1,45,\"20261207093100\"\r\n"
                                               "2,7,8,1,11,\"20261206100100\"\r\n2,7,8,0,43,\"20261207093200\"\r\n");
-        Progress* w = Forms::Load<Progress>();
+        fx.ChooseAnn();
+        Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             qFatal("the Progress window was not shown");

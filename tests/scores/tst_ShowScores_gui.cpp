@@ -31,10 +31,10 @@ private slots:
         QFETCH(QString, message);
         fx.Reset();
         // Addition, Just 3, 1 minute, where the window opens.
-        fx.state = Practised({});
+        fx.ChooseAnn();
         WriteBytes(QStringLiteral("AAB.scr"), "\"0H1200603151405007009\"\r\n\"0H0200603161405020022\"\r\n"
                                               "\"2D1200603171405012013\"\r\n\"0K1200603191405025025\"\r\n");
-        QPointer<ShowScores> w = Forms::Load<ShowScores>(Practised<PracticeFields>({0, -3, 1}));
+        QPointer<ShowScores> w = fx.Make<ShowScores>(fx.program().Settings(), fx.player(), Practised({0, -3, 1}));
         w->show();
         QTest::keyClicks(Child<QComboBox>(w, qPrintable(typed[0])), typed[1]);
         QCOMPARE(Child<QComboBox>(w, "Combo3")->isVisible(), set[1] != 0);
@@ -53,11 +53,12 @@ private slots:
     void detailsBox()
     {
         fx.Reset();
-        fx.state = Practised({});
-        fx.state.AutoAdvance = 1, fx.state.LevelDef = Rec("0H1", 0, 0);
-        fx.state.AdvanceMinutes = 1, fx.state.AdvanceNum = 20, fx.state.AdvanceRight = 99;
+        fx.ChooseAnn([](PlayerSettings& s) {
+            s.AutoAdvance = 1, s.LevelDef = Rec("0H1", 0, 0);
+            s.AdvanceMinutes = 1, s.AdvanceNum = 20, s.AdvanceRight = 99;
+        });
         WriteBytes(QStringLiteral("AAB.scr"), QByteArray("\"0H1200611121530012015\"\r\n").repeated(30));
-        QPointer<ShowScores> w = Forms::Load<ShowScores>(Practised<PracticeFields>({0, -3, 1}));
+        QPointer<ShowScores> w = fx.Make<ShowScores>(fx.program().Settings(), fx.player(), Practised({0, -3, 1}));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         auto* hovered = Child<QLabel>(w, "Label1_29");

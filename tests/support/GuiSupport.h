@@ -4,10 +4,12 @@
 // Helpers for window tests: a fresh shared state and platform per case, and a script of
 // steps that act on windows as they appear (modal dialogs block the test's own code).
 
-#include "core/App.h"
+#include "app/WindowFactory.h"
+#include "help/SystemPrinter.h"
 #include "core/Form.h"
 #include "core/Keyboard.h"
 #include "core/M_Boxx.h"
+#include "core/logic/PlayerFiles.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>
@@ -20,9 +22,37 @@
 #include <functional>
 #include <memory>
 
+// Every window loaded now (the windows of the program are the only Forms of a test).
+inline QList<Form*> LoadedForms()
+{
+    QList<Form*> forms;
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (auto* f = qobject_cast<Form*>(w); f && !f->IsUnloaded())
+            forms << f;
+    }
+    return forms;
+}
+
+// The loaded window of a class, or nullptr.
+inline Form* FindForm(const QByteArray& className)
+{
+    for (Form* f : LoadedForms()) {
+        if (className == f->metaObject()->className())
+            return f;
+    }
+    return nullptr;
+}
+template <class T> T* FindForm()
+{
+    return static_cast<T*>(FindForm(QByteArray(T::staticMetaObject.className())));
+}
+
+// A fresh program per case: its parts, a test platform and the windows wired as the program
+// wires them.
 struct GuiFixture {
-    AppState state;
+    std::unique_ptr<ProgramParts> parts;
     std::unique_ptr<TestPlatform> platform;
+    std::unique_ptr<WindowFactory> windows;
     int run = 0; // counts the cases
 
     void Reset()
@@ -32,27 +62,64 @@ struct GuiFixture {
         ++run;
         if (platform)
             platform->onEnd = nullptr;
-        for (Form* f : Forms::All())
+        for (Form* f : LoadedForms())
             f->Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state = AppState();
+        windows.reset();
+        parts = std::make_unique<ProgramParts>();
         platform = std::make_unique<TestPlatform>();
         platform->EnterProgramDir();
-        state.AppPath = platform->programDir.path();
+        platform->pdfFile = [](const QString& file) { return std::make_unique<SystemPrinter>(file); };
+        SetProgram([this](ProgramSettings& s) { s.AppPath = platform->programDir.path(); });
         // Ann (AAB), the child the cases use, is on the list: her files are written only then.
         WriteBytes(QStringLiteral("Players"), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
-        InstallApp(&state, platform.get());
+        windows = std::make_unique<WindowFactory>(*parts, *platform);
         Keyboard::Install(); // the program's keys, as at start
         // The real program ends at once; here every window of this case closes so the waits return.
         platform->onEnd = [this, ended = run] {
             QTimer::singleShot(0, [this, ended] {
                 if (ended != run)
                     return;
-                for (Form* f : Forms::All())
+                for (Form* f : LoadedForms())
                     f->Unload();
             });
         };
     }
+
+    // The program's settings as a case starts them.
+    void SetProgram(const std::function<void(ProgramSettings&)>& change)
+    {
+        ProgramSettings s = parts->program.Settings();
+        change(s);
+        parts->program = Program(s);
+    }
+    // Ann chosen, her settings in memory as `change` leaves them; her file stays as it was.
+    void ChooseAnn(const std::function<void(PlayerSettings&)>& change = {})
+    {
+        parts->player.Choose(QStringLiteral("Ann"), QStringLiteral("AAB"));
+        if (change)
+            SetPlayer(change);
+    }
+    // The chosen player's settings in memory as `change` leaves them; her file stays as it was.
+    void SetPlayer(const std::function<void(PlayerSettings&)>& change)
+    {
+        const QString file = QStringLiteral("AAB.cfg");
+        const bool had = QFile::exists(file);
+        const QByteArray bytes = had ? ReadBytes(file) : QByteArray();
+        parts->player.Change(change);
+        if (had)
+            WriteBytes(file, bytes);
+        else
+            QFile::remove(file);
+    }
+    // A window made as the program makes it, with no window behind it, and loaded.
+    template <class T, class... Args> T* Make(Args&&... args)
+    {
+        return LoadForm(new T(Tools(), std::forward<Args>(args)..., nullptr));
+    }
+    const Services& Tools() const { return windows->Tools(); }
+    Program& program() { return parts->program; }
+    Player& player() { return parts->player; }
 };
 
 // Runs each step once the window it names is visible and settled, in order. A step never acts on the
@@ -78,7 +145,7 @@ private:
     {
         if (steps_.empty() || busy_)
             return;
-        Form* f = Forms::Find(steps_.front().window.constData());
+        Form* f = FindForm(steps_.front().window);
         if (!f || !f->isVisible() || (!last_.isNull() && last_ == f && !f->IsUnloaded())) {
             seen_ = nullptr;
             return;

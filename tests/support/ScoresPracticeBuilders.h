@@ -22,13 +22,10 @@ template <class T> QList<int> Fields(const T& s)
     return {s.PracticeOp, s.TableNum, s.PracticeMinutes, s.CorrectCount, s.AttemptCount};
 }
 
-// The five values in a practice (PracticeFields) or in the shared state of player AAB, whose
-// history is "AAB.scr", just after that practice.
-template <class T = AppState> T Practised(const QList<int>& fields)
+// The five values of a practice.
+template <class T = PracticeFields> T Practised(const QList<int>& fields)
 {
     T s;
-    if constexpr (std::is_same_v<T, AppState>)
-        s.PlayerFileId = QStringLiteral("AAB"), s.ScoreFilePath = QStringLiteral("AAB.scr");
     Int16* to[] = {&s.PracticeOp, &s.TableNum, &s.PracticeMinutes, &s.CorrectCount, &s.AttemptCount};
     for (int i = 0; i < 5; ++i)
         *to[i] = static_cast<Int16>(fields.value(i));

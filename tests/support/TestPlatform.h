@@ -45,6 +45,12 @@ public:
     int DisplayColours() const override { return displayColours; }
     MidiDevice& MidiOut() override { return midi; }
     PrinterDevice& Printer() override { return printer; }
+    // A PDF file: made by `pdfFile` (the window tests hand in the real printer), else the fake one.
+    std::unique_ptr<PrinterDevice> PdfFile(const QString& file) override
+    {
+        return pdfFile ? pdfFile(file) : std::make_unique<FakePrinter>();
+    }
+    std::function<std::unique_ptr<PrinterDevice>(const QString&)> pdfFile;
 
     // The settings file and the log under the temporary root.
     QString IniPath() const { return MachineSettingsDir() + QStringLiteral("/nbr.INI"); }
