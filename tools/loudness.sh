@@ -20,9 +20,9 @@ NUMBRELLA_PACKAGES+=(fluidsynth ffmpeg)
 ensure_packages
 
 # The program's settings, read from its source so that the two cannot drift apart.
-gain=$(sed -n 's/.*SynthGain = \([0-9.]*\);.*/\1/p' "$ROOT_DIR/src/music/MidiSynth.h")
-rate=$(sed -n 's/.*int sampleRate = \([0-9]*\),.*/\1/p' "$ROOT_DIR/src/music/MidiSynth.h")
-font=$(sed -n 's/.*return QStringLiteral("\(.*\.sf2\)");.*/\1/p' "$ROOT_DIR/src/music/MidiSynth.cpp")
+gain=$(sed -n 's/.*SynthGain = \([0-9.]*\);.*/\1/p' "$ROOT_DIR/src/audio/MidiSynth.h")
+rate=$(sed -n 's/.*int sampleRate = \([0-9]*\),.*/\1/p' "$ROOT_DIR/src/audio/MidiSynth.h")
+font=$(sed -n 's/.*return QStringLiteral("\(.*\.sf2\)");.*/\1/p' "$ROOT_DIR/src/audio/MidiSynth.cpp")
 [ -n "$gain" ] && [ -n "$rate" ] && [ -f "$font" ] || { echo "cannot read the program's synthesizer settings" >&2; exit 2; }
 
 work=$(mktemp -d)

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "app/SystemPlatform.h"
 
-#include "music/MidiSynth.h"
+#include "audio/MidiSynth.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

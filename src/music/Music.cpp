@@ -6,7 +6,7 @@
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
 #include "core/logic/Tunes.h"
-#include "music/MMControl.h"
+#include "audio/MMControl.h"
 #include "music/logic/MidiVolume.h"
 #include "music/logic/MusicPieces.h"
 

@@ -7,7 +7,7 @@
 #include "core/WindowUtils.h"
 #include "core/logic/PracticeRecord.h"
 #include "core/logic/Tunes.h"
-#include "music/MMControl.h"
+#include "audio/MMControl.h"
 #include "scores/logic/Evaluation.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 // The music break on the process's synthesizer: a random piece whenever the window comes up
 // with nothing playing, the player's buttons, the volume bar and Exit; no sound device needed.
-#include "music/MMControl.h"
+#include "audio/MMControl.h"
 #include "music/Music.h"
 #include "support/GuiSupport.h"
 

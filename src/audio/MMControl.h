@@ -7,7 +7,7 @@
 // only report presses; the window decides what they do. No command reports an error to
 // the user: a file that cannot be opened simply does not play.
 
-#include "music/MidiPlayback.h"
+#include "audio/MidiPlayback.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-#include "music/MMControl.h"
+#include "audio/MMControl.h"
 
 #include "core/Form.h"
 

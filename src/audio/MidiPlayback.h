@@ -4,7 +4,7 @@
 // One piece of music on a synthesizer: opened from the bytes of a Standard MIDI File,
 // played, stopped where it is, resumed, and taken back to its start.
 
-#include "music/MidiSynth.h"
+#include "audio/MidiSynth.h"
 
 #include <QByteArray>
 

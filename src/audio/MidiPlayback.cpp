@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-#include "music/MidiPlayback.h"
+#include "audio/MidiPlayback.h"
 
-#include "music/FluidSynth.h"
+#include "audio/FluidSynth.h"
 
 
 MidiPlayback::MidiPlayback(MidiSynth& synth)

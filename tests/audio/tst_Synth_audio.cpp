@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 // The synthesizer: a shipped tune's level at the top of the volume bar and lower; without a
 // soundfont a piece plays on in silence and obeys the controls.
-#include "music/MidiPlayback.h"
+#include "audio/MidiPlayback.h"
 #include "music/logic/MidiVolume.h"
 #include "support/TestPlatform.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-#include "music/MidiSynth.h"
+#include "audio/MidiSynth.h"
 
-#include "music/FluidSynth.h"
+#include "audio/FluidSynth.h"
 
 #include <QFile>
 #include <QMutex>
