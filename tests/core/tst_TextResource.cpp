@@ -3,6 +3,7 @@
 // Numbered text sections of "nbr.txx", the joining of their lines, and the message when the
 // file is missing (the stop itself is driven end to end in tests/e2e/missing_texts.sh).
 #include "core/logic/TextResource.h"
+#include "support/TestPlatform.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -49,6 +50,31 @@ private slots:
         t.start();
         QTEST(JoinTextLines(in), "out");
         QVERIFY2(t.elapsed() < 1000, "joining is one pass");
+    }
+    // A translated messages file beside the English one: the same markers in the same order and
+    // no other bracket, CR LF lines, each section there in its own words and whole UTF-8.
+    void translatedSections_data() { AddLanguageRows(); }
+    void translatedSections()
+    {
+        QFETCH(QString, language);
+        const QByteArray english = ReadDataFile(QStringLiteral("nbr.txx"));
+        const QByteArray translated = ReadDataFile(QStringLiteral("nbr.%1.txx").arg(language));
+        const auto brackets = [](const QByteArray& file) {
+            QByteArrayList found;
+            for (qsizetype p = file.indexOf('['); p >= 0; p = file.indexOf('[', p + 1))
+                found << file.mid(p, 3);
+            return found;
+        };
+        QCOMPARE(brackets(translated), brackets(english));
+        QCOMPARE(translated.count('\n'), translated.count("\r\n"));
+        for (int n = 10; n <= 18; ++n) {
+            const QString own = TextSection(translated, n);
+            const QString original = TextSection(english, n);
+            QCOMPARE(own == TextSectionError, original == TextSectionError);
+            const bool wording = original != TextSectionError && !original.isEmpty();
+            QVERIFY2(!wording || own != original, qPrintable(QString::number(n)));
+            QVERIFY(!own.contains(QChar::ReplacementCharacter));
+        }
     }
     void missingFileMessage()
     {

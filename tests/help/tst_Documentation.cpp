@@ -5,6 +5,7 @@
 #include "help/logic/Documentation.h"
 #include "help/logic/Printing.h"
 #include "help/logic/TextSearch.h"
+#include "support/TestPlatform.h"
 
 #include <QtTest>
 
@@ -25,6 +26,32 @@ private slots:
         QCOMPARE(TableOfContents(doc), entries);
         for (const QString& entry : entries) // a topic's key finds its own star
             QCOMPARE(doc.mid(FindText(doc, TopicKey(entry), 1) - 1, entry.size() + 1), QStringLiteral("*") + entry);
+    }
+    // A translated manual beside the English one: "NBR" first, CR LF lines, whole UTF-8, the same
+    // topics and no other star, and the Configuration window's topic found at its heading.
+    void translatedManual_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("configuring"); // the key of the twelfth topic
+        QTest::newRow("de") << "de" << QStringLiteral("* Einstellungen");
+        QTest::newRow("fr") << "fr" << QStringLiteral("* R\u00e9glages");
+        QTest::newRow("es") << "es" << QStringLiteral("* Ajustes");
+    }
+    void translatedManual()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, configuring);
+        const QByteArray file = ReadDataFile(QStringLiteral("nbr.%1.doc").arg(language));
+        QVERIFY(file.startsWith("NBR    * "));
+        QCOMPARE(file.count('\n'), file.count("\r\n"));
+        const QString doc = DocumentationText(file);
+        QVERIFY(!doc.contains(QChar::ReplacementCharacter));
+        const QStringList topics = TableOfContents(doc);
+        QCOMPARE(topics.size(), TableOfContents(DocumentationText(ReadDataFile(QStringLiteral("nbr.doc")))).size());
+        QCOMPARE(doc.count(TopicHeadingMark), topics.size());
+        QCOMPARE(TopicKey(topics.value(11)), configuring);
+        const int at = FindText(doc, configuring, 1);
+        QCOMPARE(doc.mid(at - 5, 4 + configuring.size()), QStringLiteral("    ") + configuring);
     }
     void topicText_data()
     {

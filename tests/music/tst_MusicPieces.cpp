@@ -45,6 +45,23 @@ private slots:
         QTEST(list.titles.value(0), "title");
         QTEST(PieceInformation(files[0], list.titles.value(0)), "info");
     }
+    // Every tune's translated companion: the title's line end within the bytes read for the
+    // title, a description after it, both whole UTF-8.
+    void translatedCompanions_data() { AddLanguageRows(); }
+    void translatedCompanions()
+    {
+        QFETCH(QString, language);
+        const QStringList tunes = QDir(qEnvironmentVariable("NUMBRELLA_DATA")).entryList({QStringLiteral("*.mid")});
+        QVERIFY(!tunes.isEmpty());
+        for (const QString& tune : tunes) {
+            const QByteArray text = ReadDataFile(tune.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') + language + QStringLiteral(".txt"));
+            QVERIFY2(text.left(CompanionTitleBytes).contains("\r\n"), qPrintable(tune));
+            const QString title = CompanionTitle(text.left(CompanionTitleBytes));
+            const QString info = CompanionInfo(text);
+            QVERIFY(!title.isEmpty() && !title.contains(QChar::ReplacementCharacter));
+            QVERIFY(!info.trimmed().isEmpty() && !info.contains(QChar::ReplacementCharacter));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMusicPieces)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 TestPlatform::TestPlatform()
     : now(QDate(2006, 3, 15), QTime(14, 5))
@@ -29,6 +30,18 @@ QByteArray ReadBytes(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QByteArray ReadDataFile(const QString& name)
+{
+    return ReadBytes(qEnvironmentVariable("NUMBRELLA_DATA") + QLatin1Char('/') + name);
+}
+
+void AddLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)

@@ -79,6 +79,11 @@ QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 // A file of at least `size` bytes: `head`, then `line` again and again.
 void WriteRepeated(const QString& path, const QByteArray& head, const QByteArray& line, qint64 size);
+// A file of the shipped data folder (NUMBRELLA_DATA) as bytes.
+QByteArray ReadDataFile(const QString& name);
+// A data function's rows, one for each language whose texts stand beside the English ones
+// in the data folder, in one column "language".
+void AddLanguageRows();
 // The lines of a file with CR LF line ends, without the last line end.
 QStringList FileLines(const QString& path);
 // A Standard MIDI File of `beats` notes at 120 beats a minute (half a second each, 480 ticks).
