@@ -7,7 +7,8 @@
 # - the shipped tunes' loudness at the top of the volume bar (tools/loudness.sh);
 # - the Debian package, built and checked by Debian's validators (packaging/check-package.sh);
 # - each reader of the program's files, fuzzed for a few seconds;
-# - first, that every source, script and build file carries its SPDX licence line.
+# - first, that every source, script and build file carries its SPDX licence line, and that
+#   the folders of src/ include one another without a cycle.
 # The whole-program tests mostly wait on their virtual screens, so the last three run beside
 # them, at the lowest priority so that they never slow the program under test.
 set -euo pipefail
@@ -33,6 +34,8 @@ fi
 
 # Every source, script and build file names its licence.
 scripts/check-licence.sh
+# The folders of src/ form layers: no include cycle between them.
+scripts/check-folders.sh
 
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNUMBRELLA_SANITIZE=ON "${launcher[@]}" >/dev/null
 cmake --build build/asan -j"$(nproc)" --target checked_tests program_tests
