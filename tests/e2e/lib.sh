@@ -49,15 +49,25 @@ trap cleanup EXIT
 
 fail() { echo "FAILED ($TEST_NAME): $*" >&2; exit 1; }
 
+# Xvfb takes the first free display number and writes it to a file of this start's own: a file
+# used before would still hold the number of an earlier screen, until the new Xvfb's shell
+# empties it, and that number may by then be another test's screen.
 start_screen() {   # $1: the screen's size, 1280x800 unless given
-    local fd_file=$WORK/display
+    local fd_file
+    fd_file=$(mktemp "$WORK/display.XXXXXX")
     Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 50); do [ -s "$fd_file" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
+    [ -s "$fd_file" ] || fail "no virtual screen"
     export DISPLAY=:$(cat "$fd_file")
     openbox >/dev/null 2>&1 &
     WM_PID=$!
-    sleep 1
+    # Windows are placed and decorated only once the window manager has taken the screen.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "no window manager on $DISPLAY"
 }
 
 start_program() {

@@ -115,7 +115,8 @@ program_ends || fail "closing the player list did not end the program"
 # The screen chooses the size. Each run: screen size, QT_SCALE_FACTOR; leaves W, H and the scale.
 size() { local id; id=$(window "$1") || fail "no window $1"; eval "$(xdotool getwindowgeometry --shell "$id")"; W=$WIDTH H=$HEIGHT; }
 run_on() {
-    kill ${APP_PID:-} "$WM_PID" "$XVFB_PID" || true; wait 2>/dev/null || true
+    # Waits for these only: the other account's listener above sleeps on for half a minute.
+    kill ${APP_PID:-} "$WM_PID" "$XVFB_PID" || true; wait ${APP_PID:-} "$WM_PID" "$XVFB_PID" 2>/dev/null || true
     start_screen "$1"; unset NUMBRELLA_SCALE; QT_SCALE_FACTOR=$2 start_program
     size GetPlayer; SCALE_PERMILLE=$((W * 1000 / 528))   # the player window is drawn 528 pixels wide
     click GetPlayer 6600 967 && window Define >/dev/null || fail "no definition window at $1"
