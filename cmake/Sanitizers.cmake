@@ -6,7 +6,9 @@
 #   NUMBRELLA_FUZZ: the logic library instrumented for libFuzzer (clang only).
 
 if(NUMBRELLA_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  # -g1: the line tables that the reports' stacks are read with, without the rest of the
+  # debugging information (a tenth less time to compile).
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g1)
   add_link_options(-fsanitize=address,undefined)
   # Reports from outside the project's own code that need suppressing go into
   # tests/lsan.supp, each with its reason; the project's own code is never suppressed.
