@@ -9,8 +9,9 @@
 # - each reader of the program's files, fuzzed for a few seconds;
 # - first, that every source, script and build file carries its SPDX licence line, and that
 #   the folders of src/ include one another without a cycle.
-# The whole-program tests mostly wait on their virtual screens, so the last three run beside
-# them, at the lowest priority so that they never slow the program under test.
+# The last three run from the start beside the rest, at the lowest priority, so that they take
+# only the processor time the sanitizer build and the tests leave (the whole-program tests
+# mostly wait on their virtual screens) and never slow the program under test.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -21,8 +22,8 @@ ensure_packages
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# What runs beside the whole-program tests (started below, in a session of its own so
-# that it can be stopped as a whole).
+# What runs beside the tests (started below, in a session of its own so that it can be
+# stopped as a whole).
 if [ "${1:-}" = --beside ]; then
     tools/loudness.sh
     packaging/check-package.sh
@@ -37,17 +38,18 @@ scripts/check-licence.sh
 # The folders of src/ form layers: no include cycle between them.
 scripts/check-folders.sh
 
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNUMBRELLA_SANITIZE=ON "${launcher[@]}" >/dev/null
-cmake --build build/asan -j"$(nproc)" --target checked_tests program_tests
-(cd build/asan && ctest --output-on-failure -j"$(nproc)" -L '^(logic|gui|audio)$')
-
+mkdir -p build
 beside_log=build/beside.log
 setsid nice -n 19 ./test.sh --beside > "$beside_log" 2>&1 < /dev/null &
 beside_pid=$!
 trap 'kill -- -"$beside_pid" 2>/dev/null || true' EXIT
 
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNUMBRELLA_SANITIZE=ON "${launcher[@]}" >/dev/null
+cmake --build build/asan -j"$(nproc)" --target checked_tests program_tests
 status=0
-(cd build/asan && ctest --output-on-failure -L '^e2e$') || status=1
+(cd build/asan && ctest --output-on-failure -j"$(nproc)" -L '^(logic|gui|audio)$') || status=1
+# Two at a time: each has a screen of its own, and they mostly wait on it.
+(cd build/asan && ctest --output-on-failure -j2 -L '^e2e$') || status=1
 
 beside_status=0
 wait "$beside_pid" || beside_status=1
