@@ -202,6 +202,9 @@ int OpenDocument(Platform& os, const QString& target)
 
 void WriteCommentsPage(Platform& os, const QString& pageText)
 {
+    // Without the texts the program has told the user and is ending: no page to open.
+    if (os.HasEnded())
+        return;
     const QString page = QStringLiteral("sendcom.htm");
     WriteFileAtomic(page, pageText.toUtf8());
     OpenDocument(os, QDir::current().absoluteFilePath(page));
