@@ -51,16 +51,11 @@ void Discard(Form* w)
     QCoreApplication::processEvents();
 }
 
+// Ann chosen, her score history the file AAB.scr.
 void ChartedPlayer(GuiFixture& fx)
 {
     fx.Reset();
-    AppState& s = fx.state;
-    s.PlayerFileId = QStringLiteral("AAB");
-    s.ScoreFilePath = QStringLiteral("AAB.scr");
-    s.PracticeOp = ChartedOp;
-    s.TableNum = ChartedTable;
-    s.PracticeMinutes = ChartedMinutes;
-    s.ProblemFormat = 1;
+    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
 }
 
 // The definition of the charted set, as the definition window hands it on.
@@ -89,17 +84,17 @@ struct Opening {
 
 // From the window's creation (it reads the history as it loads) to every control of it
 // painted. grab() paints the window and its controls as the screen would get them.
-Opening OpenScoreWindow()
+Opening OpenScoreWindow(GuiFixture& fx)
 {
     QElapsedTimer clock;
     const double cpu0 = ThreadCpuMs();
     clock.start();
     // The window charts the set it is handed: the charted one.
-    ShowScores* w = Forms::Load<ShowScores>(ChartedSet());
+    ShowScores* w = fx.Make<ShowScores>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     const QPixmap painted = w->grab();
     const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};
-    if (painted.isNull() || Forms::Find<ShowScores>() != w)
+    if (painted.isNull() || FindForm<ShowScores>() != w)
         qFatal("the score window did not open");
     Discard(w);
     return o;
@@ -110,18 +105,16 @@ void ScoreWindow(GuiFixture& fx)
     // The sizes take turns, so a burst of work elsewhere on the machine falls on all alike.
     const std::vector<int> sizes{1000, 10000, 50000, 100000};
     ChartedPlayer(fx);
+    std::vector<QByteArray> files;
     for (int records : sizes)
-        WriteBytes(QStringLiteral("%1.scr").arg(records), MakeHistory(records));
+        files.push_back(MakeHistory(records));
     std::vector<std::vector<double>> wall(sizes.size());
     std::vector<std::vector<double>> cpu(sizes.size());
     for (int round = 0; round < 10; ++round) {
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            // Each opening judges the latest practice again and may move the state on.
-            fx.state.ScoreFilePath = QStringLiteral("%1.scr").arg(sizes[k]);
-            fx.state.PracticeOp = ChartedOp;
-            fx.state.TableNum = ChartedTable;
-            fx.state.PracticeMinutes = ChartedMinutes;
-            const Opening o = OpenScoreWindow();
+            // Each opening judges the latest practice again, on the history as written.
+            WriteBytes(fx.player().Chosen().ScoreFilePath, files[k]);
+            const Opening o = OpenScoreWindow(fx);
             if (round == 0)
                 continue; // warms the caches, as a second opening would find them
             wall[k].push_back(o.ms);
@@ -160,9 +153,9 @@ void ProgressWindow(GuiFixture& fx)
 {
     const std::vector<int> sizes{10000, 100000};
     ChartedPlayer(fx);
-    fx.state.PlayerCount = 1;
-    fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    fx.parts->roster.PlayerCount = 1;
+    fx.parts->roster.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
+    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
     std::vector<QByteArray> files;
     for (int lines : sizes)
         files.push_back(MakeFacts(lines));
@@ -173,7 +166,7 @@ void ProgressWindow(GuiFixture& fx)
             QElapsedTimer clock;
             const double cpu0 = ThreadCpuMs();
             clock.start();
-            Progress* w = Forms::Load<Progress>();
+            Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
             w->show();
             const QPixmap painted = w->grab();
             const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
@@ -207,16 +200,20 @@ public:
 void EnterToNextProblem(GuiFixture& fx)
 {
     ChartedPlayer(fx);
-    // Problems drawn as in the program, not from the test platform's fixed list.
-    auto* platform = new RandomPlatform;
-    fx.platform.reset(platform);
-    platform->EnterProgramDir();
-    fx.state.AppPath = platform->programDir.path();
-    InstallApp(&fx.state, platform);
+    // Problems drawn as in the program, not from the test platform's fixed list: the windows
+    // wired again to a platform that draws them so.
+    const QByteArray players = ReadBytes(QStringLiteral("Players"));
+    fx.windows.reset();
+    fx.platform = std::make_unique<RandomPlatform>();
+    fx.platform->EnterProgramDir();
+    fx.SetProgram([&fx](ProgramSettings& s) { s.AppPath = fx.platform->programDir.path(); });
+    WriteBytes(QStringLiteral("Players"), players);
+    fx.windows = std::make_unique<WindowFactory>(*fx.parts, *fx.platform);
+    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
     // A history, so the correct bar grows towards a goal with every right answer.
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
 
-    Practice* w = Forms::Load<Practice>(ChartedSet());
+    Practice* w = fx.Make<Practice>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     if (!QTest::qWaitForWindowExposed(w))
         qFatal("the drill window was not shown");

@@ -56,7 +56,11 @@ printf '"3"\r\n"2H2200611121530000000"\r\n0\r\n""\r\n0\r\n0\r\n0\r\n1\r\n1264051
 for day in 10 11 12; do printf '"2H22006111%s1530012014"\r\n' "$day" >> "$PROGRAM/AAB.scr"; done
 
 start_screen
-unset QT_QPA_PLATFORM
+# Numbrella starts as on a family's computer: the screen chooses its size (the whole-program
+# tests pin it, which skips asking the screen) and the drill's clock runs in real seconds.
+# NUMBRELLA_ROOT stays: it only says where the machine-wide settings file is, so that the run
+# never touches the computer's own.
+unset QT_QPA_PLATFORM NUMBRELLA_SCALE NUMBRELLA_DRILL_SECOND_MS
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
 

@@ -21,11 +21,8 @@ set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 target_compile_definitions(numbrella_warnings INTERFACE "$<${optimised}:_FORTIFY_SOURCE=2>")
 target_compile_options(numbrella_warnings INTERFACE "$<${optimised}:-fstack-protector-strong>")
 target_link_options(numbrella PRIVATE "$<${optimised}:LINKER:-z,relro,-z,now>")
-target_link_options(numbrella_printer PRIVATE "$<${optimised}:LINKER:-z,relro,-z,now>")
 
 install(TARGETS numbrella RUNTIME DESTINATION ${NUMBRELLA_PROGRAM_DIR})
-# Printing on paper: Qt's printing library is loaded through this module only.
-install(TARGETS numbrella_printer LIBRARY DESTINATION ${NUMBRELLA_PROGRAM_DIR})
 list(TRANSFORM NUMBRELLA_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE data_paths)
 install(FILES ${data_paths} DESTINATION ${NUMBRELLA_PROGRAM_DIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/app/uninstall.sh DESTINATION ${NUMBRELLA_PROGRAM_DIR} RENAME uninstall)

@@ -52,10 +52,6 @@ void Main(ProgramParts& parts, Platform& platform, const QString& commandLine)
     BackForm* background = windows.Background();
     SetFrontWindow(background);
     ShowBeforeChildren(background);
-    // The child sees the program's screen sooner when the desktop may put it up before the
-    // program goes on (measured on two cores: the window 4 to 5 ms sooner, the player list
-    // no later).
-    WaitUntilOnScreen(background, 50);
     RestorePointer();
     LogEvent(state, platform, QStringLiteral("f"));
     RunMainLoop(windows, platform);

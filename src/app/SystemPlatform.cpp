@@ -12,8 +12,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
-#include <cstdio>
-#include <cstdlib>
 
 QDateTime SystemPlatform::Now() const
 {
@@ -75,9 +73,10 @@ bool SystemPlatform::StartDetached(const QString& program)
 
 void SystemPlatform::EndProgram()
 {
-    // Every file is written at the moment its data changes, so nothing is left to save.
-    std::fflush(nullptr);
-    std::_Exit(0);
+    // Every file is written at the moment its data changes, so nothing is left to save: every
+    // window's wait returns, the main loop sees the end, and main returns through Qt's shutdown.
+    ended_ = true;
+    QCoreApplication::exit(0);
 }
 
 int SystemPlatform::DisplayColours() const

@@ -21,6 +21,7 @@ public:
     int OpenDocument(const QString& target) override;
     bool StartDetached(const QString& program) override;
     void EndProgram() override;
+    bool HasEnded() const override { return ended_; }
     int DisplayColours() const override;
     MidiDevice& MidiOut() override;
     PrinterDevice& Printer() override { return printer_; }
@@ -31,5 +32,6 @@ public:
 
 private:
     std::mt19937 engine_;
+    bool ended_ = false;
     SystemPrinter printer_;
 };

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 #include "app/DisplayScale.h"
-#include "app/FontWarmUp.h"
 #include "app/MainProgram.h"
-#include "app/MenuBarStyle.h"
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
 #include "core/WindowUtils.h"
@@ -27,18 +25,15 @@ int main(int argc, char* argv[])
         parts.program.Start(platform, commandLine);
         return 0;
     }
-    FontWarmUp fonts;
     const QByteArray parentsScale = ApplyDisplayScale(argc, argv);
     QApplication app(argc, argv);
     RestoreScaleEnvironment(parentsScale);
-    fonts.Wait();
     PaintWhileLocksWait();
     // The menu bar is drawn in the window, never handed to a desktop's global menu: Qt need
     // not ask the session bus (a wait of some milliseconds at start-up) whether one exists.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // The background's own X windows (core/ServerSurface) leave the menu bar beside them drawn by Qt.
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    QApplication::setStyle(new MenuBarStyle);
     QApplication::setApplicationName(QStringLiteral("Numbrella"));
     // A copy already runs on this desktop: it has come to the front instead.
     if (!BecomeOnlyCopy())

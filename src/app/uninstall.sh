@@ -21,5 +21,5 @@ for tune in "$dir"/*.mid; do
     # A tune goes with its description.
     [ -e "$tune" ] && rm -f "$tune" "${tune%.mid}.txt"
 done
-rm -f "$exe" "$dir"/libnumbrella-printer.so "$dir"/nbr.txx "$dir"/nbr.doc "$dir"/*.htm "$dir"/uninstall
+rm -f "$exe" "$dir"/nbr.txx "$dir"/nbr.doc "$dir"/*.htm "$dir"/uninstall
 echo "Numbrella was removed from $dir. The players' files are still there."

@@ -102,10 +102,6 @@ bool ServerSurface::event(QEvent* event)
         backSet_ = false;
         // A click here leaves the keyboard with the window, as on any other part of it.
         windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
-        // A part of the window, not a window: tools that list the program's windows by
-        // their class pass it by.
-        if (xcb_connection_t* c = XConnection())
-            xcb_delete_property(c, static_cast<xcb_window_t>(winId()), XCB_ATOM_WM_CLASS);
     }
     return QWidget::event(event);
 }

@@ -7,7 +7,6 @@
 #include "core/logic/ToolTipText.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCursor>
 #include <QDir>
 #include <QEventLoop>
@@ -157,22 +156,7 @@ void ShowChildAndWait(QWidget* parent, Form* child)
 
 void ShowHourglass()
 {
-    // "#" black, "." white, " " clear; the neck is the hot spot.
-    static const char* const rows[] = {
-        "################", "################", " #............# ", " #.##########.# ",
-        "  #.########.#  ", "   #.######.#   ", "    #.####.#    ", "     #.##.#     ",
-        "     #....#     ", "    #..##..#    ", "   #........#   ", "  #..........#  ",
-        " #.....##.....# ", " #...######...# ", "################", "################"};
-    static const QCursor hourglass = [] {
-        QImage bits(16, 16, QImage::Format_Mono), mask(16, 16, QImage::Format_Mono);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                bits.setPixel(x, y, rows[y][x] == '#' ? 1 : 0);
-                mask.setPixel(x, y, rows[y][x] == ' ' ? 0 : 1);
-            }
-        return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), 8, 8);
-    }();
-    QApplication::setOverrideCursor(hourglass);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void PaintWhileLocksWait()
@@ -202,6 +186,9 @@ int OpenDocument(Platform& os, const QString& target)
 
 void WriteCommentsPage(Platform& os, const QString& pageText)
 {
+    // Without the texts the program has told the user and is ending: no page to open.
+    if (os.HasEnded())
+        return;
     const QString page = QStringLiteral("sendcom.htm");
     WriteFileAtomic(page, pageText.toUtf8());
     OpenDocument(os, QDir::current().absoluteFilePath(page));

@@ -25,9 +25,8 @@ void ShowModal(Form* window);
 // Hides the parent, waits for the child, then shows the parent again in front.
 void ShowChildAndWait(QWidget* parent, Form* child);
 
-// The hourglass mouse pointer over every window of the program, and back to the default.
-// Drawn here rather than taken from the desktop's cursor theme, whose animated busy
-// pointer takes longer to read than the program's whole first window to lay out.
+// The hourglass mouse pointer (the desktop's busy pointer) over every window of the program,
+// and back to the default.
 void ShowHourglass();
 void RestorePointer();
 // While a shared file's lock is waited for (another copy saving, something else at the

@@ -2,46 +2,16 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/SystemPrinter.h"
 
-#include "help/PrinterModule.h"
 #include "help/logic/Printing.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLibrary>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
-#include <memory>
 #include <utility>
-
-namespace {
-
-struct PrinterModule {
-    OpenPrinterFunction open = nullptr;
-    PrinterFailedFunction failed = nullptr;
-    ClosePrinterFunction close = nullptr;
-};
-
-// The module beside the executable, loaded once; null when it cannot be.
-const PrinterModule* Module()
-{
-    static const PrinterModule* module = []() -> const PrinterModule* {
-        QLibrary file(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(PrinterModuleName));
-        static PrinterModule functions;
-        functions.open = reinterpret_cast<OpenPrinterFunction>(file.resolve("NumbrellaOpenPrinter"));
-        functions.failed = reinterpret_cast<PrinterFailedFunction>(file.resolve("NumbrellaPrinterFailed"));
-        functions.close = reinterpret_cast<ClosePrinterFunction>(file.resolve("NumbrellaClosePrinter"));
-        if (!functions.open || !functions.failed || !functions.close) {
-            qWarning("Numbrella: no printing, the printer module cannot be loaded: %s", qPrintable(file.errorString()));
-            return nullptr;
-        }
-        return &functions;
-    }();
-    return module;
-}
-
-} // namespace
 
 SystemPrinter::SystemPrinter(QString pdfFile)
     : pdfFile_(std::move(pdfFile))
@@ -65,27 +35,20 @@ QString SystemPrinter::EndDoc()
     if (pieces.front().isEmpty())
         return {}; // nothing was printed: no job, not even an empty page
     // A PDF file for families without a printer, the default printer otherwise.
-    const PrinterModule* module = nullptr;
-    std::unique_ptr<QPagedPaintDevice, ClosePrinterFunction> printer(nullptr, nullptr);
-    std::unique_ptr<QPdfWriter> pdf;
-    QPagedPaintDevice* device = nullptr;
-    if (pdfFile_.isEmpty()) {
-        module = Module();
-        if (!module)
-            return PrintFailedMessage;
-        const QString documentName = QStringLiteral("Numbrella");
-        printer = std::unique_ptr<QPagedPaintDevice, ClosePrinterFunction>(module->open(&documentName), module->close);
-        if (!printer)
-            return NoPrinterMessage;
-        device = printer.get();
-    } else {
-        pdf = std::make_unique<QPdfWriter>(pdfFile_);
-        pdf->setTitle(QStringLiteral("Numbrella"));
-        pdf->setCreator(QStringLiteral("Numbrella"));
-        device = pdf.get();
+    if (!pdfFile_.isEmpty()) {
+        QPdfWriter pdf(pdfFile_);
+        pdf.setTitle(QStringLiteral("Numbrella"));
+        pdf.setCreator(QStringLiteral("Numbrella"));
+        return PrintPieces(pdf, pieces, fontSize_) ? QString() : PrintFailedMessage;
     }
-    const bool ok = PrintPieces(*device, pieces, fontSize_);
-    if (!ok || (printer && module->failed(printer.get())))
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return NoPrinterMessage;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(info.printerName());
+    printer.setDocName(QStringLiteral("Numbrella"));
+    const bool ok = PrintPieces(printer, pieces, fontSize_);
+    if (!ok || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return PrintFailedMessage;
     return {};
 }

@@ -24,7 +24,7 @@ export NUMBRELLA_DRILL_SECOND_MS=250
 [ -z "${UBSAN_OPTIONS:-}" ] || export UBSAN_OPTIONS="$UBSAN_OPTIONS:log_path=$WORK/sanitizer"
 PROGRAM=$WORK/program
 mkdir -p "$NUMBRELLA_ROOT/tmp" "$NUMBRELLA_ROOT/var/lib/numbrella" "$PROGRAM" "$SHOTS_DIR"
-cp "$BIN_DIR"/numbrella "$BIN_DIR"/libnumbrella-printer.so "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
+cp "$BIN_DIR"/numbrella "$BIN_DIR"/uninstall "$BIN_DIR"/nbr.* "$BIN_DIR"/*.mid "$BIN_DIR"/*.txt "$BIN_DIR"/*.htm "$PROGRAM"/
 
 APP_PID=""
 cleanup() {

@@ -52,7 +52,8 @@ wait_gone Define 5 || fail "minimising left the definition window up"
 second_start_ends
 window Define 5 >/dev/null || fail "the running copy did not come back"
 xprop -id "$(xdotool getactivewindow)" WM_WINDOW_ROLE | grep -q '"Define"' || fail "the definition window is not active"
-[ "$(xdotool search --onlyvisible --class numbrella | wc -l)" = 2 ] || fail "a second set of windows"
+windows=$(for id in $(xdotool search --onlyvisible --class numbrella); do xprop -id "$id" WM_WINDOW_ROLE; done | grep -c '= "')
+[ "$windows" = 2 ] || fail "a second set of windows: $windows"
 
 # Menu bar entries, left to right, in twips from the window's left edge.
 FILE=300 CONFIGURE=1125 SCORES=2085 PROGRESS=3000 MUSIC=4110 HELP=5070 ABOUT=5760 MORE=6465

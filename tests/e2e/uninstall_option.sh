@@ -7,7 +7,7 @@ printf '1\r\n"Ann"\r\n"AAB  "\r\n' > "$PROGRAM/Players"
 start_program u log
 program_ends || fail "the program did not end"
 for _ in $(seq 50); do [ -e "$PROGRAM/numbrella" ] || break; sleep 0.1; done
-[ -e "$PROGRAM/numbrella" ] || [ -e "$PROGRAM/libnumbrella-printer.so" ] && fail "the uninstaller did not run"
+[ -e "$PROGRAM/numbrella" ] || [ -e "$PROGRAM/nbr.txx" ] && fail "the uninstaller did not run"
 [ -e "$PROGRAM/Players" ] || fail "the uninstaller removed the players' files"
 [ -e "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI" ] && fail "a settings file was written"
 [ -e "$NUMBRELLA_ROOT/tmp/nbr.log" ] && fail "a log was written"

@@ -100,9 +100,9 @@ private slots:
         QCOMPARE(printer.printed, printed);
         QCOMPARE(printer.calls, printed.isEmpty() ? QStringList() : QStringList({"FontSize 12", "Print", "NewPage", "EndDoc"}));
     }
-    // Paper goes through the printer module beside the program: found, it reports that no
-    // printer is set up (none is reachable here); not found, the print fails.
-    void paperThroughPrinterModule()
+    // Paper goes to the desktop's default printer: with no printing service reachable, the
+    // user is told that no printer is set up.
+    void paperWithoutPrinter()
     {
         qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
         SystemPrinter paper;

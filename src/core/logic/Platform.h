@@ -41,10 +41,11 @@ public:
     virtual int OpenDocument(const QString& target) = 0;
     // Starts a program without waiting for it; true when it started.
     virtual bool StartDetached(const QString& program) = 0;
-    // Ends the whole program at once. Tests replace it; callers return right after calling it.
+    // Ends the program: every window's wait returns and no new one waits, so the main loop
+    // ends. Callers return right after calling it.
     virtual void EndProgram() = 0;
-    // True once EndProgram ran; only a test's platform ever gets to answer it.
-    virtual bool HasEnded() const { return false; }
+    // True once EndProgram ran: nothing more is to be shown or written.
+    virtual bool HasEnded() const = 0;
     // Number of colours of the display: 256 on an 8-bit display, otherwise anything else.
     virtual int DisplayColours() const = 0;
     // MIDI output device 0: its capabilities and volume.
