@@ -43,9 +43,10 @@ private slots:
         QTest::newRow("a damaged next key goes on after the highest key of a row or a file") << QStringList{"Ann", "/AAF"}
             << "zz{  " << add << QStringList{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
                                             R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
-        QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add
-            << QStringList{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
-                           R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
+        const QStringList bobAfterF{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
+                                    R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
+        QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add << bobAfterF;
+        QTest::newRow("an options file alone keeps its key") << QStringList{"Ann", "/AAF.opt"} << "AAC  " << add << bobAfterF;
         QTest::newRow("a list that cannot be read is told, no first start, nothing changed") << QStringList{"!"} << "AAA  "
             << QStringList{"M_Boxx|Label1=The list of names cannot be read: the file Players is not a plain file. Nothing has "
                            "been changed. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
