@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 // The configuration window: what the clicks and keys make of the player's settings file, what
-// Save makes of the two criteria boxes, and that closing it leaves a drill under way as it was.
+// Save makes of the two criteria boxes and of the options boxes, and that closing it leaves a
+// drill under way as it was.
 #include "config/Config.h"
 #include "core/WindowUtils.h"
 #include "support/PlayersConfigSteps.h"
@@ -68,6 +69,34 @@ private slots:
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);
         if (!QFile::exists(QStringLiteral("AAB.cfg")))
             QCOMPARE(fx.program().Settings().BackColour, DefaultBackColour);
+    }
+
+    void options_data()
+    {
+        // On the test's screen, 800 pixels wide: "Big drill" is on by default for grades N/A, 1 and 2.
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QByteArray>("before"); // AAB.opt
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("after");     // the lines of AAB.opt, or "none"
+        QTest::newRow("grade 3: off by default, ticked and stored") << "3" << QByteArray() << QStringList{"Check2", "Save"} << "BigDrill=1";
+        QTest::newRow("N/A: on by default, saved as shown, nothing stored") << "0" << QByteArray() << QStringList{"Save"} << "none";
+        QTest::newRow("a stored choice unticked; another program's option kept") << "1" << QByteArray("Language=de\r\nBigDrill=1\r\n")
+            << QStringList{"Check2", "Check3", "Save"} << "Language=de BigDrill=0 AnswerSounds=1";
+        QTest::newRow("Cancel") << "3" << QByteArray() << QStringList{"Check2", "Check3", "Cancel"} << "none";
+    }
+    void options()
+    {
+        QFETCH(QString, grade);
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, steps);
+        fx.Reset();
+        if (!before.isNull())
+            WriteBytes(QStringLiteral("AAB.opt"), before);
+        fx.ChooseAnn([&grade](PlayerSettings& s) { s.PlayerGrade = grade, s.AdvanceNum = 10; });
+        Config* config = fx.Make<Config>(fx.program().Settings(), fx.player());
+        config->show();
+        Act(config, steps);
+        QTEST(QFile::exists(QStringLiteral("AAB.opt")) ? FileLines(QStringLiteral("AAB.opt")).join(' ') : QStringLiteral("none"), "after");
     }
 };
 
