@@ -141,6 +141,41 @@ int MidiSynth::SetVolume(std::uint32_t volume)
     return MidiNoError;
 }
 
+int MidiSynth::Open()
+{
+    StartSound();
+    return synth_ ? MidiNoError : MidiNotSupported;
+}
+
+int MidiSynth::ShortMsg(std::uint32_t message)
+{
+    StartSound();
+    if (!synth_)
+        return MidiNotSupported;
+    const int status = message & 0xF0, channel = message & 0x0F;
+    const int data1 = (message >> 8) & 0x7F, data2 = (message >> 16) & 0x7F;
+    int done = FLUID_FAILED;
+    switch (status) {
+    case MidiNoteOn:
+        done = data2 > 0 ? fluid_->fluid_synth_noteon(synth_, channel, data1, data2)
+                         : fluid_->fluid_synth_noteoff(synth_, channel, data1);
+        break;
+    case MidiNoteOff:
+        done = fluid_->fluid_synth_noteoff(synth_, channel, data1);
+        break;
+    case MidiProgram:
+        done = fluid_->fluid_synth_program_change(synth_, channel, data1);
+        break;
+    case MidiControl:
+        done = fluid_->fluid_synth_cc(synth_, channel, data1, data2);
+        break;
+    default:
+        return MidiNotSupported;
+    }
+    // A note off for a note that has ended already is no failure.
+    return done == FLUID_OK || status == MidiNoteOff ? MidiNoError : MidiNotSupported;
+}
+
 fluid_synth_t* MidiSynth::Synth()
 {
     if (!synth_ && Settings())

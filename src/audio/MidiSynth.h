@@ -49,6 +49,10 @@ public:
     int GetDevCaps(MidiOutCaps& caps) override;
     int GetVolume(std::uint32_t& volume) override;
     int SetVolume(std::uint32_t volume) override;
+    // StartSound.
+    int Open() override;
+    // Note on and off, program change and controller messages; others are not supported.
+    int ShortMsg(std::uint32_t message) override;
 
     Output GetOutput() const { return output_; }
     // The synthesizer, made on first use; nullptr when FluidSynth cannot make one.

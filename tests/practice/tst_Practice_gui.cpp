@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 // The drill window: a whole practice through its answer box and clock, and what it leaves
-// in the score history, the facts file and the player's settings, also when a file cannot be saved.
+// in the score history, the facts file and the player's settings, also when a file cannot be saved;
+// the big drill and F11; the sign, the bar's marked growth and the notes that answer an answer.
 #include "practice/Practice.h"
 #include "scores/ShowScores.h"
 #include "support/GuiSupport.h"
 #include "support/ScoresPracticeBuilders.h"
 
 #include <QDir>
+#include <QPainterPath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QClipboard>
@@ -54,14 +56,21 @@ private slots:
         const int first = w->Problem().Answer;
         QCOMPARE(Child<QLabel>(w, "Label2")->text() + 'x' + Child<QLabel>(w, "Label3")->text(), QStringLiteral("5x%1").arg(first / 5));
         Answer(box, QString::number(first + 1));
-        QCOMPARE(Child<QLabel>(w, "Label6")->text(), QStringLiteral("Incorrect.  Please try again."));
+        auto* feedback = Child<QLabel>(w, "Label6");
+        QCOMPARE(feedback->text(), QStringLiteral("Incorrect.  Please try again."));
         for (const char* typed : {"99", "", "99999", "99999999999"}) // wrong again; nothing; too big for an answer
             Answer(box, QString::fromLatin1(typed));
         QCOMPARE(int(w->Tally().AttemptCount), 2);
         QCOMPARE(w->Problem().MissedFacts, QStringList{FactKey(5, first / 5)});
         Answer(box, '0' + QString::number(first)); // right, with a leading zero
-        QVERIFY(Child<QLabel>(w, "Label6")->text().isEmpty());
+        // Green for a moment, the next problem up at once; then the line is empty again.
+        QCOMPARE(feedback->text(), QString::fromUtf8("\u2713 Right!"));
+        QCOMPARE(feedback->palette().color(QPalette::WindowText), QColor(0, 140, 0));
+        QVERIFY(w->Problem().Answer != first && box->text().isEmpty() && w->focusWidget() == box);
         QCOMPARE(Child<QLabel>(w, "Label5")->text(), QStringLiteral("1"));
+        QTRY_VERIFY_WITH_TIMEOUT(feedback->text().isEmpty(), 1000);
+        Answer(box, QStringLiteral("0"));
+        QCOMPARE(feedback->palette().color(QPalette::WindowText), QColor(192, 0, 0));
 
         for (int tick = 1; tick <= 31; ++tick)
             w->Timer1Tick();
@@ -100,6 +109,87 @@ private slots:
             w->Timer1Tick();
         QCOMPARE(FileLines(QStringLiteral("AAB.fct")), facts);
         QCOMPARE(QFile::exists(QStringLiteral("AAB.scr")), finished);
+    }
+
+    void bigDrill_data()
+    {
+        // On the test's screen, 800 x 600 pixels: on by default for grades N/A, 1 and 2 only.
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QByteArray>("options"); // AAB.opt
+        QTest::addColumn<bool>("big");
+        QTest::newRow("grade 3: as drawn") << "3" << QByteArray() << false;
+        QTest::newRow("grade 2: big") << "2" << QByteArray() << true;
+        QTest::newRow("her choice off before her grade") << "1" << QByteArray("BigDrill=0\r\n") << false;
+        QTest::newRow("her choice on") << "5" << QByteArray("BigDrill=1\r\n") << true;
+    }
+    void bigDrill()
+    {
+        QFETCH(QString, grade);
+        QFETCH(QByteArray, options);
+        QFETCH(bool, big);
+        WriteBytes(QStringLiteral("AAB.opt"), options);
+        fx.ChooseAnn([&grade](PlayerSettings& s) { s.PlayerGrade = grade; });
+        Practice* w = Open(1);
+        auto* box = Child<QLineEdit>(w, "Text1");
+        QTest::keyClicks(box, QStringLiteral("4"));
+        for (bool on : {big, !big, big}) {
+            QCOMPARE(w->BigDrill(), on);
+            // Big: at least 60% of the screen's height, its digits at least a twentieth of it unless
+            // the window fills the screen's width; every control inside the window, every caption whole.
+            QPainterPath digit;
+            digit.addText(0, 0, Child<QLabel>(w, "Label2")->font(), QStringLiteral("1"));
+            const QSize screen = w->screen()->availableGeometry().size();
+            QCOMPARE(w->height() >= screen.height() * 0.6
+                         && (digit.boundingRect().height() >= screen.height() * 0.05 || w->width() >= screen.width() * 0.95), on);
+            QVERIFY(on || w->height() == TwipsToPixels(DrillHeight));
+            for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(!c->isVisible() || w->rect().contains(c->geometry()), qPrintable(c->objectName()));
+                const auto* b = qobject_cast<QPushButton*>(c);
+                QVERIFY(!b || b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width());
+            }
+            for (const char* caption : {"Label7", "Label9"}) {
+                auto* l = Child<QLabel>(w, caption);
+                QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width() && l->fontMetrics().height() <= l->height());
+            }
+            QTest::keyClick(box, Qt::Key_F11); // the other size, for this drill only; her typing kept
+            QCOMPARE(box->text(), QStringLiteral("4"));
+        }
+        QCOMPARE(ReadBytes(QStringLiteral("AAB.opt")), options);
+    }
+
+    void answerFeedback_data()
+    {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<QList<quint32>>("sent"); // to the MIDI device: three right answers, a wrong one, the end
+        QTest::newRow("sounds off") << QByteArray() << QList<quint32>{};
+        // Channel 16: program 8 (celesta), note 88 at 70 for each right answer; program 33 (electric bass),
+        // note 45 at 60; each let go (88 after 250 ms, 45 after 400 ms); all notes off as the drill closes.
+        const QList<quint32> right{0x08CF, 0x46589F};
+        QTest::newRow("sounds on") << QByteArray("AnswerSounds=1\r\n")
+            << right + right + right + QList<quint32>{0x21CF, 0x3C2D9F, 0x588F, 0x588F, 0x588F, 0x2D8F, 0x7BBF};
+    }
+    void answerFeedback()
+    {
+        QFETCH(QByteArray, options);
+        QFETCH(QList<quint32>, sent);
+        WriteBytes(QStringLiteral("AAB.opt"), options);
+        WriteBytes(QStringLiteral("AAB.scr"), "\"2F1200601011200040041\"\r\n"); // a goal of 40: a step of 25 twips
+        fx.ChooseAnn([](PlayerSettings& s) { s.PlayerGrade = QStringLiteral("3"); }); // the drill as drawn
+        Practice* w = Open(1);
+        auto* box = Child<QLineEdit>(w, "Text1");
+        QTest::mouseClick(box, Qt::LeftButton); // the window's due activation shows the first problem
+        for (int right = 0; right < 3; ++right)
+            Answer(box, QString::number(w->Problem().Answer));
+        // The part the bar grew by (25 twips) marked darker, 60 twips high, for the sign's time.
+        auto* bar = Child<QLabel>(w, "C_bar");
+        auto* grown = Child<QLabel>(w, "C_new");
+        QVERIFY(grown->isVisible() && grown->y() == bar->y() && grown->height() == TwipsToPixels(60));
+        Answer(box, QString::number(w->Problem().Answer + 1));
+        QVERIFY(!grown->isVisible());
+        QCOMPARE(fx.platform->midi.opened, options.isEmpty() ? 0 : 1);
+        QTRY_COMPARE_WITH_TIMEOUT(int(fx.platform->midi.messages.size()), int(std::max<qsizetype>(sent.size() - 1, 0)), 2000);
+        w->Unload();
+        QCOMPARE(QList<quint32>(fx.platform->midi.messages.begin(), fx.platform->midi.messages.end()), sent);
     }
 
     void scoreCannotBeSaved()
