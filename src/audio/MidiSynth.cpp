@@ -81,6 +81,10 @@ fluid_settings_t* MidiSynth::Settings()
     // sound card, or the silent output that keeps time without one), never in a thread of
     // their own that could still be in a player being deleted.
     fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    // Two periods of 256 frames (11.6 ms at 44.1 kHz) between a note and the sound card, less
+    // than one frame of the screen: the note that answers an answer comes with its sign.
+    fluid_->fluid_settings_setint(settings_, "audio.period-size", AudioPeriodFrames);
+    fluid_->fluid_settings_setint(settings_, "audio.periods", 2);
     return settings_;
 }
 

@@ -24,6 +24,8 @@ struct FluidSynthLibrary;
 // -16 LUFS with true peaks below -1 dBFS at the top of the volume bar, as tools/loudness.sh
 // measures (and reads this line). FluidSynth's default, 0.2, is 15.6 dB quieter.
 constexpr double SynthGain = 1.2;
+// Frames the sound card is handed at a time (two such periods are buffered).
+constexpr int AudioPeriodFrames = 256;
 
 class MidiSynth : public MidiDevice {
 public:

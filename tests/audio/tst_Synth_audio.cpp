@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 // The synthesizer: a shipped tune's level at the top of the volume bar and lower; without a
-// soundfont a piece plays on in silence and obeys the controls; the notes that answer an answer.
+// soundfont a piece plays on in silence and obeys the controls.
 #include "audio/MidiPlayback.h"
 #include "music/logic/MidiVolume.h"
-#include "practice/logic/AnswerCheck.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
@@ -33,38 +32,6 @@ private slots:
             qInfo("bar %d: RMS %.1f dBFS, peak %.1f dBFS", position, rms, 20 * std::log10(peak));
             QVERIFY(rms >= lowest && rms <= highest && peak < 0.9);
         }
-    }
-    // Each note sounds from the first frames rendered after it is sent, softer than the tunes,
-    // the right answer's high and the wrong one's low, and is silent soon after it is let go.
-    void answerNotes()
-    {
-        constexpr int Rate = 44100, Block = 256;
-        MidiSynth synth(MidiSynth::Output::Offline, Rate);
-        QCOMPARE(synth.Open(), MidiNoError);
-        std::vector<float> left(Rate / 4), right(Rate / 4);
-        auto level = [&](int from, int to) {
-            double energy = 0;
-            for (int i = from; i < to; ++i)
-                energy += double(left[i]) * left[i];
-            return 10 * std::log10(energy / (to - from) + 1e-30);
-        };
-        int crossings[2] = {};
-        for (bool rightAnswer : {true, false}) {
-            const AnswerNote note = AnswerNoteFor(rightAnswer);
-            QCOMPARE(synth.ShortMsg(MidiMessage(MidiProgram, AnswerChannel, note.program)), MidiNoError);
-            QCOMPARE(synth.ShortMsg(MidiMessage(MidiNoteOn, AnswerChannel, note.key, note.velocity)), MidiNoError);
-            synth.Render(left.data(), right.data(), int(left.size()));
-            const double first = level(0, Block), whole = level(0, int(left.size()));
-            qInfo("note %d: first block %.1f dBFS, quarter second %.1f dBFS", note.key, first, whole);
-            QVERIFY(first > -50 && whole > -40 && whole < -26); // the tunes: -25 dBFS
-            for (std::size_t i = 1; i < left.size(); ++i)
-                crossings[rightAnswer] += (left[i - 1] < 0) != (left[i] < 0);
-            QCOMPARE(synth.ShortMsg(MidiMessage(MidiNoteOff, AnswerChannel, note.key)), MidiNoError);
-            for (int i = 0; i < 6; ++i) // a second and a half let go
-                synth.Render(left.data(), right.data(), int(left.size()));
-            QVERIFY(level(0, int(left.size())) < -70);
-        }
-        QVERIFY(crossings[1] > 4 * crossings[0]);
     }
     void missingSoundFontPlaysSilently()
     {
