@@ -32,16 +32,8 @@ public:
         return setResult;
     }
 
-    int Open() override
-    {
-        ++opened;
-        return MidiNoError;
-    }
-    int ShortMsg(std::uint32_t message) override
-    {
-        messages.push_back(message);
-        return MidiNoError;
-    }
+    int Open() override { return ++opened, MidiNoError; }
+    int ShortMsg(std::uint32_t message) override { return messages.push_back(message), MidiNoError; }
 
     MidiOutCaps caps;
     std::uint32_t volume = 0xFFFFFFFFu;
