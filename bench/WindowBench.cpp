@@ -3,9 +3,11 @@
 // The windows' own times, measured inside the program's code with a fresh state and
 // test platform: opening and painting the score window over histories of growing
 // length, the Progress window over facts files of growing length, and the drill's answer
-// to the next problem painted. Prints one
-// "RESULT windows KEY VALUE" line per number; milliseconds throughout.
+// to the next problem painted (the big drill, with the sign of a right answer and the answer
+// notes through the synthesizer). Prints one "RESULT windows KEY VALUE" line per number;
+// milliseconds throughout. With --enter, only the drill's row.
 
+#include "audio/MidiSynth.h"
 #include "practice/Practice.h"
 #include "core/logic/FactsFile.h"
 #include "scores/Progress.h"
@@ -51,16 +53,11 @@ void Discard(Form* w)
     QCoreApplication::processEvents();
 }
 
-void ChartedPlayer(GuiFixture& fx)
+// Ann chosen, her problems in the first format; her history is "AAB.scr".
+void ChartedPlayer(GuiFixture& fx, std::unique_ptr<TestPlatform> platform = nullptr)
 {
-    fx.Reset();
-    AppState& s = fx.state;
-    s.PlayerFileId = QStringLiteral("AAB");
-    s.ScoreFilePath = QStringLiteral("AAB.scr");
-    s.PracticeOp = ChartedOp;
-    s.TableNum = ChartedTable;
-    s.PracticeMinutes = ChartedMinutes;
-    s.ProblemFormat = 1;
+    fx.Reset(std::move(platform));
+    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
 }
 
 // The definition of the charted set, as the definition window hands it on.
@@ -89,17 +86,17 @@ struct Opening {
 
 // From the window's creation (it reads the history as it loads) to every control of it
 // painted. grab() paints the window and its controls as the screen would get them.
-Opening OpenScoreWindow()
+Opening OpenScoreWindow(GuiFixture& fx)
 {
     QElapsedTimer clock;
     const double cpu0 = ThreadCpuMs();
     clock.start();
     // The window charts the set it is handed: the charted one.
-    ShowScores* w = Forms::Load<ShowScores>(ChartedSet());
+    ShowScores* w = fx.Make<ShowScores>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     const QPixmap painted = w->grab();
     const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};
-    if (painted.isNull() || Forms::Find<ShowScores>() != w)
+    if (painted.isNull() || FindForm<ShowScores>() != w)
         qFatal("the score window did not open");
     Discard(w);
     return o;
@@ -110,18 +107,15 @@ void ScoreWindow(GuiFixture& fx)
     // The sizes take turns, so a burst of work elsewhere on the machine falls on all alike.
     const std::vector<int> sizes{1000, 10000, 50000, 100000};
     ChartedPlayer(fx);
+    std::vector<QByteArray> histories;
     for (int records : sizes)
-        WriteBytes(QStringLiteral("%1.scr").arg(records), MakeHistory(records));
+        histories.push_back(MakeHistory(records));
     std::vector<std::vector<double>> wall(sizes.size());
     std::vector<std::vector<double>> cpu(sizes.size());
     for (int round = 0; round < 10; ++round) {
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            // Each opening judges the latest practice again and may move the state on.
-            fx.state.ScoreFilePath = QStringLiteral("%1.scr").arg(sizes[k]);
-            fx.state.PracticeOp = ChartedOp;
-            fx.state.TableNum = ChartedTable;
-            fx.state.PracticeMinutes = ChartedMinutes;
-            const Opening o = OpenScoreWindow();
+            WriteBytes(QStringLiteral("AAB.scr"), histories[k]);
+            const Opening o = OpenScoreWindow(fx);
             if (round == 0)
                 continue; // warms the caches, as a second opening would find them
             wall[k].push_back(o.ms);
@@ -160,9 +154,10 @@ void ProgressWindow(GuiFixture& fx)
 {
     const std::vector<int> sizes{10000, 100000};
     ChartedPlayer(fx);
-    fx.state.PlayerCount = 1;
-    fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    PlayerRoster& roster = fx.parts->roster;
+    roster.PlayerCount = 1;
+    roster.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
+    WriteBytes(QStringLiteral("AAB.scr"), MakeHistory(1000));
     std::vector<QByteArray> files;
     for (int lines : sizes)
         files.push_back(MakeFacts(lines));
@@ -173,7 +168,7 @@ void ProgressWindow(GuiFixture& fx)
             QElapsedTimer clock;
             const double cpu0 = ThreadCpuMs();
             clock.start();
-            Progress* w = Forms::Load<Progress>();
+            Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
             w->show();
             const QPixmap painted = w->grab();
             const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
@@ -204,19 +199,42 @@ public:
     }
 };
 
+// The program's synthesizer, noting when each note is sent to it.
+class TimedSynth : public MidiDevice {
+public:
+    int GetDevCaps(MidiOutCaps& caps) override { return MidiSynth::Process().GetDevCaps(caps); }
+    int GetVolume(std::uint32_t& volume) override { return MidiSynth::Process().GetVolume(volume); }
+    int SetVolume(std::uint32_t volume) override { return MidiSynth::Process().SetVolume(volume); }
+    int Open() override { return MidiSynth::Process().Open(); }
+    int ShortMsg(std::uint32_t message) override
+    {
+        if ((message & 0xF0) == MidiNoteOn)
+            noteOn.restart();
+        return MidiSynth::Process().ShortMsg(message);
+    }
+    QElapsedTimer noteOn;
+};
+
+// Problems drawn as in the program, not from the test platform's fixed list; notes played by
+// the program's synthesizer.
+class SoundingPlatform : public RandomPlatform {
+public:
+    MidiDevice& MidiOut() override { return synth; }
+    TimedSynth synth;
+};
+
 void EnterToNextProblem(GuiFixture& fx)
 {
-    ChartedPlayer(fx);
-    // Problems drawn as in the program, not from the test platform's fixed list.
-    auto* platform = new RandomPlatform;
-    fx.platform.reset(platform);
-    platform->EnterProgramDir();
-    fx.state.AppPath = platform->programDir.path();
-    InstallApp(&fx.state, platform);
+    auto made = std::make_unique<SoundingPlatform>();
+    SoundingPlatform* platform = made.get();
+    // Her drill is big and answers with notes; made before she is chosen, so that she reads them.
+    made->EnterProgramDir();
+    WriteBytes(QStringLiteral("AAB.opt"), "BigDrill=1\r\nAnswerSounds=1\r\n");
+    ChartedPlayer(fx, std::move(made));
     // A history, so the correct bar grows towards a goal with every right answer.
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    WriteBytes(QStringLiteral("AAB.scr"), MakeHistory(1000));
 
-    Practice* w = Forms::Load<Practice>(ChartedSet());
+    Practice* w = fx.Make<Practice>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     if (!QTest::qWaitForWindowExposed(w))
         qFatal("the drill window was not shown");
@@ -226,7 +244,7 @@ void EnterToNextProblem(GuiFixture& fx)
     PaintWatch watch;
     box->installEventFilter(&watch);
 
-    std::vector<double> times;
+    std::vector<double> times, notes;
     for (int i = 0; i < 300; ++i) {
         QCoreApplication::processEvents();
         box->setText(QString::number(w->Problem().Answer)); // typed before the clock starts
@@ -234,17 +252,21 @@ void EnterToNextProblem(GuiFixture& fx)
         const int before = watch.paints;
         QElapsedTimer clock;
         clock.start();
+        platform->synth.noteOn.invalidate();
         QTest::keyClick(box, Qt::Key_Return);
+        // Sent to the synthesizer in the key's own handling, before anything is painted.
+        notes.push_back(platform->synth.noteOn.isValid() ? (clock.nsecsElapsed() - platform->synth.noteOn.nsecsElapsed()) / 1e6 : 1000);
         // The problem is painted once the event loop has repainted what changed.
         while (watch.paints == before && clock.elapsed() < 1000)
             QCoreApplication::processEvents();
         times.push_back(clock.nsecsElapsed() / 1e6);
-        if (watch.paints == before || w->Tally().CorrectCount != i + 1 || w->Goal() == 0)
+        if (watch.paints == before || w->Tally().CorrectCount != i + 1 || w->Goal() == 0 || !w->BigDrill())
             qFatal("the answer was not taken, or the next problem was not painted");
     }
     Result("enter_median", Median(times));
     Result("enter_p95", Percentile(times, 0.95));
     Result("enter_max", *std::max_element(times.begin(), times.end()));
+    Result("note_max", *std::max_element(notes.begin(), notes.end()));
     Discard(w);
 }
 
@@ -254,8 +276,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     GuiFixture fx;
-    ScoreWindow(fx);
-    ProgressWindow(fx);
+    // "--enter": the drill's row alone.
+    if (QCoreApplication::arguments().value(1) != QLatin1String("--enter")) {
+        ScoreWindow(fx);
+        ProgressWindow(fx);
+    }
     EnterToNextProblem(fx);
     return 0;
 }
