@@ -309,7 +309,7 @@ void Practice::SetUpGoal()
 
 int Practice::UpdateCorrectBar()
 {
-    const int before = C_bar->isVisible() ? DesignPlace(C_bar).top() : bar_.baseline;
+    const int before = C_bar->isHidden() ? bar_.baseline : DesignPlace(C_bar).top();
     const int h = bar_.Height(practice_.CorrectCount);
     PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
     PlaceTw(C_bar, 600, bar_.baseline - h, 135, h);
@@ -406,7 +406,7 @@ void Practice::ShowRightSign(int grownFrom)
     // The part the bar grew by, darker, so that even a small step shows; none when the bar
     // was halved or shows nothing.
     const QRect bar = DesignPlace(C_bar);
-    if (grownFrom > bar.top() && C_bar->isVisible()) {
+    if (grownFrom > bar.top() && !C_bar->isHidden()) {
         const int h = std::min(std::max(grownFrom - bar.top(), NewPartLeast), bar.height());
         PlaceTw(C_new, bar.left(), bar.top(), bar.width(), h);
         C_new->show();
