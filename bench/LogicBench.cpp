@@ -114,11 +114,11 @@ void FindGoalBench(benchmark::State& st)
     const History h(static_cast<int>(st.range(0)));
     const std::optional<QStringList> history = h.Records();
     RandomPlatform platform;
-    const PlayerSettings player;
+    const PlayerSettings s;
     const ProgramSettings program;
     const PracticeFields practice{ChartedOp, ChartedTable, ChartedMinutes, 0, 0};
     for (auto _ : st)
-        benchmark::DoNotOptimize(FindGoal(player, program, practice, platform, history));
+        benchmark::DoNotOptimize(FindGoal(s, program, practice, platform, history));
     PerRecord(st);
 }
 

@@ -3,9 +3,11 @@
 // The windows' own times, measured inside the program's code with a fresh state and
 // test platform: opening and painting the score window over histories of growing
 // length, the Progress window over facts files of growing length, and the drill's answer
-// to the next problem painted. Prints one
-// "RESULT windows KEY VALUE" line per number; milliseconds throughout.
+// to the next problem painted (the big drill, with the sign of a right answer and the answer
+// notes through the synthesizer). Prints one "RESULT windows KEY VALUE" line per number;
+// milliseconds throughout. With --enter, only the drill's row.
 
+#include "audio/MidiSynth.h"
 #include "practice/Practice.h"
 #include "core/logic/FactsFile.h"
 #include "scores/Progress.h"
@@ -51,10 +53,10 @@ void Discard(Form* w)
     QCoreApplication::processEvents();
 }
 
-// Ann chosen, her score history the file AAB.scr.
-void ChartedPlayer(GuiFixture& fx)
+// Ann chosen, her problems in the first format; her history is "AAB.scr".
+void ChartedPlayer(GuiFixture& fx, std::unique_ptr<TestPlatform> platform = nullptr)
 {
-    fx.Reset();
+    fx.Reset(std::move(platform));
     fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
 }
 
@@ -105,15 +107,14 @@ void ScoreWindow(GuiFixture& fx)
     // The sizes take turns, so a burst of work elsewhere on the machine falls on all alike.
     const std::vector<int> sizes{1000, 10000, 50000, 100000};
     ChartedPlayer(fx);
-    std::vector<QByteArray> files;
+    std::vector<QByteArray> histories;
     for (int records : sizes)
-        files.push_back(MakeHistory(records));
+        histories.push_back(MakeHistory(records));
     std::vector<std::vector<double>> wall(sizes.size());
     std::vector<std::vector<double>> cpu(sizes.size());
     for (int round = 0; round < 10; ++round) {
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            // Each opening judges the latest practice again, on the history as written.
-            WriteBytes(fx.player().Chosen().ScoreFilePath, files[k]);
+            WriteBytes(QStringLiteral("AAB.scr"), histories[k]);
             const Opening o = OpenScoreWindow(fx);
             if (round == 0)
                 continue; // warms the caches, as a second opening would find them
@@ -153,9 +154,10 @@ void ProgressWindow(GuiFixture& fx)
 {
     const std::vector<int> sizes{10000, 100000};
     ChartedPlayer(fx);
-    fx.parts->roster.PlayerCount = 1;
-    fx.parts->roster.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
+    PlayerRoster& roster = fx.parts->roster;
+    roster.PlayerCount = 1;
+    roster.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
+    WriteBytes(QStringLiteral("AAB.scr"), MakeHistory(1000));
     std::vector<QByteArray> files;
     for (int lines : sizes)
         files.push_back(MakeFacts(lines));
@@ -197,21 +199,40 @@ public:
     }
 };
 
+// The program's synthesizer, noting when each note is sent to it.
+class TimedSynth : public MidiDevice {
+public:
+    int GetDevCaps(MidiOutCaps& caps) override { return MidiSynth::Process().GetDevCaps(caps); }
+    int GetVolume(std::uint32_t& volume) override { return MidiSynth::Process().GetVolume(volume); }
+    int SetVolume(std::uint32_t volume) override { return MidiSynth::Process().SetVolume(volume); }
+    int Open() override { return MidiSynth::Process().Open(); }
+    int ShortMsg(std::uint32_t message) override
+    {
+        if ((message & 0xF0) == MidiNoteOn)
+            noteOn.restart();
+        return MidiSynth::Process().ShortMsg(message);
+    }
+    QElapsedTimer noteOn;
+};
+
+// Problems drawn as in the program, not from the test platform's fixed list; notes played by
+// the program's synthesizer.
+class SoundingPlatform : public RandomPlatform {
+public:
+    MidiDevice& MidiOut() override { return synth; }
+    TimedSynth synth;
+};
+
 void EnterToNextProblem(GuiFixture& fx)
 {
-    ChartedPlayer(fx);
-    // Problems drawn as in the program, not from the test platform's fixed list: the windows
-    // wired again to a platform that draws them so.
-    const QByteArray players = ReadBytes(QStringLiteral("Players"));
-    fx.windows.reset();
-    fx.platform = std::make_unique<RandomPlatform>();
-    fx.platform->EnterProgramDir();
-    fx.SetProgram([&fx](ProgramSettings& s) { s.AppPath = fx.platform->programDir.path(); });
-    WriteBytes(QStringLiteral("Players"), players);
-    fx.windows = std::make_unique<WindowFactory>(*fx.parts, *fx.platform);
-    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
+    auto made = std::make_unique<SoundingPlatform>();
+    SoundingPlatform* platform = made.get();
+    // Her drill is big and answers with notes; made before she is chosen, so that she reads them.
+    made->EnterProgramDir();
+    WriteBytes(QStringLiteral("AAB.opt"), "BigDrill=1\r\nAnswerSounds=1\r\n");
+    ChartedPlayer(fx, std::move(made));
     // A history, so the correct bar grows towards a goal with every right answer.
-    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
+    WriteBytes(QStringLiteral("AAB.scr"), MakeHistory(1000));
 
     Practice* w = fx.Make<Practice>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
@@ -223,7 +244,7 @@ void EnterToNextProblem(GuiFixture& fx)
     PaintWatch watch;
     box->installEventFilter(&watch);
 
-    std::vector<double> times;
+    std::vector<double> times, notes;
     for (int i = 0; i < 300; ++i) {
         QCoreApplication::processEvents();
         box->setText(QString::number(w->Problem().Answer)); // typed before the clock starts
@@ -231,17 +252,21 @@ void EnterToNextProblem(GuiFixture& fx)
         const int before = watch.paints;
         QElapsedTimer clock;
         clock.start();
+        platform->synth.noteOn.invalidate();
         QTest::keyClick(box, Qt::Key_Return);
+        // Sent to the synthesizer in the key's own handling, before anything is painted.
+        notes.push_back(platform->synth.noteOn.isValid() ? (clock.nsecsElapsed() - platform->synth.noteOn.nsecsElapsed()) / 1e6 : 1000);
         // The problem is painted once the event loop has repainted what changed.
         while (watch.paints == before && clock.elapsed() < 1000)
             QCoreApplication::processEvents();
         times.push_back(clock.nsecsElapsed() / 1e6);
-        if (watch.paints == before || w->Tally().CorrectCount != i + 1 || w->Goal() == 0)
+        if (watch.paints == before || w->Tally().CorrectCount != i + 1 || w->Goal() == 0 || !w->BigDrill())
             qFatal("the answer was not taken, or the next problem was not painted");
     }
     Result("enter_median", Median(times));
     Result("enter_p95", Percentile(times, 0.95));
     Result("enter_max", *std::max_element(times.begin(), times.end()));
+    Result("note_max", *std::max_element(notes.begin(), notes.end()));
     Discard(w);
 }
 
@@ -251,8 +276,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     GuiFixture fx;
-    ScoreWindow(fx);
-    ProgressWindow(fx);
+    // "--enter": the drill's row alone.
+    if (QCoreApplication::arguments().value(1) != QLatin1String("--enter")) {
+        ScoreWindow(fx);
+        ProgressWindow(fx);
+    }
     EnterToNextProblem(fx);
     return 0;
 }

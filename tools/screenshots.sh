@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Numbrella developers
 # Renders Numbrella's main windows on virtual screens of 1280x800 and 1920x1080, at the size
 # the program chooses for each, into docs/screenshots/ (names end in -1280 and -1920), as a
-# parent sees them before installing. Usage: tools/screenshots.sh [folder of the built program]
+# parent sees them before installing; and the big drill, with the sign of a right answer, on
+# those screens and on 3840x2160 (drill-big-*). Usage: tools/screenshots.sh [folder of the built program]
 set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$ROOT_DIR/docs/screenshots
@@ -74,6 +75,23 @@ menu() {   # clicks a menu bar entry of the background window at x twips
     click BackForm "$1" 150
 }
 
+# The drill window big (F11 when it is not), then a right answer (Show Answer, Enter): shot while
+# its sign shows, the half second it stands.
+big_drill() {
+    local id
+    id=$(window Practice)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$HEIGHT" -lt $((SCALE_PERMILLE * 226 * 3 / 2000)) ]; then
+        keys F11
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+    fi
+    xdotool mousemove --window "$id" $((937 * WIDTH / 5055)) $((2887 * HEIGHT / 3390)) mousedown 1 sleep 0.08 mouseup 1
+    sleep 0.3
+    xdotool key Return
+    import -window root -crop "$((WIDTH + 60))x$((HEIGHT + 80))+$((X - 30))+$((Y - 50))" +repage "$OUT/drill-big-$SUFFIX.png"
+    echo "$OUT/drill-big-$SUFFIX.png"
+}
+
 render() {   # screen size, suffix of the names
 SUFFIX=$2
 start_screen "$1"
@@ -101,7 +119,10 @@ for format in 1 2 3; do
     window Practice >/dev/null
     type_text "1"
     shot Practice "drill-format-$format"
-    click Practice 4057 2887          # Cancel
+    if [ "$format" = 1 ]; then
+        big_drill
+    fi
+    keys Escape                       # the drill's Cancel
     if [ "$format" = 1 ]; then
         menu 2085                     # Scores
         shot ShowScores scores
@@ -138,7 +159,28 @@ for format in 1 2 3; do
 done
 kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
 }
+# Only the big drill on the largest screen.
+render_big() {
+    SUFFIX=$2
+    start_screen "$1"
+    prepare 1
+    printf '"%s"\r\n"AAC  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+        > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"   # no welcome notice
+    start_program
+    eval "$(xdotool getwindowgeometry --shell "$(window GetPlayer)")"
+    SCALE_PERMILLE=$((WIDTH * 1000 / 528))
+    click GetPlayer 6600 967          # That's me
+    window Define >/dev/null
+    click Define 3000 4030            # Okay
+    window Practice >/dev/null
+    big_drill
+    kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+    APP_PID=""
+    kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
+}
+
 rm -f "$OUT"/*.png
 render 1280x800 1280
 render 1920x1080 1920
+render_big 3840x2160 3840
 echo "Screenshots written to $OUT"

@@ -11,9 +11,10 @@
 #define NUMBRELLA_FLUID_FUNCTIONS(X)                                                                          \
     X(fluid_set_log_function)                                                                                 \
     X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setstr) X(fluid_settings_setnum)          \
-    X(fluid_settings_getint)                                                                                  \
+    X(fluid_settings_getint) X(fluid_settings_setint)                                                         \
     X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) X(fluid_synth_process)                     \
-    X(fluid_synth_all_notes_off)                                                                              \
+    X(fluid_synth_all_notes_off) X(fluid_synth_noteon) X(fluid_synth_noteoff) X(fluid_synth_program_change)     \
+    X(fluid_synth_cc)                                                                                         \
     X(new_fluid_audio_driver2) X(delete_fluid_audio_driver)                                                   \
     X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) X(fluid_player_play)                   \
     X(fluid_player_stop) X(fluid_player_get_status) X(fluid_player_get_current_tick)                          \

@@ -81,6 +81,10 @@ fluid_settings_t* MidiSynth::Settings()
     // sound card, or the silent output that keeps time without one), never in a thread of
     // their own that could still be in a player being deleted.
     fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    // Two periods of 256 frames (11.6 ms at 44.1 kHz) between a note and the sound card, less
+    // than one frame of the screen: the note that answers an answer comes with its sign.
+    fluid_->fluid_settings_setint(settings_, "audio.period-size", AudioPeriodFrames);
+    fluid_->fluid_settings_setint(settings_, "audio.periods", 2);
     return settings_;
 }
 
@@ -139,6 +143,41 @@ int MidiSynth::SetVolume(std::uint32_t volume)
 {
     volume_ = volume;
     return MidiNoError;
+}
+
+int MidiSynth::Open()
+{
+    StartSound();
+    return synth_ ? MidiNoError : MidiNotSupported;
+}
+
+int MidiSynth::ShortMsg(std::uint32_t message)
+{
+    StartSound();
+    if (!synth_)
+        return MidiNotSupported;
+    const int status = message & 0xF0, channel = message & 0x0F;
+    const int data1 = (message >> 8) & 0x7F, data2 = (message >> 16) & 0x7F;
+    int done = FLUID_FAILED;
+    switch (status) {
+    case MidiNoteOn:
+        done = data2 > 0 ? fluid_->fluid_synth_noteon(synth_, channel, data1, data2)
+                         : fluid_->fluid_synth_noteoff(synth_, channel, data1);
+        break;
+    case MidiNoteOff:
+        done = fluid_->fluid_synth_noteoff(synth_, channel, data1);
+        break;
+    case MidiProgram:
+        done = fluid_->fluid_synth_program_change(synth_, channel, data1);
+        break;
+    case MidiControl:
+        done = fluid_->fluid_synth_cc(synth_, channel, data1, data2);
+        break;
+    default:
+        return MidiNotSupported;
+    }
+    // A note off for a note that has ended already is no failure.
+    return done == FLUID_OK || status == MidiNoteOff ? MidiNoError : MidiNotSupported;
 }
 
 fluid_synth_t* MidiSynth::Synth()

@@ -24,6 +24,8 @@ struct FluidSynthLibrary;
 // -16 LUFS with true peaks below -1 dBFS at the top of the volume bar, as tools/loudness.sh
 // measures (and reads this line). FluidSynth's default, 0.2, is 15.6 dB quieter.
 constexpr double SynthGain = 1.2;
+// Frames the sound card is handed at a time (two such periods are buffered).
+constexpr int AudioPeriodFrames = 256;
 
 class MidiSynth : public MidiDevice {
 public:
@@ -49,6 +51,10 @@ public:
     int GetDevCaps(MidiOutCaps& caps) override;
     int GetVolume(std::uint32_t& volume) override;
     int SetVolume(std::uint32_t volume) override;
+    // StartSound.
+    int Open() override;
+    // Note on and off, program change and controller messages; others are not supported.
+    int ShortMsg(std::uint32_t message) override;
 
     Output GetOutput() const { return output_; }
     // The synthesizer, made on first use; nullptr when FluidSynth cannot make one.

@@ -11,6 +11,7 @@
 #include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/PlayerOptions.h"
 #include "core/logic/PracticeRecord.h"
 
 #include <QCheckBox>
@@ -61,6 +62,8 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
     Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, QStringLiteral("Auto Advance"));
     Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, QStringLiteral("Grade"));
     Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1590, 1200, 465);
+    Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 2220, 3600, RowHeight, QStringLiteral("Big drill"));
+    Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2700, 3600, RowHeight, QStringLiteral("Answer sounds"));
 
     Frame4 = new LevelFrame(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
@@ -121,7 +124,7 @@ void Config::BuildCriteriaFrame()
 
 QList<QWidget*> Config::Coloured() const
 {
-    return {Label1, Label2, Label3, Label4, Label5, Label6, Check1, Option1, Option2, Option3,
+    return {Label1, Label2, Label3, Label4, Label5, Label6, Check1, Check2, Check3, Option1, Option2, Option3,
             Frame1, Frame2, Frame3, Frame4};
 }
 
@@ -148,6 +151,10 @@ void Config::FormLoad()
     Label5->setText(QStringLiteral("   4\n+ 3"));
 
     FillLists();
+    const PlayerOptions& options = player_.Options();
+    bigDrillDefault_ = BigDrillByDefault(s.PlayerGrade, ScreenPixelWidth(this));
+    Check2->setChecked(options.Flag(BigDrillOption).value_or(bigDrillDefault_));
+    Check3->setChecked(options.Flag(AnswerSoundsOption).value_or(false));
 
     // The level is worked on in a copy: a drill running behind keeps its definition.
     PracticeFields level = player_.Definition();
@@ -245,7 +252,11 @@ void Config::SaveClick()
         s.PlayerGrade = Combo6->currentText();
         s.AutoAdvance = Check1->isChecked() ? 1 : 0;
     }, chosenColour_);
-    Tools().boxes.TellIfNotListed(saved);
+    const PlayerSave optionsSaved = player_.ChangeOptions([&](PlayerOptions& o) {
+        o.ChooseFlag(BigDrillOption, Check2->isChecked(), bigDrillDefault_);
+        o.ChooseFlag(AnswerSoundsOption, Check3->isChecked(), false);
+    });
+    Tools().boxes.TellIfNotListed(saved == PlayerSave::Saved ? optionsSaved : saved);
     Unload();
 }
 

@@ -52,6 +52,7 @@ private:
     void Refuse(QLineEdit* box, const QString& message);
 
     double chosenColour_ = 0;
+    bool bigDrillDefault_ = false; // for her grade on this screen
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -72,6 +73,8 @@ private:
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr; // "Big drill"
+    QCheckBox* Check3 = nullptr; // "Answer sounds"
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -110,7 +110,27 @@ void Form::MoveTo(int left, int top)
 
 void Form::SetSize(int width, int height)
 {
-    resize(TwipsToPixels(width), TwipsToPixels(height));
+    designSize_ = QSize(width, height);
+    resize(TwipsToPixels(width * zoom_), TwipsToPixels(height * zoom_));
+}
+
+void Form::SetZoom(double zoom)
+{
+    zoom_ = zoom;
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* w : widgets) {
+        if (w != this && w->window() != this)
+            continue; // a dialog of its own
+        if (const QRect place = DesignPlace(w); place.isValid())
+            PlaceTw(w, place);
+        if (w == this || w->testAttribute(Qt::WA_SetFont))
+            w->setFont(ZoomedFont(w, zoom));
+    }
+    if (designSize_.isValid())
+        SetSize(designSize_.width(), designSize_.height());
+    drawing_.clear();
+    update();
 }
 
 void Form::AddDrawing(const std::vector<Segment>& segments)

@@ -44,7 +44,13 @@ public:
     int Width() const { return PixelsToTwips(width()); }
     int Height() const { return PixelsToTwips(height()); }
     void MoveTo(int left, int top);
+    // The size as designed; drawn at the window's zoom.
     void SetSize(int width, int height);
+    // Drawn larger (or smaller) than designed: the window's size, the places of its controls
+    // (as PlaceTw gave them, and as it gives them later) and the fonts it and its controls
+    // have of their own scale alike. Its drawing is cleared, to be drawn again at the new size.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
 
     // Drawing that survives repaints (lines in twips), painted over the background.
     void AddDrawing(const std::vector<Segment>& segments);
@@ -95,6 +101,8 @@ private:
     // Deactivated since the activation handling last ran: the next activation is due.
     bool activationDue_ = true;
     std::vector<Segment> drawing_;
+    double zoom_ = 1;
+    QSize designSize_;
 };
 
 // A wait in a nested event loop: a window waited for, a dialog's exec. The code waiting in it

@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 // The windows being waited for, oldest first: the child works in the last one shown.
@@ -302,9 +303,43 @@ QString TagOf(const QWidget* control)
     return control->property("Tag").toString();
 }
 
+namespace {
+constexpr char DesignPlaceProperty[] = "DesignPlace";
+constexpr char DesignFontProperty[] = "DesignFont";
+} // namespace
+
 void PlaceTw(QWidget* control, int left, int top, int width, int height)
 {
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+    control->setProperty(DesignPlaceProperty, QRect(left, top, width, height));
+    const auto* form = qobject_cast<const Form*>(control->window());
+    const double z = form && form != control ? form->Zoom() : 1;
+    control->setGeometry(TwipsToPixels(left * z), TwipsToPixels(top * z), TwipsToPixels(width * z), TwipsToPixels(height * z));
+}
+
+QRect DesignPlace(const QWidget* control)
+{
+    return control->property(DesignPlaceProperty).toRect();
+}
+
+QFont ZoomedFont(QWidget* control, double zoom)
+{
+    QVariant kept = control->property(DesignFontProperty);
+    if (!kept.isValid()) {
+        kept = control->font();
+        control->setProperty(DesignFontProperty, kept);
+    }
+    QFont f = kept.value<QFont>();
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * zoom + 0.5)));
+    else
+        f.setPointSizeF(f.pointSizeF() * zoom);
+    return f;
+}
+
+int ScreenPixelWidth(const QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(screen->geometry().width() * screen->devicePixelRatio() + 0.5) : 0;
 }
 
 bool IsEnterPress(const QEvent* event)

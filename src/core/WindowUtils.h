@@ -64,8 +64,12 @@ void SetForeColor(QWidget* control, double colour);
 // The control's tag, which also becomes its tooltip.
 void SetTag(QWidget* control, const QString& tag);
 QString TagOf(const QWidget* control);
-// Places a control by twips.
+// Places a control by twips, at its window's zoom (Form::SetZoom); the place is kept as designed.
 void PlaceTw(QWidget* control, int left, int top, int width, int height);
+// The place PlaceTw gave the control last, as designed; an invalid one when it gave none.
+QRect DesignPlace(const QWidget* control);
+// The control's font as designed (the one it had when first zoomed), scaled by the zoom.
+QFont ZoomedFont(QWidget* control, double zoom);
 inline void PlaceTw(QWidget* control, const QRect& r) { PlaceTw(control, r.x(), r.y(), r.width(), r.height()); }
 // A control of a window, named as the program names it, placed in twips.
 template <class T, class... Args>
@@ -76,6 +80,8 @@ T* MakeControl(QWidget* parent, const char* name, int left, int top, int width, 
     PlaceTw(control, left, top, width, height);
     return control;
 }
+// The width of the window's screen in the display's own pixels (not the program's scaled ones).
+int ScreenPixelWidth(const QWidget* window);
 // True for a press of the Return key or the keypad's Enter key.
 bool IsEnterPress(const QEvent* event);
 // The widget's font made larger (or smaller) by a factor.

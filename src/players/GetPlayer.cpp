@@ -8,6 +8,7 @@
 #include "core/TextResources.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/PlayerOptions.h"
 #include "core/Artwork.h"
 #include "core/M_Boxx.h"
 #include "core/logic/MakersPages.h"
@@ -390,6 +391,7 @@ void GetPlayer::Remove()
         QFile::remove(PlayerScoreFile(key.left(3)));
         QFile::remove(PlayerConfigFile(key.left(3)));
         QFile::remove(PlayerFactsFile(key.left(3)));
+        QFile::remove(PlayerOptionsFile(key.left(3)));
     }
     FillList();
     if (!saved)

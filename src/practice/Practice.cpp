@@ -6,7 +6,9 @@
 #include "core/Palette.h"
 #include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
+#include "core/logic/MidiDevice.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/PlayerOptions.h"
 #include "core/logic/PracticeRecord.h"
 #include "core/MessageBoxes.h"
 #include "practice/logic/AnswerCheck.h"
@@ -16,7 +18,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QValidator>
 
@@ -38,6 +42,10 @@ public:
 };
 
 constexpr double LightBlue = 0xFF8080;    // red 128, green 128, blue 255
+constexpr double SignGreen = 0x008C00;    // red 0, green 140, blue 0: the sign of a right answer
+constexpr double DarkGreen = 0x00A000;    // the part the correct bar has just grown by
+constexpr double FeedbackRed = 0x0000C0;  // the message of a wrong answer
+constexpr int NewPartLeast = 60;          // twips: the grown part is marked at least this high
 constexpr int NumberFontPx = 22;          // 18 points in a face a little wider than the design's
 constexpr int EqualsFontPx = 18;          // 13.5 points
 
@@ -54,11 +62,6 @@ QFont PixelFont(int px, bool bold = false)
     f.setPixelSize(px);
     f.setBold(bold);
     return f;
-}
-
-void PlaceRect(QWidget* w, const QRect& r)
-{
-    PlaceTw(w, r.x(), r.y(), r.width(), r.height());
 }
 } // namespace
 
@@ -82,7 +85,7 @@ Practice::Practice(const Services& services, const ProgramSettings& program, Pla
 
     Label6 = MakeLabel(this, "Label6", 480, 120, 4095, 375);
     Label6->setFont(PixelFont(15, true));
-    SetForeColor(Label6, 0x0000C0);
+    SetForeColor(Label6, FeedbackRed);
     Label2 = MakeLabel(this, "Label2", 0, 0, 495, 480);
     Label1 = MakeLabel(this, "Label1", 0, 0, 255, 480, QStringLiteral("+"));
     Label3 = MakeLabel(this, "Label3", 0, 0, 435, 480);
@@ -112,6 +115,9 @@ Practice::Practice(const Services& services, const ProgramSettings& program, Pla
     SetBackColor(Time_Bar, LightBlue);
     C_bar = MakeLabel(this, "C_bar", 600, ColumnTop + ColumnHeight + 1, 135, 15);
     SetBackColor(C_bar, Green);
+    C_new = MakeLabel(this, "C_new", 600, 0, 135, 0);
+    SetBackColor(C_new, DarkGreen);
+    C_new->hide();
 
     // The captions start below the empty correct bar, so it never sits on their letters.
     Label9 = MakeLabel(this, "Label9", 315, 2220, 735, 300, QStringLiteral("Correct"));
@@ -134,6 +140,11 @@ Practice::Practice(const Services& services, const ProgramSettings& program, Pla
     connect(Command2, &QPushButton::clicked, this, [this] { ShowAnswerClick(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Unload(); });
 
+    Timer2 = new QTimer(this);
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(RightSignMs);
+    connect(Timer2, &QTimer::timeout, this, [this] { HideRightSign(); });
+
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -155,8 +166,13 @@ void Practice::FormLoad()
     factsFile_ = IsPlayerKey(s.PlayerFileId) ? PlayerFactsFile(s.PlayerFileId) : QString(); // never a hidden ".fct"
     facts_ = DrillFacts();
     DrillMinutes = practice_.PracticeMinutes;
-    CentreForm(this);
-    DrawFormBevel(this);
+    const PlayerOptions& options = player_.Options();
+    answerSounds_ = options.Flag(AnswerSoundsOption).value_or(false);
+    // Ready before the first answer, which then sounds at once.
+    if (answerSounds_)
+        p.MidiOut().Open();
+    bigDrill_ = options.Flag(BigDrillOption).value_or(BigDrillByDefault(player_.Settings().PlayerGrade, ScreenPixelWidth(this)));
+    SizeDrill();
     ApplyBackColour(this, program_.BackColour);
     p.SeedRandom(p.SecondsSinceMidnight());
     problem_ = ProblemState();
@@ -166,6 +182,38 @@ void Practice::FormLoad()
     clockStart_ = p.MonotonicMs();
     ticksDone_ = 0;
     ScheduleTick();
+}
+
+void Practice::SizeDrill()
+{
+    SetZoom(bigDrill_ ? BigZoom() : 1);
+    CentreForm(this);
+    DrawFormBevel(this);
+}
+
+double Practice::BigZoom() const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return 1;
+    // The height of a digit's outline in the numbers' type as drawn ("1", flat at both ends,
+    // is the lowest of the digits).
+    QPainterPath digit;
+    digit.addText(0, 0, ZoomedFont(Label2, 1), QStringLiteral("1"));
+    const QRect area = s->availableGeometry();
+    return BigDrillZoom(area.width(), area.height(), digit.boundingRect().height());
+}
+
+void Practice::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            bigDrill_ = !bigDrill_;
+            SizeDrill();
+        }
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void Practice::ScheduleTick()
@@ -191,16 +239,8 @@ void Practice::LayoutProblem()
 {
     if (const Int16 format = player_.Settings().ProblemFormat; format < 1 || format > 3)
         player_.Change([](PlayerSettings& s) { s.ProblemFormat = 1; });
-    const ProblemLayout l = CurrentLayout();
+    const ProblemLayout l = PlaceProblem();
     Label1->setText(l.sign);
-    PlaceRect(Label1, l.label1);
-    PlaceRect(Label2, l.label2);
-    PlaceRect(Label3, l.label3);
-    PlaceRect(Label4, l.label4);
-    PlaceRect(Text1, l.text1);
-    PlaceRect(Text2, l.text2);
-    PlaceRect(Text3, l.text3);
-    PlaceRect(L1, l.backdrop);
     Line1->setVisible(l.showLine1);
     Label4->setVisible(l.showLabel4);
     Text1->setVisible(!l.useText2);
@@ -213,11 +253,28 @@ void Practice::LayoutProblem()
     L1->lower();
 }
 
+ProblemLayout Practice::PlaceProblem()
+{
+    const ProblemLayout l = CurrentLayout();
+    PlaceTw(Label1, l.label1);
+    PlaceTw(Label2, l.label2);
+    PlaceTw(Label3, l.label3);
+    PlaceTw(Label4, l.label4);
+    PlaceTw(Text1, l.text1);
+    PlaceTw(Text2, l.text2);
+    PlaceTw(Text3, l.text3);
+    PlaceTw(L1, l.backdrop);
+    return l;
+}
+
 ProblemLayout Practice::CurrentLayout() const
 {
-    // Number labels grow only for numbers wider than their design ("100").
-    const QFontMetrics fm(Label2->font());
-    auto width = [&](QLabel* l) { return PixelsToTwips(fm.horizontalAdvance(l->text()) + 4); };
+    // Number labels grow only for numbers wider than their design ("10", "100"), with a
+    // blank on either side; measured in the type as drawn, whatever the window's zoom.
+    const QFontMetricsF fm(ZoomedFont(Label2, 1));
+    auto width = [&](QLabel* l) {
+        return static_cast<int>(fm.horizontalAdvance(QLatin1Char(' ') + l->text() + QLatin1Char(' ')) * TwipsPerPixel + 0.5);
+    };
     return LayOutProblem(player_.Settings().ProblemFormat, practice_.PracticeOp, width(Label2), width(Label3));
 }
 
@@ -225,10 +282,7 @@ void Practice::PresentProblem()
 {
     Label2->setText(QString::number(problem_.ShownFirst));
     Label3->setText(QString::number(problem_.ShownSecond));
-    const ProblemLayout l = CurrentLayout();
-    PlaceRect(Label2, l.label2);
-    PlaceRect(Label3, l.label3);
-    PlaceRect(L1, l.backdrop);
+    PlaceProblem();
     AnswerBox()->clear();
     AnswerBox()->setFocus();
     facts_.Shown(Os().MonotonicMs());
@@ -253,13 +307,15 @@ void Practice::SetUpGoal()
     PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
 }
 
-void Practice::UpdateCorrectBar()
+int Practice::UpdateCorrectBar()
 {
+    const int before = C_bar->isHidden() ? bar_.baseline : DesignPlace(C_bar).top();
     const int h = bar_.Height(practice_.CorrectCount);
     PlaceTw(Line2, 480, static_cast<int>(bar_.goalY), 240, 30);
     PlaceTw(C_bar, 600, bar_.baseline - h, 135, h);
     C_bar->setVisible(h > 0);
     C_bar->repaint();
+    return before;
 }
 
 void Practice::PlaceTimeBar(int height)
@@ -322,20 +378,62 @@ void Practice::CheckAnswer()
     case Verdict::Ignored:
         return;
     case Verdict::Right:
-        Label6->clear();
-        if (goalCount_ != 0)
-            UpdateCorrectBar();
-        else
+        Sound(true);
+        if (goalCount_ != 0) {
+            ShowRightSign(UpdateCorrectBar());
+        } else {
             Label5->setText(QString::number(practice_.CorrectCount));
+            ShowRightSign(-1);
+        }
         NextProblem(problem_, practice_, Os());
         PresentProblem();
         return;
     case Verdict::Wrong:
+        Sound(false);
+        HideRightSign();
+        SetForeColor(Label6, FeedbackRed);
         Label6->setText(IncorrectMessage);
         AnswerBox()->clear();
         AnswerBox()->setFocus();
         return;
     }
+}
+
+void Practice::ShowRightSign(int grownFrom)
+{
+    SetForeColor(Label6, SignGreen);
+    Label6->setText(RightSign);
+    // The part the bar grew by, darker, so that even a small step shows; none when the bar
+    // was halved or shows nothing.
+    const QRect bar = DesignPlace(C_bar);
+    if (grownFrom > bar.top() && !C_bar->isHidden()) {
+        const int h = std::min(std::max(grownFrom - bar.top(), NewPartLeast), bar.height());
+        PlaceTw(C_new, bar.left(), bar.top(), bar.width(), h);
+        C_new->show();
+        C_new->raise();
+    } else {
+        C_new->hide();
+    }
+    Timer2->start();
+}
+
+void Practice::HideRightSign()
+{
+    Timer2->stop();
+    C_new->hide();
+    if (Label6->text() == RightSign)
+        Label6->clear();
+}
+
+void Practice::Sound(bool right)
+{
+    if (!answerSounds_)
+        return;
+    MidiDevice& midi = Os().MidiOut();
+    const AnswerNote note = AnswerNoteFor(right);
+    midi.ShortMsg(MidiMessage(MidiProgram, AnswerChannel, note.program));
+    midi.ShortMsg(MidiMessage(MidiNoteOn, AnswerChannel, note.key, note.velocity));
+    QTimer::singleShot(note.ms, this, [&midi, note] { midi.ShortMsg(MidiMessage(MidiNoteOff, AnswerChannel, note.key)); });
 }
 
 void Practice::ShowAnswerClick()
@@ -349,6 +447,10 @@ void Practice::ShowAnswerClick()
 void Practice::FormUnload()
 {
     Timer1->stop();
+    Timer2->stop();
+    // No note of an answer left sounding after the drill.
+    if (answerSounds_)
+        Os().MidiOut().ShortMsg(MidiMessage(MidiControl, AnswerChannel, MidiAllNotesOff));
 }
 
 bool Practice::eventFilter(QObject* watched, QEvent* event)

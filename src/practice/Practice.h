@@ -39,19 +39,32 @@ public:
     Int16 Goal() const { return goalCount_; }
     // The key of the child who started it.
     const QString& FileId() const { return fileId_; }
+    // Drawn as large as the screen allows (the child's "Big drill"; F11 turns it over).
+    bool BigDrill() const { return bigDrill_; }
 
 protected:
     void FormLoad() override;
     void FormActivate() override;
     void FormUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window at its size, big or as drawn, centred, with its bevel.
+    void SizeDrill();
+    double BigZoom() const;
+    void ShowRightSign(int grownFrom);
+    void HideRightSign();
+    // The note for an answer, when her answer sounds are on.
+    void Sound(bool right);
     void LayoutProblem();
     ProblemLayout CurrentLayout() const;
+    // Places the problem's numbers, signs, answer box and backdrop for the numbers shown.
+    ProblemLayout PlaceProblem();
     void PresentProblem();
     void SetUpGoal();
-    void UpdateCorrectBar();
+    // Returns the bar's top before the answer, in twips.
+    int UpdateCorrectBar();
     void PlaceTimeBar(int height);
     void EndPractice();
     void ScheduleTick();
@@ -71,6 +84,8 @@ private:
     CorrectBar bar_;
     qint64 clockStart_ = 0;
     int ticksDone_ = 0;
+    bool bigDrill_ = false;
+    bool answerSounds_ = false;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -83,6 +98,7 @@ private:
     QLabel* Label9;
     QLabel* L1;
     QLabel* C_bar;
+    QLabel* C_new; // the part the correct bar grew by, marked for a moment
     QLabel* Time_Bar;
     QLabel* Text3;
     QLineEdit* Text1;
@@ -93,4 +109,5 @@ private:
     QPushButton* Command2;
     QPushButton* Command3;
     QTimer* Timer1;
+    QTimer* Timer2; // takes the sign of a right answer away again
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 // The configuration window: what the clicks and keys make of the player's settings file, what
-// Save makes of the two criteria boxes, and that closing it leaves a drill under way as it was.
+// Save makes of the two criteria boxes and of the options boxes, and that closing it leaves a
+// drill under way as it was.
 #include "config/Config.h"
 #include "core/WindowUtils.h"
 #include "support/PlayersConfigSteps.h"
@@ -39,7 +40,13 @@ private slots:
         QTest::newRow("beyond 32 bits") << "3 1 7" << QStringList{"Text1=99999999999", "Save"} << badRight;
         QTest::newRow("second box negative") << "3 1 7" << QStringList{"Text2=-3", "Save"}
             << "Please type the number of exercises as a whole number from 0 to 999. | Text2";
-        QTest::newRow("Cancel") << "3 1 7" << QStringList{"Combo1=3", "Label13_10", "Cancel"} << "";
+        // On the test's screen, 800 pixels wide, "Big drill" starts ticked for N/A, 1 and 2; a box stored
+        // in AAB.opt (after "|") once it differs from how it started.
+        QTest::newRow("grade 3: Big drill ticked, answer sounds ticked") << "3 0 3" << QStringList{"Check2", "Check3", "Save"}
+            << R"("3" "1L2202401020304011012" 0 "2E5202403051407033035" 27 3 4 1 12640511 | BigDrill=1 AnswerSounds=1)";
+        QTest::newRow("grade 2: Big drill unticked") << "2 0 3" << QStringList{"Check2", "Save"}
+            << R"("2" "1L2202401020304011012" 0 "2E5202403051407033035" 27 3 4 1 12640511 | BigDrill=0)";
+        QTest::newRow("Cancel") << "3 1 7" << QStringList{"Combo1=3", "Label13_10", "Check2", "Cancel"} << "";
     }
     void save()
     {
@@ -65,6 +72,8 @@ private slots:
         Act(config, steps);
         if (!message.isEmpty())
             message += " | " + config->focusWidget()->objectName();
+        if (QFile::exists(QStringLiteral("AAB.opt")))
+            message = " | " + FileLines(QStringLiteral("AAB.opt")).join(' ') + message;
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);
         if (!QFile::exists(QStringLiteral("AAB.cfg")))
             QCOMPARE(fx.program().Settings().BackColour, DefaultBackColour);

@@ -93,6 +93,32 @@ private slots:
                   .arg(qint64(program.Settings().BackColour)).arg(player.Definition().PracticeOp), "read");
     }
 
+    void playerOptions_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read");        // the options read, each ended by "|"
+        QTest::addColumn<QByteArray>("written");  // the file once "Language" is set to "es"
+        QTest::newRow("by hand: a mark, blanks, junk, a name twice in two cases, an = in a value")
+            << QByteArray("\xEF\xBB\xBF BigDrill = 1 \n\njunk\n=5\r\nbigdrill=0\r\nLanguage=de=CH") << "BigDrill=0|Language=de=CH|"
+            << QByteArray("BigDrill=0\r\nLanguage=es\r\n");
+        QTest::newRow("Latin-1, saved as UTF-8") << QByteArray("Name=Zo\xeb\r\n") << QString::fromUtf8("Name=Zo\xc3\xab|")
+            << QByteArray("Name=Zo\xc3\xab\r\nLanguage=es\r\n");
+        QTest::newRow("no file") << QByteArray() << "" << QByteArray("Language=es\r\n");
+    }
+    void playerOptions()
+    {
+        QFETCH(QByteArray, file);
+        WriteBytes(PlayerListFile, "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
+        if (!file.isNull())
+            WriteBytes(QStringLiteral("AAB.opt"), file);
+        Program program;
+        Player player(program);
+        player.Choose(QStringLiteral("Ann"), QStringLiteral("AAB"));
+        QTEST(QString::fromUtf8(PlayerOptionsBytes(player.Options())).replace("\r\n", "|"), "read");
+        player.ChangeOptions([](PlayerOptions& o) { o.Set(QStringLiteral("Language"), QStringLiteral("es")); });
+        QTEST(ReadBytes(QStringLiteral("AAB.opt")), "written");
+    }
+
     void somethingElseAtItsPlace_data()
     {
         QTest::addColumn<QString>("place");

@@ -122,6 +122,7 @@ run_on() {
     size GetPlayer; SCALE_PERMILLE=$((W * 1000 / 528))   # the player window is drawn 528 pixels wide
     click GetPlayer 6600 967 && window Define >/dev/null || fail "no definition window at $1"
 }
+printf 'BigDrill=0\r\n' > "$PROGRAM/AAB.opt"   # the drill at the program's scale, not the big drill of a wide screen
 run_on 1920x1080 1; size Define; define_h=$H
 click Define 3000 4030; size Practice                        # Okay: the drill, drawn 226 pixels high
 [ "$H" -ge 270 ] && [ $((define_h * 226 / 308 - H)) -le 2 ] && [ $((H - define_h * 226 / 308)) -le 2 ] || fail "on 1920x1080 the drill is $H pixels high, the definition window $define_h"

@@ -22,7 +22,7 @@ private slots:
     void scenario_data()
     {
         // Rows with keys AAB, AAC, ... or as given ("Bob/AAB"); "/AAF": a ".cfg" without a row ("/AAF.fct": a
-        // facts file); "!": a folder where the list belongs, read at start; "!lock": a named pipe at
+        // facts file, "/AAF.opt" an options file); "!": a folder where the list belongs, read at start; "!lock": a named pipe at
         // "Players.lock". Each ".cfg" holds grade 4 and 33 right.
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("next");        // NextPlayerId
@@ -43,9 +43,10 @@ private slots:
         QTest::newRow("a damaged next key goes on after the highest key of a row or a file") << QStringList{"Ann", "/AAF"}
             << "zz{  " << add << QStringList{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
                                             R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
-        QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add
-            << QStringList{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
-                           R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
+        const QStringList bobAfterF{R"(nbr.INI: "AAG  " "Bob")", R"(Players: 2 "Ann" "AAB  " "Bob" "AAG  ")",
+                                    R"(AAG.cfg: "1" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAG  ")"};
+        QTest::newRow("a facts file alone keeps its key") << QStringList{"Ann", "/AAF.fct"} << "AAC  " << add << bobAfterF;
+        QTest::newRow("an options file alone keeps its key") << QStringList{"Ann", "/AAF.opt"} << "AAC  " << add << bobAfterF;
         QTest::newRow("a list that cannot be read is told, no first start, nothing changed") << QStringList{"!"} << "AAA  "
             << QStringList{"M_Boxx|Label1=The list of names cannot be read: the file Players is not a plain file. Nothing has "
                            "been changed. Please ask a grown-up to check the program folder.|OK", add[3]} << QStringList{};
@@ -74,9 +75,9 @@ private slots:
                            R"(AAD.cfg: "" "" 0 "" 0 0 0 0 12640511)", R"(Players.key: "AAD  ")"};
         const QString remove = "GetPlayer|#%1|Remove name from list";
         const QString sure = "M_Boxx|Label1=Are you sure you want to remove %1 from this list?|";
-        QTest::newRow("remove: Yes takes the row and its files; the box closed is No") << QStringList{"Ann", "Bob", "/AAC.fct"}
+        QTest::newRow("remove: Yes takes the row and its files; the box closed is No") << QStringList{"Ann", "Bob", "/AAC.fct", "/AAC.opt"}
             << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", remove.arg(0), sure.arg("Ann") + "close", add[3]}
-            << QStringList{"AAC.cfg: (removed)", "AAC.fct: (removed)", R"(Players: 1 "Ann" "AAB  ")", R"(Players.key: "AAC  ")"};
+            << QStringList{"AAC.cfg: (removed)", "AAC.fct: (removed)", "AAC.opt: (removed)", R"(Players: 1 "Ann" "AAB  ")", R"(Players.key: "AAC  ")"};
         QTest::newRow("remove one of two rows with one key: the files stay with the other") << QStringList{"Ann/AAB", "Bob/AAB"}
             << "AAC  " << QStringList{remove.arg(1), sure.arg("Bob") + "Yes", add[3]}
             << QStringList{R"(Players: 1 "Ann" "AAB  ")", R"(Players.key: "AAB  ")"};
@@ -97,7 +98,7 @@ private slots:
         for (int i = 1; i <= names.size() && !names[i - 1].startsWith('!'); ++i) {
             const QString key = names[i - 1].contains('/') ? names[i - 1].section('/', 1).left(3) + "  "
                                                            : QStringLiteral("A%1%2  ").arg(QChar('A' + i / 26), QChar('A' + i % 26));
-            WriteBytes(key.left(3) + (names[i - 1].endsWith(".fct") ? ".fct" : ".cfg"), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
+            WriteBytes(key.left(3) + (names[i - 1].contains('.') ? names[i - 1].right(4) : QStringLiteral(".cfg")), "\"4\"\r\n\"\"\r\n0\r\n\"\"\r\n33\r\n");
             if (!names[i - 1].startsWith('/'))
                 s.Players[++s.PlayerCount] = {names[i - 1].section('/', 0, 0), key};
         }

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #pragma once
 // A MIDI output device for tests: set capabilities, a volume it keeps or ignores, chosen
-// failures, and a record of every volume sent to it.
+// failures, and a record of every volume and message sent to it.
 
 #include "core/logic/MidiDevice.h"
 
@@ -32,6 +32,9 @@ public:
         return setResult;
     }
 
+    int Open() override { return ++opened, MidiNoError; }
+    int ShortMsg(std::uint32_t message) override { return messages.push_back(message), MidiNoError; }
+
     MidiOutCaps caps;
     std::uint32_t volume = 0xFFFFFFFFu;
     int capsResult = MidiNoError;
@@ -39,4 +42,6 @@ public:
     int setResult = MidiNoError;
     bool keepsVolume = true; // false: accepts a volume but stays as it was
     std::vector<std::uint32_t> sent;
+    int opened = 0;
+    std::vector<std::uint32_t> messages;
 };

@@ -55,7 +55,8 @@ struct GuiFixture {
     std::unique_ptr<WindowFactory> windows;
     int run = 0; // counts the cases
 
-    void Reset()
+    // A fresh program on a test platform, or on the one given (a test platform of another kind).
+    void Reset(std::unique_ptr<TestPlatform> made = nullptr)
     {
         // Windows of an earlier case must not leak into this one, nor the end of the
         // program that closing the background window brings about.
@@ -67,7 +68,7 @@ struct GuiFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         windows.reset();
         parts = std::make_unique<ProgramParts>();
-        platform = std::make_unique<TestPlatform>();
+        platform = made ? std::move(made) : std::make_unique<TestPlatform>();
         platform->EnterProgramDir();
         platform->pdfFile = [](const QString& file) { return std::make_unique<SystemPrinter>(file); };
         SetProgram([this](ProgramSettings& s) { s.AppPath = platform->programDir.path(); });

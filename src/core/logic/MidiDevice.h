@@ -28,6 +28,18 @@ constexpr int MidiNotSupported = 8;
 constexpr std::uint32_t MidiCapsVolume = 0x0001;
 constexpr std::uint32_t MidiCapsLeftRightVolume = 0x0002;
 
+// A channel message as the device takes it: the status byte (the kind of message and the
+// channel, 0 to 15) in the low byte, then the two data bytes.
+constexpr std::uint32_t MidiMessage(int status, int channel, int data1, int data2 = 0)
+{
+    return static_cast<std::uint32_t>((status | (channel & 0x0F)) | ((data1 & 0x7F) << 8) | ((data2 & 0x7F) << 16));
+}
+constexpr int MidiNoteOff = 0x80;
+constexpr int MidiNoteOn = 0x90;
+constexpr int MidiControl = 0xB0;
+constexpr int MidiProgram = 0xC0;
+constexpr int MidiAllNotesOff = 123; // the controller that ends every note of a channel
+
 class MidiDevice {
 public:
     virtual ~MidiDevice() = default;
@@ -35,4 +47,9 @@ public:
     // Low 16 bits the left channel, high 16 bits the right; 0 silent, 0xFFFF full.
     virtual int GetVolume(std::uint32_t& volume) = 0;
     virtual int SetVolume(std::uint32_t volume) = 0;
+    // Makes the device ready to sound, so that the next message sounds without delay (a
+    // synthesizer loads its instruments and opens the sound card here, once).
+    virtual int Open() = 0;
+    // Sends one channel message (MidiMessage), sounding at once.
+    virtual int ShortMsg(std::uint32_t message) = 0;
 };

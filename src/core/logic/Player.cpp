@@ -13,6 +13,7 @@ void Player::Choose(const QString& name, const QString& fileId)
     chosen_.ScoreFilePath = PlayerScoreFile(fileId);
     double colour = program_.Settings().BackColour;
     LoadPlayerConfig(fileId, settings_, colour);
+    options_ = LoadPlayerOptions(fileId);
     program_.SetBackColour(colour);
     // Without a file of her own she starts from nothing; an unreadable current practice
     // leaves the definition as it was.
@@ -31,6 +32,17 @@ PlayerSave Player::Change(const std::function<void(PlayerSettings&)>& change, do
 {
     program_.SetBackColour(colour);
     return Change(change);
+}
+
+PlayerSave Player::ChangeOptions(const std::function<void(PlayerOptions&)>& change)
+{
+    PlayerOptions changed = options_;
+    change(changed);
+    if (changed == options_)
+        return PlayerSave::Saved;
+    options_ = changed;
+    const QString fileId = chosen_.PlayerFileId;
+    return ForListedPlayer(fileId, [&] { return WritePlayerOptions(fileId, changed); });
 }
 
 PlayerSave Player::Define(const PracticeFields& practice, const QDateTime& when)

@@ -119,7 +119,7 @@ QString NormalKey(const QString& key)
 QStringList FileIdsInFolder()
 {
     QStringList ids;
-    const QStringList kinds{QStringLiteral("*.cfg"), QStringLiteral("*.scr"), QStringLiteral("*.fct")};
+    const QStringList kinds{QStringLiteral("*.cfg"), QStringLiteral("*.scr"), QStringLiteral("*.fct"), QStringLiteral("*.opt")};
     for (const QString& file : QDir().entryList(kinds, QDir::Files)) {
         const QString id = file.chopped(4);
         if (IsPlayerKey(id))

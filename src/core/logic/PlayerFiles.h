@@ -56,7 +56,7 @@ bool WritePlayerConfig(const QString& fileId, const PlayerSettings& settings, do
 bool IsPlayerKey(const QString& key);
 // A key as it is kept: its three letters and two blanks.
 QString NormalKey(const QString& key);
-// The file ids of the players' files (".cfg", ".scr", ".fct") in the program folder, rows or not.
+// The file ids of the players' files (".cfg", ".scr", ".fct", ".opt") in the program folder, rows or not.
 QStringList FileIdsInFolder();
 QString PlayerConfigFile(const QString& fileId);
 QString PlayerScoreFile(const QString& fileId);

@@ -33,3 +33,9 @@ QString ShowAnswer(PracticeFields& tally, const ProblemState& problem)
     --tally.CorrectCount;
     return QString::number(problem.Answer);
 }
+
+AnswerNote AnswerNoteFor(bool right)
+{
+    // A celesta's E6, soft and short; an electric bass's A2 (110 Hz), low and a little longer.
+    return right ? AnswerNote{8, 88, 70, 250} : AnswerNote{33, 45, 60, 400};
+}

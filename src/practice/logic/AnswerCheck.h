@@ -12,6 +12,20 @@
 enum class Verdict { Ignored, Right, Wrong };
 
 inline const QString IncorrectMessage = QStringLiteral("Incorrect.  Please try again.");
+// What the feedback line shows, in green, for a moment after a right answer.
+inline const QString RightSign = QStringLiteral("\u2713 Right!");
+constexpr int RightSignMs = 500;
+
+// The note that answers an answer when the child's answer sounds are on, on a MIDI channel
+// the tunes leave free: a soft high note for a right answer, a low one for a wrong one.
+struct AnswerNote {
+    int program; // General MIDI instrument, from 0
+    int key;
+    int velocity;
+    int ms;      // until the note is let go
+};
+constexpr int AnswerChannel = 15;
+AnswerNote AnswerNoteFor(bool right);
 
 // The answer box's text as a 16-bit whole number, or nothing (empty, not a number, too big).
 std::optional<int> ReadAnswer(const QString& text);

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "practice/logic/DrillLayout.h"
 
+#include "core/logic/Geometry.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,14 +11,6 @@ constexpr int Label2Width = 495, Label3Width = 435, NumberHeight = 480;
 constexpr int SignWidth = 255;
 constexpr int AnswerWidth = 600, AnswerHeight = 435;
 constexpr int FrameWidth = 720, FrameHeight = 555;
-
-// A number label at its design place, widened to fit its text. The first number grows
-// leftwards and the second rightwards, away from the sign between them.
-QRect Widened(int designLeft, int top, int designWidth, int textWidth, bool growLeft)
-{
-    const int width = std::max(designWidth, textWidth);
-    return QRect(growLeft ? designLeft + designWidth - width : designLeft, top, width, NumberHeight);
-}
 
 QRect FromEdges(int left, int top, int right, int bottom)
 {
@@ -61,22 +55,28 @@ ProblemLayout LayOutProblem(int problemFormat, int practiceOp, int width1, int w
                                l.text3.top() + FrameHeight + 200);
         return l;
     }
+    // A wider number moves what follows it along and the row stays centred, so the blanks
+    // between numbers and signs stay as drawn.
     const int top = 1080;
-    int x0 = 2400;
+    const int w2 = std::max(Label2Width, width1), w3 = std::max(Label3Width, width2);
+    const int extra2 = w2 - Label2Width, extra3 = w3 - Label3Width;
+    int x0 = 2400 - (extra2 + extra3) / 2;
+    int after2 = extra2; // how far the sign and the second number move right
     if (problemFormat == 1) {
-        // Half the window's width less half the row's width.
-        x0 = DrillWidth / 2 - (AnswerWidth + 2035) / 2;
-        l.label4 = QRect(x0 + 1200, top, SignWidth, NumberHeight);
-        l.text1 = QRect(x0 + 1635, top, AnswerWidth, AnswerHeight);
-        l.text3 = QRect(x0 + 1560, 1020, FrameWidth, FrameHeight);
+        // Half the window's width less half the row's width; the first number grows leftwards.
+        x0 = DrillWidth / 2 - (AnswerWidth + 2035) / 2 + (extra2 - extra3) / 2;
+        after2 = 0;
+        l.label4 = QRect(x0 + 1200 + extra3, top, SignWidth, NumberHeight);
+        l.text1 = QRect(x0 + 1635 + extra3, top, AnswerWidth, AnswerHeight);
+        l.text3 = QRect(x0 + 1560 + extra3, 1020, FrameWidth, FrameHeight);
     } else {
         l.label4 = QRect(x0 - 240, top, SignWidth, NumberHeight);
         l.text1 = QRect(x0 - 930, top, AnswerWidth, AnswerHeight);
         l.text3 = QRect(x0 - 1005, 1020, FrameWidth, FrameHeight);
     }
-    l.label2 = Widened(x0, top, Label2Width, width1, true);
-    l.label1 = QRect(x0 + 480, top, SignWidth, NumberHeight);
-    l.label3 = Widened(x0 + 720, top, Label3Width, width2, false);
+    l.label2 = QRect(problemFormat == 1 ? x0 - extra2 : x0, top, w2, NumberHeight);
+    l.label1 = QRect(x0 + 480 + after2, top, SignWidth, NumberHeight);
+    l.label3 = QRect(x0 + 720 + after2, top, w3, NumberHeight);
     l.text2 = QRect(0, 0, AnswerWidth, AnswerHeight);
     if (problemFormat == 1) {
         l.backdrop = FromEdges(l.label2.left() - 200, top - 200, l.text1.left() + AnswerWidth + 400, top + NumberHeight + 200);
@@ -85,6 +85,15 @@ ProblemLayout LayOutProblem(int problemFormat, int practiceOp, int width1, int w
                                l.text3.top() + FrameHeight + 200);
     }
     return l;
+}
+
+double BigDrillZoom(int screenWidth, int screenHeight, double digitHeight)
+{
+    const double width = double(DrillWidth) / TwipsPerPixel, height = double(DrillHeight) / TwipsPerPixel;
+    const double wanted = std::max(screenHeight * 2.0 / 3.0 / height,
+                                   digitHeight > 0 ? screenHeight * 0.052 / digitHeight : 0.0);
+    const double fits = std::min(screenHeight * 0.92 / height, screenWidth * 0.96 / width);
+    return std::max(1.0, std::min(wanted, fits));
 }
 
 double BackdropColour(double backColour)

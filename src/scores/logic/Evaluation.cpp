@@ -21,6 +21,21 @@ int CountNinety(const QStringList& records)
     return ninety;
 }
 
+namespace {
+// The word for a latest practice that earns no message of its own (records in file order).
+QString Encouragement(const QStringList& records, int latest)
+{
+    if (records.size() == 1)
+        return FirstPracticeMessage;
+    int best = ReadPractice(records.first()).CorrectCount;
+    for (qsizetype i = 1; i + 1 < records.size(); ++i)
+        best = std::max<int>(best, ReadPractice(records.at(i)).CorrectCount);
+    if (latest > best)
+        return BeatBestMessage;
+    return latest >= best - 2 ? CloseToBestMessage : QString();
+}
+} // namespace
+
 bool IsCurrentLevel(const PlayerSettings& state, const PracticeFields& set)
 {
     const PracticeFields level = ReadPractice(state.LevelDef);
@@ -72,6 +87,8 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
     const PracticeFields latest = ReadPractice(records.last());
     if (peak == latest.CorrectCount && records.size() > 1)
         result.Message = BestScoreMessage;
+    else
+        result.Message = Encouragement(records, latest.CorrectCount);
 
     const PracticeFields level = ReadPractice(state.LevelDef);
     const auto n = [](int v) { return QString::number(v); };

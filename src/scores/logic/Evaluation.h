@@ -15,6 +15,11 @@
 inline const QString BestScoreMessage = QStringLiteral("Good job!  You just got your best score!");
 inline const QString LevelGoalMessage = QStringLiteral("Congratulations! You have met the goal for this level!");
 inline const QString AllTablesMessage = QStringLiteral("Congratulations!!! You've met the goals for all your tables!");
+// Where none of those applies: the first practice of a set, a latest practice that beats the
+// earlier best (on the current level, below its goal) or comes within two of it.
+inline const QString FirstPracticeMessage = QStringLiteral("Great start!  You finished your first practice of this kind!");
+inline const QString BeatBestMessage = QStringLiteral("Good job!  You beat your best score!  Now for the goal!");
+inline const QString CloseToBestMessage = QStringLiteral("So close!  Just a little more to beat your best score!");
 
 // Records of a set that count towards the criterion "exercises with 90% correct": more
 // than 10 right and strictly more than 90% of the attempts.
