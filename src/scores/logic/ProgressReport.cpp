@@ -74,7 +74,8 @@ void Legend(PrintPage& page, QPoint at, int width)
     }
 }
 
-// Facts known at the end of each week, as a line over the weeks; a count over each point while they are few.
+// Facts known at the end of each week, as a line over the weeks; a dot for each week and a count over
+// it while they are few.
 void Graph(PrintPage& page, const QRect& box, const QList<WeekPoint>& points, int of, const QLocale& locale)
 {
     page.Text(QRect(box.x(), box.y(), box.width(), 260), QStringLiteral("Facts known, week by week"), 9);
@@ -93,7 +94,8 @@ void Graph(PrintPage& page, const QRect& box, const QList<WeekPoint>& points, in
     for (qsizetype i = 0; i < n; ++i) {
         if (i > 0)
             page.Line(QLine(at(i - 1), at(i)), 30, Blue);
-        page.Box(QRect(at(i) - QPoint(50, 50), QSize(100, 100)), Blue);
+        if (n <= 60)
+            page.Box(QRect(at(i) - QPoint(50, 50), QSize(100, 100)), Blue);
         if (n <= 16)
             page.Text(QRect(at(i) - QPoint(300, 300), QSize(600, 220)), QString::number(points[i].Known), 8, Qt::AlignCenter);
     }
