@@ -88,7 +88,8 @@ void Graph(PrintPage& page, const QRect& box, const QList<WeekPoint>& points, in
         page.Text(QRect(box.x(), y - 130, 440, 260), QString::number(value), 9, Qt::AlignRight | Qt::AlignVCenter);
     const qsizetype n = points.size();
     const auto at = [&](qsizetype i) {
-        const int x = n == 1 ? plot.center().x() : plot.left() + static_cast<int>(plot.width() * i / (n - 1));
+        // Clear of the axis and its numbers.
+        const int x = n == 1 ? plot.center().x() : plot.left() + 200 + static_cast<int>((plot.width() - 200) * i / (n - 1));
         return QPoint(x, bottom - (of > 0 ? plot.height() * points[i].Known / of : 0));
     };
     for (qsizetype i = 0; i < n; ++i) {
