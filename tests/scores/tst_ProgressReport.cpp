@@ -50,8 +50,7 @@ private slots:
         const QString first = PrintedText({pages[0]});
         QVERIFY(first.startsWith(QStringLiteral("Practice sheet: %1\nName: Ann\nDate: 7 December 2026\nWrite the answer ")
                                      .arg(OperationCaptions[sheet.Op])));
-        QVERIFY(!first.contains(problem) && PrintedText({pages[1]}).count(problem) == 30);
-        QVERIFY(first.contains(QStringLiteral("\n1.\n")) && first.contains(QStringLiteral("\n30.\n")));
+        QVERIFY(!first.contains(problem) && PrintedText({pages[1]}).count(problem) == 30 && first.contains(QStringLiteral("\n30.\n")));
         // The page is used to its foot, and each answer has room for three digits written by a child.
         int lowest = 0, blanks = 0;
         for (const PrintItem& item : pages[0].items) {
@@ -96,17 +95,17 @@ private slots:
                                  "Fluency: 0 of the 100 facts of all tables known (0%)\n"})
             QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
         // 7 x 8's square is red with its letter; the goal line; the first practice's wrong attempts striped.
+        const QList<PrintItem>& items = pages[0].items;
         const auto at = [&](const QString& letter, unsigned fill) {
-            const QList<PrintItem>& items = pages[0].items;
             for (qsizetype i = 1; i < items.size(); ++i)
                 if (items[i].text == letter && items[i - 1].fill == fill && items[i - 1].place == items[i].place)
                     return items[i].place;
             return QRect();
         };
-        QCOMPARE(at(QStringLiteral("P"), 0x8080FF).center().y(), at(QStringLiteral("K"), 0x80E080).center().y());
-        QVERIFY(at(QStringLiteral("P"), 0x8080FF).x() < at(QStringLiteral("K"), 0x80E080).x());
+        const QRect p = at(QStringLiteral("P"), 0x8080FF), k = at(QStringLiteral("K"), 0x80E080); // 7 x 8 and 7 x 9
+        QVERIFY(p.isValid() && p.y() == k.y() && std::abs(k.x() - p.right() - 1) <= 1);
         QCOMPARE(text.count(QStringLiteral("\nGoal\n")), 1);
-        QCOMPARE(std::count_if(pages[0].items.cbegin(), pages[0].items.cend(), [](const PrintItem& i) { return i.hatched; }), 1);
+        QCOMPARE(std::count_if(items.cbegin(), items.cend(), [](const PrintItem& i) { return i.hatched; }), 1);
     }
 };
 
