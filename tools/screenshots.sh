@@ -28,29 +28,40 @@ prepare() {
         > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
     printf '"3"\r\n"2H2200611121530000000"\r\n1\r\n"2H2200611121530000000"\r\n20\r\n2\r\n5\r\n%s\r\n12640511\r\n' "$format" \
         > "$PROGRAM/AAB.cfg"
+    # Her practices of the last four weeks, ending two days ago, and two of Addition.
     : > "$PROGRAM/AAB.scr"
     local i=1
     for counts in 008010 010011 009012 012013 011011 014016 013014 015015 012015 016017 017018 015016; do
-        printf '"2H2200611%02d1530%s"\r\n' "$i" "$counts" >> "$PROGRAM/AAB.scr"
+        printf '"2H2%s1530%s"\r\n' "$(date -d "-$((26 - 2 * i)) days" +%Y%m%d)" "$counts" >> "$PROGRAM/AAB.scr"
         i=$((i + 1))
     done
-    # Her multiplication facts: tables 2 to 5 known, 6 and 7 being learned, 7 x 8 and a few more missed.
+    printf '"0K1%s1600008009"\r\n"0K1%s1600011011"\r\n' "$(date -d "-9 days" +%Y%m%d)" "$(date -d "-4 days" +%Y%m%d)" >> "$PROGRAM/AAB.scr"
+    # Her multiplication facts, a round a week: tables 2 to 5 known, 6 and 7 being learned, 7 x 8 and
+    # a few more missed; in Addition, the tables 1 to 4 in the last three weeks.
     : > "$PROGRAM/AAB.fct"
-    local t p day
-    for day in 10 11 12; do
+    local t p ago day
+    for ago in 23 16 9 2; do
+        day=$(date -d "-$ago days" +%Y%m%d)
         for t in 2 3 4 5 6 7; do
+            [ "$t" -gt $((8 - ago / 7)) ] && continue
             for p in 1 2 3 4 5 6 7 8 9 10; do
                 local right=1 tenths=$((12 + (t * p) % 15))
                 [ "$t" -ge 6 ] && tenths=$((25 + (t + p) * 2))
-                [ "$day" = 12 ] && [ $(((t * 7 + p * 3) % 11)) = 0 ] && right=0
-                printf '2,%d,%d,%d,%d,"200611%s1530%02d"\r\n' "$t" "$p" "$right" "$tenths" "$day" "$p" >> "$PROGRAM/AAB.fct"
+                [ "$ago" = 2 ] && [ $(((t * 7 + p * 3) % 11)) = 0 ] && right=0
+                printf '2,%d,%d,%d,%d,"%s1530%02d"\r\n' "$t" "$p" "$right" "$tenths" "$day" "$p" >> "$PROGRAM/AAB.fct"
+            done
+        done
+        [ "$ago" -gt 16 ] && continue
+        for t in 1 2 3 4; do
+            for p in 1 2 3 4 5 6 7 8 9 10; do
+                printf '0,%d,%d,%d,%d,"%s1600%02d"\r\n' "$t" "$p" $(((t + p) % 13 != 0)) $((10 + (t * p) % 25)) "$day" "$p" >> "$PROGRAM/AAB.fct"
             done
         done
     done
 }
 
-# Saves the first page of a PDF as $2.png (the same on every screen).
-page() { pdftoppm -r 60 -f 1 -l 1 -singlefile -png "$1" "$OUT/$2"; echo "$OUT/$2.png"; }
+# Saves each page of a PDF as $2-<page>.png (the same on every screen).
+pages() { pdftoppm -r 75 -png "$1" "$OUT/$2"; ls "$OUT/$2"-*.png; }
 # Clicks the Progress window's button at x twips and answers the save dialog with the path $2.
 save_pdf() {
     click Progress "$1" 5047
@@ -150,8 +161,8 @@ for format in 1 2 3; do
         xdotool mousemove --window "$(window Progress)" $(((240 + 8 * 330 + 160) * SCALE_PERMILLE / 15000)) $(((840 + 7 * 330 + 160) * SCALE_PERMILLE / 15000))
         shot Progress progress        # the pointer on 7 x 8
         click Progress 5000 5047      # Save as PDF
-        save_pdf 1320 "$WORK/sheet.pdf" && page "$WORK/sheet.pdf" practice-sheet
-        save_pdf 3420 "$WORK/report.pdf" && page "$WORK/report.pdf" progress-report
+        save_pdf 1320 "$WORK/sheet.pdf" && pages "$WORK/sheet.pdf" practice-sheet
+        save_pdf 3420 "$WORK/report.pdf" && pages "$WORK/report.pdf" progress-report
         keys Escape
     fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true

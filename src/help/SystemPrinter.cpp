@@ -2,15 +2,13 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "help/SystemPrinter.h"
 
-#include "help/logic/Printing.h"
+#include "help/PagePainter.h"
 
-#include <QFontDatabase>
-#include <QFontMetrics>
-#include <QPainter>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStringList>
+#include <memory>
 #include <utility>
 
 SystemPrinter::SystemPrinter(QString pdfFile)
@@ -18,71 +16,34 @@ SystemPrinter::SystemPrinter(QString pdfFile)
 {
 }
 
-void SystemPrinter::Print(const QString& text)
+QString SystemPrinter::Print(const QString& documentName, const PageLayOut& layOut)
 {
-    pieces_.back() += text;
-}
-
-void SystemPrinter::NewPage()
-{
-    if (!pieces_.back().isEmpty())
-        pieces_.emplace_back();
-}
-
-QString SystemPrinter::EndDoc()
-{
-    const std::vector<QString> pieces = std::exchange(pieces_, std::vector<QString>{QString()});
-    if (pieces.front().isEmpty())
-        return {}; // nothing was printed: no job, not even an empty page
     // A PDF file for families without a printer, the default printer otherwise.
-    if (!pdfFile_.isEmpty()) {
-        QPdfWriter pdf(pdfFile_);
-        pdf.setTitle(QStringLiteral("Numbrella"));
-        pdf.setCreator(QStringLiteral("Numbrella"));
-        return PrintPieces(pdf, pieces, fontSize_) ? QString() : PrintFailedMessage;
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<QPdfWriter> pdf;
+    QPagedPaintDevice* device = nullptr;
+    if (pdfFile_.isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return NoPrinterMessage;
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setPrinterName(info.printerName());
+        printer->setDocName(documentName);
+        device = printer.get();
+    } else {
+        pdf = std::make_unique<QPdfWriter>(pdfFile_);
+        pdf->setTitle(documentName);
+        pdf->setCreator(QStringLiteral("Numbrella"));
+        // The paper of the place the family lives in; a printer knows its own.
+        pdf->setPageSize(PaperOf(QLocale::system().territory()) == Paper::Letter ? QPageSize(QPageSize::Letter)
+                                                                                 : QPageSize(QPageSize::A4));
+        device = pdf.get();
     }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return NoPrinterMessage;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(info.printerName());
-    printer.setDocName(QStringLiteral("Numbrella"));
-    const bool ok = PrintPieces(printer, pieces, fontSize_);
-    if (!ok || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+    const PrintDocument pages = layOut(SetPrintMargins(*device));
+    if (pages.isEmpty())
+        return {}; // nothing to print: no job, not even an empty page
+    const bool ok = PaintPages(*device, pages);
+    if (!ok || (printer && (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)))
         return PrintFailedMessage;
     return {};
-}
-
-bool PrintPieces(QPagedPaintDevice& device, const std::vector<QString>& pieces, int fontSize)
-{
-    // Paper a printer cannot reach is no margin: the 15 mm are kept inside what it can print on.
-    QPageLayout layout = device.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    constexpr double margin = 15;
-    device.setPageMargins(layout.minimumMargins() + QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    // Type of one width, so that texts laid out in columns (tables, grids) keep them.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(fontSize);
-    painter.setFont(font);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int linesPerPage = painter.viewport().height() / metrics.lineSpacing();
-
-    bool pageUsed = false;
-    bool ok = true;
-    for (const QString& piece : pieces) {
-        for (const QStringList& page : Pages(piece, linesPerPage)) {
-            if (pageUsed)
-                ok = device.newPage() && ok;
-            int y = metrics.ascent();
-            for (const QString& line : page) {
-                painter.drawText(0, y, line);
-                y += metrics.lineSpacing();
-            }
-            pageUsed = true;
-        }
-    }
-    return painter.end() && ok;
 }

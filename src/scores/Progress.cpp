@@ -10,6 +10,8 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
 #include "core/M_Boxx.h"
+#include "scores/logic/PracticeSheet.h"
+#include "scores/logic/ProgressReport.h"
 #include "scores/logic/ProgressView.h"
 
 #include <QApplication>
@@ -207,25 +209,30 @@ bool Progress::eventFilter(QObject* watched, QEvent* event)
 void Progress::PrintSheet()
 {
     const ChosenPlayer& s = player_.Chosen();
-    const QString date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
-    const QList<Fact> facts = PracticeSheetFacts(history_, op_, Os());
-    Output(SheetPages(s.PlayerName, date, op_, facts), SheetPoints,
-           QStringLiteral("%1 %2 sheet.pdf").arg(s.PlayerName, OperationCaptions.at(op_)));
+    const PlayerSettings& settings = player_.Settings();
+    SheetData sheet;
+    sheet.Name = s.PlayerName;
+    sheet.Date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    sheet.Op = op_;
+    sheet.Vertical = settings.ProblemFormat == 3;
+    const QStringList history = ReadScoreHistory(s.ScoreFilePath).value_or(QStringList());
+    sheet.Facts = PracticeSheetFacts(history_, op_, OwnTables(op_, settings.LevelDef, history, history_), Os());
+    Output([sheet](QSize area) { return SheetPages(sheet, area); },
+           QStringLiteral("%1 %2 sheet").arg(s.PlayerName, OperationCaptions.at(op_)));
 }
 
 void Progress::PrintReport()
 {
-    const ChosenPlayer& s = player_.Chosen();
-    const PlayerSettings& settings = player_.Settings();
     ReportData data;
-    data.Name = s.PlayerName;
-    data.Grade = settings.PlayerGrade;
-    data.Level = LevelText(settings.LevelDef);
-    data.Date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
-    data.History = ReadScoreHistory(s.ScoreFilePath).value_or(QStringList());
-    data.AdvanceNum = settings.AdvanceNum;
-    data.Totals = TotalsOf(data.History, Os().Now());
-    Output(ReportPages(data, history_), ReportPoints, QStringLiteral("%1 progress report.pdf").arg(s.PlayerName));
+    data.Name = player_.Chosen().PlayerName;
+    data.Settings = player_.Settings();
+    data.Now = Os().Now();
+    data.Locale = QLocale::system();
+    data.Date = data.Locale.toString(data.Now.date(), QLocale::LongFormat);
+    data.History = ReadScoreHistory(player_.Chosen().ScoreFilePath).value_or(QStringList());
+    // A copy of the facts: the window may close while the save dialog is open.
+    Output([data, facts = history_](QSize area) { return ReportPages(data, facts, area); },
+           QStringLiteral("%1 progress report").arg(data.Name));
 }
 
 QString Progress::AskFileName(const QString& caption, const QString& suggestedName, const QString& filter)
@@ -239,18 +246,19 @@ QString Progress::AskFileName(const QString& caption, const QString& suggestedNa
     });
 }
 
-void Progress::Output(const QStringList& pages, int points, const QString& suggestedName)
+void Progress::Output(const PageLayOut& layOut, const QString& documentName)
 {
     QString problem;
     if (Check1->isChecked()) {
-        const QString file = AskFileName(QStringLiteral("Save as PDF"), suggestedName, QStringLiteral("PDF files (*.pdf)"));
+        const QString file = AskFileName(QStringLiteral("Save as PDF"), documentName + QStringLiteral(".pdf"),
+                                         QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty())
             return;
-        if (!PrintPages(*Os().PdfFile(file), pages, points).isEmpty())
+        if (!Os().PdfFile(file)->Print(documentName, layOut).isEmpty())
             problem = NotWrittenMessage;
     } else {
         ShowHourglass();
-        problem = PrintPages(Os().Printer(), pages, points);
+        problem = Os().Printer().Print(documentName, layOut);
         RestorePointer();
     }
     if (!problem.isEmpty())

@@ -8,6 +8,7 @@
 
 #include "core/Form.h"
 #include "core/logic/Player.h"
+#include "core/logic/PrinterDevice.h"
 #include "scores/logic/ClassOverview.h"
 #include "scores/logic/Mastery.h"
 
@@ -42,7 +43,7 @@ private:
     void PrintReport();
     void ExportCsv();
     // Sends pages to the printer, or to a PDF file chosen now when "Save as PDF" is ticked.
-    void Output(const QStringList& pages, int points, const QString& suggestedName);
+    void Output(const PageLayOut& layOut, const QString& documentName);
     QString AskFileName(const QString& caption, const QString& suggestedName, const QString& filter);
     void ShowFact(int cell);
     void FillClassList();

@@ -3,8 +3,9 @@
 # Copyright (C) 2026 The Numbrella developers
 # A 1-minute drill (Addition, Just 3) in which Ann answers 7 to every problem, right for 3 + 4
 # only, and then takes Show Answer. Progress then shows those
-# facts as the facts file says they went: the overview's CSV counts the known ones, the report's
-# grid holds each asked fact's letter, and the practice sheet (a PDF) her name and the missed facts.
+# facts as the facts file says they went: the overview's CSV counts the known ones; the report (a
+# PDF) has her name, each asked fact's letter in its grid and a square's colour, the missed facts
+# among those to practise; the practice sheet her name and the missed facts twice, answered on page 2.
 source "$(dirname "$0")/lib.sh"
 # The real clock: a minute of answers brings 3 + 4 up often enough, and the drill's real
 # minute is checked here.
@@ -62,18 +63,38 @@ click Progress 700 450                                     # Addition
 click Progress 5000 5047                                   # Save as PDF
 save 3420 "Save as PDF" "$WORK/report.pdf"
 pdftotext -layout "$WORK/report.pdf" "$WORK/report.txt"
-# Addition's grid, the first after the legend: row T, the letter under column P.
-awk '/^ *Addition: Known/ { g = 1; next } g && /^ *[0-9]+ / && $2 !~ /^[0-9]/ && ++rows <= 10 { for (i = 2; i <= NF; i++) print $1 "," (i - 1), $i }' \
+grep -q "^Ann$" "$WORK/report.txt" || fail "no name on the report"
+# Addition's grid: row T, the letter under column P; and every missed fact among those to practise
+# (pdftotext leaves out the blanks of some short lines).
+awk '/^ *\+ +1 +2 +3/ { g = 1; next } g && /^ *[0-9]+ +[.KLP] / && ++rows <= 10 { for (i = 2; i <= 11; i++) print $1 "," (i - 1), $i }' \
     "$WORK/report.txt" > "$WORK/grid"
 while read -r fact letter; do
     grep -qx "$fact $letter" "$WORK/grid" || fail "the report's grid shows $(grep "^$fact " "$WORK/grid") for $fact, not $letter"
+    [ "$letter" != P ] || grep -q "\b${fact%,*} *+ *${fact#*,} *= *$((${fact%,*} + ${fact#*,}))\b" "$WORK/report.txt" \
+        || fail "the missed $fact is not among the facts to practise"
 done < "$WORK/letters"
+# The square of 3 + 4 in its colour: found under the heading 4 of the grid's top row (the first "+"
+# drawn is the grid's corner) and beside the heading 3 of its left column, on the page at 72 dots an inch.
+read -r x y < <(pdftotext -bbox -f 1 -l 1 "$WORK/report.pdf" - | awk -F'"' '/<word/ {
+        x = ($2 + $6) / 2; y = ($4 + $8) / 2; sub(/<.*/, "", $9); sub(/^>/, "", $9)
+        if (!corner && $9 == "+") { corner = 1; cx = x; cy = y; next }
+        if (corner && $9 == "4" && y > cy - 1 && y < cy + 1 && !col) col = x
+        if (corner && $9 == "3" && x > cx - 1 && x < cx + 1 && !row) row = y }
+    END { printf "%d %d\n", col - 5, row - 5 }')
+pdftoppm -r 72 -f 1 -l 1 -singlefile -png "$WORK/report.pdf" "$WORK/page"
+colour=$(convert "$WORK/page.png" -format "%[pixel:p{$x,$y}]" info:)
+want=$(grep '^3,4 ' "$WORK/letters" | sed 's/.* K$/srgb(128,224,128)/; s/.* L$/srgb(255,255,128)/; s/.* P$/srgb(255,128,128)/')
+[ "$colour" = "$want" ] || fail "the square of 3 + 4 at $x,$y is $colour, not $want"
 save 1320 "Save as PDF" "$WORK/sheet.pdf"
-pdftotext "$WORK/sheet.pdf" "$WORK/sheet.txt"
+pdftotext -layout -f 1 -l 1 "$WORK/sheet.pdf" "$WORK/sheet.txt"
+pdftotext -layout -f 2 -l 2 "$WORK/sheet.pdf" "$WORK/answers.txt"
 grep -q "Name: Ann" "$WORK/sheet.txt" || fail "no name on the sheet"
+# Every missed fact twice, with its answer on page 2; nothing but the 3s of her level.
 while read -r fact letter; do
     [ "$letter" = P ] || continue
-    grep -q "${fact%,*} + ${fact#*,} = ____" "$WORK/sheet.txt" || fail "the missed $fact is not on the sheet"
+    [ "$(grep -o "\b${fact%,*} *+ *${fact#*,} *=" "$WORK/sheet.txt" | wc -l)" -ge 2 ] || fail "the missed $fact is not twice on the sheet"
+    grep -q "\b${fact%,*} *+ *${fact#*,} *= *$((${fact%,*} + ${fact#*,}))\b" "$WORK/answers.txt" || fail "no answer to $fact on page 2"
 done < "$WORK/letters"
+[ "$(grep -o "[0-9]* *+ *[0-9]* *=" "$WORK/sheet.txt" | grep -vc "^3 *+")" = 0 ] || fail "a problem outside her table 3"
 keys Escape; wait_gone Progress 5 || fail "Escape did not close Progress"
 echo "1 passed, 0 failed ($(wc -l < "$WORK/facts") answers, $(grep -c ' K$' "$WORK/letters" || true) known)"

@@ -5,8 +5,10 @@
 #include "help/Get_Str.h"
 #include "help/HUTIL2.h"
 #include "help/HelpWindows.h"
+#include "help/PagePainter.h"
 #include "help/PrtForm.h"
 #include "help/SystemPrinter.h"
+#include "help/logic/Printing.h"
 #include "support/GuiSupport.h"
 
 #include <QLineEdit>
@@ -43,7 +45,7 @@ private slots:
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("message"); // on a row that prints, the printer's failure
         QTest::addColumn<QString>("printed");
-        const QString manual = QString::fromLatin1(Manual().mid(3));
+        const QString manual = QString::fromLatin1(Manual().mid(3)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
         QTest::newRow("Enter is OK; this topic only: the topic of the match")
             << QStringList{"* Welcome", "levels Enter", "Command2"} << "levels" << ""
             << "    * Configuring\nColours and levels for the drill.\n";
@@ -97,8 +99,12 @@ private slots:
         Press(v, "Command1");
         QCOMPARE(shown, message);
         QVERIFY(!FindForm<PrtForm>() && v->isVisible());
-        QCOMPARE(printer.printed, printed);
-        QCOMPARE(printer.calls, printed.isEmpty() ? QStringList() : QStringList({"FontSize 12", "Print", "NewPage", "EndDoc"}));
+        QCOMPARE(PrintedText(printer.pages), printed);
+        QCOMPARE(printer.names.size(), printed.isEmpty() ? 0 : 1);
+        // Every line on its page: the whole manual takes three pages of A4.
+        for (const PrintPage& page : printer.pages)
+            QVERIFY(page.items.constLast().place.bottom() < printer.area.height());
+        QCOMPARE(printer.pages.size(), printed.size() > 1000 ? 3 : (printed.isEmpty() ? 0 : 1));
     }
     // Paper goes to the desktop's default printer: with no printing service reachable, the
     // user is told that no printer is set up.
@@ -106,8 +112,7 @@ private slots:
     {
         qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
         SystemPrinter paper;
-        paper.Print(QStringLiteral("x"));
-        QCOMPARE(paper.EndDoc(), NoPrinterMessage);
+        QCOMPARE(PrintText(paper, QStringLiteral("x")), NoPrinterMessage);
     }
     // The text's first word stands at least 15 mm inside the printable area: a printer's rim it
     // cannot print on (12 points round the sheet here) comes on top.
@@ -118,7 +123,7 @@ private slots:
             QPdfWriter paper(QStringLiteral("m.pdf"));
             const QMarginsF rim(4.23, 4.23, 4.23, 4.23);
             paper.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, rim, QPageLayout::Millimeter, rim));
-            QVERIFY(PrintPieces(paper, {QStringLiteral("Welcome")}, 12));
+            QVERIFY(PaintPages(paper, ManualPages(QStringLiteral("Welcome"), SetPrintMargins(paper))));
         }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("m.pdf"), QStringLiteral("-")});

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
 // What a child knows, fact by fact: the mastery rule, the slowest facts, the practice sheet's
-// choice, and the class overview with its CSV.
+// choice, the facts known week by week, and the class overview with its CSV.
 #include "core/logic/FactsFile.h"
 #include "core/logic/PracticeRecord.h"
 #include "scores/logic/ClassOverview.h"
@@ -50,21 +50,11 @@ private slots:
         QCOMPARE(MasteryText(FactsHistory(Answers(shown, history)).State(Fact{Int16(shown[0]), 7, 8})), state);
     }
 
-    void sheet_data()
+    // The state counts and the slowest facts, on the average of their last five answers.
+    void countsAndSlowest()
     {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("facts"); // chosen, in grid order
-        QTest::newRow("the missed, then the slowest") << 3 << "3x4 5x6 7x8";
-        QTest::newRow("filled up with facts not yet asked, never the known ones") << 30
-            << "2x1 2x2 2x3 2x4 2x5 2x6 2x7 2x8 2x9 2x10 3x1 3x2 3x3 3x4 3x5 3x6 3x7 3x8 3x9 3x10 4x1 4x2 4x3 4x4 "
-               "4x5 4x6 5x6 7x8 8x9 9x9";
-    }
-    void sheet()
-    {
-        QFETCH(int, count);
-        QFETCH(QString, facts);
         // Table 1 known; 3 x 4 and 5 x 6 just missed; 7 x 8 (slow long ago, 5 s in its last five answers),
-        // 9 x 9, 8 x 9 and 2 x 2 learning, slowest first.
+        // 9 x 9, 8 x 9 and 2 x 2 learning.
         QList<FactAnswer> all = Answers({2, 3, 4}, "W10") + Answers({2, 5, 6}, "R10 W5") + Answers({2, 7, 8}, "R900 R50 R50 R50 R50 R50")
             + Answers({2, 9, 9}, "R45") + Answers({2, 8, 9}, "R42") + Answers({2, 2, 2}, "R40");
         for (int p = 1; p <= 10; ++p)
@@ -75,9 +65,40 @@ private slots:
                                 slow[1].fact.Table * 10. + slow[1].fact.Partner, slow[1].AverageSeconds}), (QList<double>{78, 5, 99, 4.5}));
         const MasteryCounts c = history.Counts(2);
         QCOMPARE((QList<int>{c.Known, c.Learning, c.ToPractise, c.NotYetAsked}), (QList<int>{10, 4, 2, 84}));
+    }
+
+    void sheet_data()
+    {
+        QTest::addColumn<int>("tables"); // her tables, one digit each ("0" for 10); 0 none
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("facts"); // chosen, in grid order
+        QTest::newRow("the missed twice, then learning, then not yet asked") << 7 << 4 << "7x2 7x4 7x8 7x8";
+        QTest::newRow("the slow known one before the quick one") << 7 << 10 << "7x2 7x3 7x4 7x5 7x6 7x7 7x8 7x8 7x9 7x10";
+        QTest::newRow("too few: round again, never the table of 1") << 7 << 12
+                                                                       << "7x1 7x2 7x3 7x4 7x5 7x6 7x7 7x8 7x8 7x8 7x9 7x10";
+        QTest::newRow("no tables of her own: every table") << 0 << 3 << "7x2 7x8 7x8";
+        QTest::newRow("two tables: known ones slowest first, a tie in grid order") << 17 << 12
+            << "1x1 1x2 7x2 7x3 7x4 7x5 7x6 7x7 7x8 7x8 7x9 7x10";
+    }
+    void sheet()
+    {
+        QFETCH(int, tables);
+        QFETCH(int, count);
+        QFETCH(QString, facts);
+        // 7 x 8 just missed, 7 x 2 learning, 7 x 3 known slowly, 7 x 1 known quickly; table 1 known
+        // but 1 x 2 slowly; table 9 learning.
+        QList<FactAnswer> all = Answers({2, 7, 8}, "R10 W10") + Answers({2, 7, 2}, "R45") + Answers({2, 7, 3}, "R25 R25 R25")
+            + Answers({2, 7, 1}, "R5 R5 R5");
+        for (int p = 1; p <= 10; ++p)
+            all += Answers({2, 1, p}, p == 2 ? "R29 R29 R29" : "R5 R5 R5") + Answers({2, 9, p}, "R40");
+        TableSet own;
+        for (int t = tables; t > 0; t /= 10)
+            own.set(t % 10 == 0 ? 10 : t % 10);
         TestPlatform platform;
-        platform.randoms = {0.9, 0.1, 0.5};
-        QList<Fact> chosen = PracticeSheetFacts(history, 2, platform, count);
+        platform.randoms = {0.9, 0.1, 0.5, 0.3};
+        QList<Fact> chosen = PracticeSheetFacts(FactsHistory(all), 2, own, platform, count);
+        for (qsizetype i = 1; i < chosen.size(); ++i)
+            QVERIFY2(!(chosen[i] == chosen[i - 1]), "the same problem twice in a row");
         const QList<Fact> shuffled = chosen;
         std::sort(chosen.begin(), chosen.end(), [](Fact a, Fact b) { return a.Table * 11 + a.Partner < b.Table * 11 + b.Partner; });
         QStringList names;
@@ -85,6 +106,32 @@ private slots:
             names << QStringLiteral("%1x%2").arg(f.Table).arg(f.Partner);
         QCOMPARE(names.join(' '), facts);
         QVERIFY(shuffled != chosen); // not down the grid
+    }
+
+    // Facts of the 7s known at the end of each week since the first answer; weeks end at the
+    // time of day of now, an answer at a week's last moment counts in that week.
+    void knownByWeek()
+    {
+        const QDateTime now(QDate(2026, 12, 7), QTime(12, 0));
+        QList<FactAnswer> all;
+        const auto answer = [&](int p, const char* how, const QDateTime& when, int table = 7) {
+            for (FactAnswer a : Answers({2, table, p}, how))
+                all += FactAnswer{a.Op, a.First, a.Second, a.Right, a.Tenths, when};
+        };
+        const QDateTime first = now.addDays(-14); // the end of the oldest week
+        answer(9, "R10 R10 R10", first);
+        answer(8, "R10", now.addDays(-13));
+        answer(8, "R10", now.addDays(-6));
+        answer(8, "R10", now.addDays(-5));
+        answer(10, "R10 R10", now.addDays(-8));
+        answer(10, "R10", now.addDays(-7));
+        answer(9, "W10", now.addDays(-1));
+        answer(4, "R10 R10 R10", first.addDays(-7), 3); // outside her table: the operation's first answer
+        QStringList got;
+        for (const WeekPoint& w : KnownByWeek(FactsHistory(all), 2, TablesOf(-7), now))
+            got << w.End.toString(Qt::ISODate) + QLatin1Char(':') + QString::number(w.Known);
+        QCOMPARE(got.join(' '), QStringLiteral("2026-11-16:0 2026-11-23:1 2026-11-30:2 2026-12-07:2"));
+        QVERIFY(KnownByWeek(FactsHistory(all), 0, TablesOf(0), now).isEmpty());
     }
 
     void overviewCsv_data()

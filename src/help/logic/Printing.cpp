@@ -7,10 +7,21 @@
 
 QString PrintText(PrinterDevice& printer, const QString& text)
 {
-    printer.SetFontSize(PrintFontSize);
-    printer.Print(text);
-    printer.NewPage();
-    return printer.EndDoc();
+    return printer.Print(QStringLiteral("Numbrella"), [&text](QSize area) { return ManualPages(text, area); });
+}
+
+PrintDocument ManualPages(const QString& text, QSize area)
+{
+    PrintDocument document;
+    for (const QStringList& lines : Pages(text, area.height() / ManualLinePitch)) {
+        PrintPage& page = document.emplace_back();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            // Lines stay as they are: type of one width keeps the manual's indents and columns.
+            page.Text(QRect(0, static_cast<int>(i) * ManualLinePitch, area.width(), ManualLinePitch), lines[i], PrintFontSize)
+                .fixed = true;
+        }
+    }
+    return document;
 }
 
 std::vector<QStringList> Pages(const QString& text, int linesPerPage)

@@ -147,9 +147,22 @@ QList<SlowFact> FactsHistory::Slowest(int op, int count) const
     return asked.mid(0, std::max(0, count));
 }
 
-QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, Platform& platform, int count)
+TableSet TablesOf(int tableNum)
 {
-    // Weakest first: the state's rank, then the slower fact; ties stay in grid order.
+    TableSet tables;
+    if (tableNum < -10 || tableNum > 10)
+        return tables;
+    const int first = tableNum < 0 ? -tableNum : 1;
+    const int last = tableNum == 0 ? 10 : std::abs(tableNum);
+    for (int t = first; t <= last; ++t)
+        tables.set(static_cast<size_t>(t));
+    return tables;
+}
+
+QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, TableSet tables, Platform& platform, int count)
+{
+    if (tables.none())
+        tables = TablesOf(0);
     auto rank = [](Mastery m) {
         switch (m) {
         case Mastery::ToPractise: return 0;
@@ -166,17 +179,59 @@ QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, Platform& pl
     };
     QList<Candidate> candidates;
     for (const Fact& fact : DrilledFacts(op))
-        candidates << Candidate{fact, rank(history.State(fact)), history.AverageSeconds(fact)};
+        if (tables.test(static_cast<size_t>(fact.Table)))
+            candidates << Candidate{fact, rank(history.State(fact)), history.AverageSeconds(fact)};
+    // Ties stay in grid order.
     std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
         return a.rank != b.rank ? a.rank < b.rank : a.seconds > b.seconds;
     });
     QList<Fact> chosen;
-    for (int i = 0; i < count && !candidates.isEmpty(); ++i)
-        chosen << candidates[i % candidates.size()].fact; // around again only when there are too few
-    // Shuffled, so the sheet does not run down the grid.
+    for (const Candidate& c : candidates)
+        for (int copy = 0; copy < (c.rank == 0 ? 2 : 1) && chosen.size() < count; ++copy)
+            chosen << c.fact;
+    for (qsizetype i = 0; chosen.size() < count && !candidates.isEmpty(); ++i)
+        chosen << candidates[i % candidates.size()].fact;
     for (qsizetype i = chosen.size() - 1; i > 0; --i) {
         const auto j = static_cast<qsizetype>(platform.Random() * static_cast<double>(i + 1));
         std::swap(chosen[i], chosen[std::min(j, i)]);
     }
-    return chosen;
+    // The two of a fact are kept apart: each place takes the first fact left that differs from the one before.
+    QList<Fact> spread;
+    while (!chosen.isEmpty()) {
+        qsizetype at = 0;
+        while (!spread.isEmpty() && at < chosen.size() && chosen[at] == spread.back())
+            ++at;
+        spread << chosen.takeAt(at < chosen.size() ? at : 0);
+    }
+    return spread;
+}
+
+QList<WeekPoint> KnownByWeek(const FactsHistory& history, int op, TableSet tables, const QDateTime& now)
+{
+    constexpr qint64 WeekSeconds = 7 * 24 * 3600;
+    QDateTime first;
+    for (const Fact& fact : DrilledFacts(op))
+        for (const FactAnswer& a : history.LastAnswers(fact, 1 << 30))
+            if (!first.isValid() || a.When < first)
+                first = a.When;
+    if (!first.isValid())
+        return {};
+    // The week of the first answer: week k runs from just after now - 7(k + 1) days to now - 7k days.
+    const qint64 weeks = std::max<qint64>(0, first.secsTo(now)) / WeekSeconds;
+    QList<WeekPoint> points;
+    for (qint64 k = weeks; k >= 0; --k) {
+        const QDateTime end = now.addDays(-7 * k);
+        WeekPoint point{end.date(), 0};
+        for (const Fact& fact : DrilledFacts(op)) {
+            if (!tables.test(static_cast<size_t>(fact.Table)))
+                continue;
+            QList<FactAnswer> until;
+            for (const FactAnswer& a : history.LastAnswers(fact, 1 << 30))
+                if (a.When <= end)
+                    until << a;
+            point.Known += MasteryOf(until.mid(std::max<qsizetype>(0, until.size() - MasteryAnswers))) == Mastery::Known;
+        }
+        points << point;
+    }
+    return points;
 }

@@ -21,6 +21,7 @@
 #include <QHash>
 #include <QList>
 #include <array>
+#include <bitset>
 
 class Platform;
 
@@ -89,8 +90,24 @@ private:
     std::array<QList<FactAnswer>, 4 * FactsPerOperation> byFact_;
 };
 
-// The facts of a practice sheet: `count` facts of the operation, weakest first chosen
-// (to practise, then learning slowest first, then not yet asked, then known slowest first),
-// never one twice unless the operation has fewer facts than `count`; then put in an order of
-// the platform's random numbers so the sheet does not run down the grid.
-QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, Platform& platform, int count = 30);
+// Tables as a set: bit n for table n, 1..10.
+using TableSet = std::bitset<11>;
+// The tables of a practice's TableNum: 0 all, n up to n, -n just n; none for another number.
+TableSet TablesOf(int tableNum);
+
+// The facts of a practice sheet: `count` facts of the operation from the given tables (all
+// ten when none is given), weakest first: each fact to practise twice, then those being
+// learnt, then those not yet asked, then the known ones, slowest first within each; when
+// the tables hold too few, they come round again in that order. Then put in an order of the
+// platform's random numbers, so the sheet does not run down the grid, with the two of a
+// fact not side by side.
+QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, TableSet tables, Platform& platform, int count = 30);
+
+// How many facts of the tables were known at the end of each week, from the week of the
+// operation's first answer to the week ending `now`: weeks of seven days counted back from
+// `now`, oldest first. Empty when the operation has no answer.
+struct WeekPoint {
+    QDate End;
+    int Known = 0;
+};
+QList<WeekPoint> KnownByWeek(const FactsHistory& history, int op, TableSet tables, const QDateTime& now);

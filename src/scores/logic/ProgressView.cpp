@@ -2,10 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "scores/logic/ProgressView.h"
 
-#include "core/logic/PracticeRecord.h"
 #include "practice/logic/DrillLayout.h"
-#include "scores/logic/Chart.h"
-#include "scores/logic/Evaluation.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -15,9 +12,6 @@ QString Tenths(int tenths)
 {
     return QString::number(tenths / 10.0, 'f', 1) + QStringLiteral(" s");
 }
-
-constexpr int SheetColumns = 3;
-constexpr int SheetColumnWidth = 17;
 } // namespace
 
 QString MasteryLetter(Mastery state)
@@ -53,14 +47,6 @@ unsigned MasteryColour(Mastery state)
     return 0xF0F0F0;
 }
 
-QString LegendText()
-{
-    QStringList parts;
-    for (Mastery m : {Mastery::Known, Mastery::Learning, Mastery::ToPractise, Mastery::NotYetAsked})
-        parts << MasteryLetter(m) + QLatin1Char(' ') + MasteryName(m);
-    return parts.join(QStringLiteral("   "));
-}
-
 QString FactText(const Fact& fact)
 {
     const ShownProblem p = ProblemOf(fact);
@@ -89,100 +75,4 @@ QStringList SlowestLines(const QList<SlowFact>& slowest)
     for (const SlowFact& s : slowest)
         lines << QStringLiteral("%1   %2 s").arg(FactText(s.fact), -9).arg(s.AverageSeconds, 0, 'f', 1);
     return lines;
-}
-
-QStringList GridLines(const FactsHistory& history, int op)
-{
-    QString heading = QStringLiteral("    ");
-    for (int p = 1; p <= 10; ++p)
-        heading += QStringLiteral("%1").arg(p, 3);
-    QStringList lines{heading};
-    for (int t = 1; t <= 10; ++t) {
-        QString row = QStringLiteral("%1  ").arg(t, 2);
-        for (int p = 1; p <= 10; ++p) {
-            const Fact f{static_cast<Int16>(op), static_cast<Int16>(t), static_cast<Int16>(p)};
-            row += QStringLiteral("  ") + MasteryLetter(history.State(f));
-        }
-        lines << row;
-    }
-    return lines;
-}
-
-QStringList ChartLines(const QStringList& records, int advanceNum)
-{
-    constexpr int Rows = 8;
-    constexpr int RowHeight = (ChartBaseline - ChartTop) / Rows;
-    const ChartLayout chart = LayOutChart(records, FindPeak(records, false, advanceNum), 8640, advanceNum);
-    QStringList lines;
-    for (int r = 0; r < Rows; ++r) {
-        const int middle = ChartTop + r * RowHeight + RowHeight / 2;
-        QString line = r == 0 ? QStringLiteral("%1 |").arg(chart.topValue, 4)
-                              : (r == Rows / 2 ? QStringLiteral("%1 |").arg(chart.middleValue, 4) : QStringLiteral("     |"));
-        for (const ChartBar& b : chart.bars)
-            line += b.blueHeight > 0 && b.blueTop <= middle ? QStringLiteral(" #") : QStringLiteral("  ");
-        lines << line;
-    }
-    lines << QStringLiteral("   0 +") + QString(2 * static_cast<int>(chart.bars.size()), QLatin1Char('-'));
-    return lines;
-}
-
-QStringList SheetPages(const QString& name, const QString& date, int op, const QList<Fact>& facts)
-{
-    QStringList pages;
-    for (const bool answers : {false, true}) {
-        QStringList lines{QStringLiteral("Name: %1").arg(name), QStringLiteral("Date: %1").arg(date),
-                          OperationCaptions.value(op) + (answers ? QStringLiteral(": the answers") : QString()), QString()};
-        for (int row = 0; row * SheetColumns < facts.size(); ++row) {
-            QString line;
-            for (int c = 0; c < SheetColumns && row * SheetColumns + c < facts.size(); ++c) {
-                const Fact& f = facts.at(row * SheetColumns + c);
-                const QString answer = answers ? QString::number(ProblemOf(f).Answer) : QStringLiteral("____");
-                line += QStringLiteral("%1 = %2").arg(FactText(f), 8).arg(answer).leftJustified(SheetColumnWidth);
-            }
-            while (line.endsWith(QLatin1Char(' ')))
-                line.chop(1);
-            lines << line << QString() << QString();
-        }
-        pages << lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    }
-    return pages;
-}
-
-QStringList ReportPages(const ReportData& data, const FactsHistory& history)
-{
-    const auto totals = [](const char* when, const PracticeTotals& t) {
-        return QStringLiteral("%1: practices %2, minutes %3, right answers %4").arg(QLatin1String(when)).arg(t.Practices).arg(t.Minutes).arg(t.RightAnswers);
-    };
-    QStringList first{QStringLiteral("Progress report of %1, %2").arg(data.Name, data.Date), QString(),
-                      QStringLiteral("Grade: %1").arg(data.Grade), QStringLiteral("Level: %1").arg(data.Level), QString(),
-                      totals("This week", data.Totals.ThisWeek), totals("In all", data.Totals.AllTime)};
-    // One chart per kind of practice, the kind practised last first.
-    QStringList keys;
-    for (auto r = data.History.crbegin(); r != data.History.crend(); ++r)
-        if (const QString key = DefinitionKey(*r); !keys.contains(key))
-            keys << key;
-    for (const QString& key : keys) {
-        QStringList set;
-        for (const QString& r : data.History)
-            if (InSet(r, key))
-                set << r;
-        const PracticeFields f = ReadPractice(set.constLast());
-        first << QString() << QStringLiteral("%1, %2 minutes: right answers of the latest practices")
-                                  .arg(LevelText(set.constLast())).arg(f.PracticeMinutes);
-        first << ChartLines(set, data.AdvanceNum);
-    }
-    QStringList grids{QStringLiteral("Facts of %1 (rows: tables, columns: the other number)").arg(data.Name), LegendText()};
-    for (int op = 0; op < 4; ++op)
-        grids << QString() << OperationCaptions.at(op) + QStringLiteral(": ") + CountsText(history.Counts(op)) << GridLines(history, op);
-    return {first.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), grids.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")};
-}
-
-QString PrintPages(PrinterDevice& printer, const QStringList& pages, int points)
-{
-    printer.SetFontSize(points);
-    for (const QString& page : pages) {
-        printer.Print(page);
-        printer.NewPage();
-    }
-    return printer.EndDoc();
 }
