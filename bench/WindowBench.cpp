@@ -148,7 +148,7 @@ QByteArray MakeFacts(int lines)
         const Int16 first = static_cast<Int16>(op == 1 ? t + p : (op == 3 ? t * p : t));
         const Int16 second = static_cast<Int16>(op == 0 || op == 2 ? p : t);
         const FactAnswer a{static_cast<Int16>(op), first, second, engine() % 5 != 0,
-                           static_cast<Int16>(5 + engine() % 56), start.addSecs(i / 40 * 86400 + i % 40 * 6)};
+                           static_cast<Int16>(5 + engine() % 56), start.addSecs(i / 40 * 86400 + i % 40 * 6), false, std::nullopt};
         bytes += FactLine(a).toLatin1() + "\r\n";
     }
     return bytes;

@@ -315,9 +315,10 @@ void Practice::EndPractice()
 
 void Practice::CheckAnswer()
 {
-    const Verdict verdict = ::CheckAnswer(practice_, problem_, AnswerBox()->text());
+    const QString typed = AnswerBox()->text();
+    const Verdict verdict = ::CheckAnswer(practice_, problem_, typed);
     if (verdict != Verdict::Ignored)
-        facts_.Answered(practice_.PracticeOp, problem_, verdict == Verdict::Right, Os().MonotonicMs());
+        facts_.Answered(practice_.PracticeOp, problem_, *ReadAnswer(typed), Os().MonotonicMs());
     switch (verdict) {
     case Verdict::Ignored:
         return;
@@ -341,7 +342,7 @@ void Practice::CheckAnswer()
 void Practice::ShowAnswerClick()
 {
     // Shown before any answer: the child did not know it.
-    facts_.Answered(practice_.PracticeOp, problem_, false, Os().MonotonicMs());
+    facts_.AnswerShown(practice_.PracticeOp, problem_, Os().MonotonicMs());
     AnswerBox()->setText(ShowAnswer(practice_, problem_));
     AnswerBox()->setFocus();
 }
