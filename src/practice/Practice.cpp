@@ -309,6 +309,7 @@ void Practice::EndPractice()
     if (!what.isEmpty())
         ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
+    emit Saved();
     Windows().ShowScores(practice_);
     Unload();
 }

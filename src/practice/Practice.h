@@ -40,6 +40,10 @@ public:
     // The key of the child who started it.
     const QString& FileId() const { return fileId_; }
 
+signals:
+    // The practice ran to its end and its record and answers went to the files.
+    void Saved();
+
 protected:
     void FormLoad() override;
     void FormActivate() override;
