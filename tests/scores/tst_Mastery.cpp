@@ -146,6 +146,24 @@ private slots:
         QCOMPARE(FluencyText(FactsHistory(all).Fluency(2)), fluency);
     }
 
+    void lastWeek_data()
+    {
+        QTest::addColumn<QString>("end"); // of a record, yyyymmddhhnn; now is 7 December 2026, 14:30:25
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("seven days ago to the minute") << "202611301430" << false;
+        QTest::newRow("a minute later") << "202611301431" << true;
+        QTest::newRow("this minute") << "202612071430" << true;
+        QTest::newRow("the next minute") << "202612071431" << false;
+        QTest::newRow("month 13") << "202613011200" << false;
+        QTest::newRow("not a number") << "2026120714x0" << false;
+    }
+    void lastWeek()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, inside);
+        QCOMPARE(InLastWeek("2F1" + end + "010012", QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))), inside);
+    }
+
     void overviewCsv_data()
     {
         QTest::addColumn<QString>("name");

@@ -11,6 +11,40 @@
 
 namespace {
 constexpr int WeekDays = 7;
+constexpr char StampFormat[] = "yyyyMMddHHmm";
+
+// A record's end time as it stands in the record, yyyymmddhhnn, which sorts as the times do;
+// nothing when it is no time. Compared as text, a long history needs no date conversions,
+// each of which would look up the time zone.
+std::optional<QStringView> EndStamp(QStringView record)
+{
+    if (record.size() < 15)
+        return std::nullopt;
+    const QStringView stamp = record.mid(3, 12);
+    int n[5] = {};
+    const int widths[5] = {4, 2, 2, 2, 2};
+    for (int i = 0, at = 0; i < 5; at += widths[i++]) {
+        for (const QChar c : stamp.mid(at, widths[i])) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return std::nullopt;
+            n[i] = n[i] * 10 + (c.unicode() - '0');
+        }
+    }
+    if (!QDate::isValid(n[0], n[1], n[2]) || !QTime::isValid(n[3], n[4], 0))
+        return std::nullopt;
+    return stamp;
+}
+
+// The seven days up to now, as the stamps of records bound them.
+struct LastWeek {
+    explicit LastWeek(const QDateTime& now)
+        : after(now.addDays(-WeekDays).toString(QLatin1String(StampFormat)))
+        , upTo(now.toString(QLatin1String(StampFormat)))
+    {
+    }
+    bool Holds(QStringView stamp) const { return stamp > after && stamp <= upTo; }
+    QString after, upTo;
+};
 
 QByteArray CsvRow(const QStringList& fields)
 {
@@ -92,8 +126,8 @@ QString LevelText(const QString& levelDef)
 
 bool InLastWeek(const QString& record, const QDateTime& now)
 {
-    const QDateTime end = RecordTime(record);
-    return end.isValid() && end > now.addDays(-WeekDays) && end <= now;
+    const std::optional<QStringView> end = EndStamp(record);
+    return end && LastWeek(now).Holds(*end);
 }
 
 ChildRow OverviewRow(const QString& name, const QString& fileId, const QDateTime& now)
@@ -106,14 +140,17 @@ ChildRow OverviewRow(const QString& name, const QString& fileId, const QDateTime
     LoadPlayerConfig(row.FileId, child, colour);
     row.Grade = child.PlayerGrade;
     row.Level = LevelText(child.LevelDef);
-    QDateTime newest;
-    for (const QString& record : ReadScoreHistory(PlayerScoreFile(row.FileId)).value_or(QStringList())) {
-        const QDateTime end = RecordTime(record);
-        if (end.isValid() && (!newest.isValid() || end > newest))
-            newest = end;
-        row.PracticesLast7Days += InLastWeek(record, now) ? 1 : 0;
+    const LastWeek week(now);
+    QStringView newest;
+    const QStringList records = ReadScoreHistory(PlayerScoreFile(row.FileId)).value_or(QStringList());
+    for (const QString& record : records) {
+        const std::optional<QStringView> end = EndStamp(record);
+        if (!end)
+            continue;
+        newest = std::max(newest, *end);
+        row.PracticesLast7Days += week.Holds(*end) ? 1 : 0;
     }
-    row.LastPractice = newest.date();
+    row.LastPractice = QDate::fromString(newest.left(8).toString(), QStringLiteral("yyyyMMdd"));
     const FactsHistory facts(ReadFactsFile(PlayerFactsFile(row.FileId)).value_or(QList<FactAnswer>()));
     for (int op = 0; op < 4; ++op) {
         row.KnownFacts[static_cast<size_t>(op)] = facts.Counts(op).Known;
