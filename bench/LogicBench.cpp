@@ -23,7 +23,7 @@ namespace {
 
 void NextProblemBench(benchmark::State& st)
 {
-    AppState s;
+    PracticeFields s;
     s.PracticeOp = 2;
     s.TableNum = static_cast<Int16>(st.range(0));
     s.PracticeMinutes = 2;
@@ -40,7 +40,7 @@ BENCHMARK(NextProblemBench)->Name("NextProblem")->ArgName("table")->Arg(0)->Arg(
 // In the second half of a drill a missed fact comes back: one is missed before each problem.
 void NextProblemReviewBench(benchmark::State& st)
 {
-    AppState s;
+    PracticeFields s;
     s.PracticeOp = 2;
     s.TableNum = 0;
     s.PracticeMinutes = 2;
@@ -57,7 +57,7 @@ BENCHMARK(NextProblemReviewBench)->Name("NextProblem/review");
 
 void UnpackPracticeBench(benchmark::State& st)
 {
-    AppState s;
+    PracticeFields s;
     const QString record = QStringLiteral("2H2200611121530012014");
     for (auto _ : st) {
         UnpackPractice(s, record);
@@ -114,10 +114,11 @@ void FindGoalBench(benchmark::State& st)
     const History h(static_cast<int>(st.range(0)));
     const std::optional<QStringList> history = h.Records();
     RandomPlatform platform;
-    const AppState s;
+    const PlayerSettings player;
+    const ProgramSettings program;
     const PracticeFields practice{ChartedOp, ChartedTable, ChartedMinutes, 0, 0};
     for (auto _ : st)
-        benchmark::DoNotOptimize(FindGoal(s, practice, platform, history));
+        benchmark::DoNotOptimize(FindGoal(player, program, practice, platform, history));
     PerRecord(st);
 }
 
@@ -159,7 +160,7 @@ void CountNinetyBench(benchmark::State& st)
 void ScoreWindowScanBench(benchmark::State& st)
 {
     const History h(static_cast<int>(st.range(0)));
-    AppState s;
+    PracticeFields s;
     for (auto _ : st) {
         for (const QString& record : ReadScoreHistory(h.Path()).value_or(QStringList()))
             UnpackPractice(s, record);

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Numbrella developers
-// The windows' own times, measured inside the program's code with a fresh state and
-// test platform: opening and painting the score window over histories of growing
-// length, the Progress window over facts files of growing length, and the drill's answer
-// to the next problem painted. Prints one
-// "RESULT windows KEY VALUE" line per number; milliseconds throughout.
+// The windows' own times, measured inside the program's code with fresh parts and a test
+// platform: opening and painting the score window over histories of growing length, the
+// Progress window over facts files of growing length, its All children table over 40
+// children's files of growing length, and the drill's answer to the next problem painted.
+// Prints one "RESULT windows KEY VALUE" line per number; milliseconds throughout.
 
 #include "practice/Practice.h"
 #include "core/logic/FactsFile.h"
+#include "core/logic/PlayerFiles.h"
 #include "scores/Progress.h"
 #include "scores/ShowScores.h"
 #include "support/BenchData.h"
 #include "support/GuiSupport.h"
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTabBar>
 #include <QtTest>
 #include <algorithm>
 #include <cstdio>
@@ -51,16 +54,11 @@ void Discard(Form* w)
     QCoreApplication::processEvents();
 }
 
+// Ann chosen, her problems in the first layout; her history is "AAB.scr".
 void ChartedPlayer(GuiFixture& fx)
 {
     fx.Reset();
-    AppState& s = fx.state;
-    s.PlayerFileId = QStringLiteral("AAB");
-    s.ScoreFilePath = QStringLiteral("AAB.scr");
-    s.PracticeOp = ChartedOp;
-    s.TableNum = ChartedTable;
-    s.PracticeMinutes = ChartedMinutes;
-    s.ProblemFormat = 1;
+    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
 }
 
 // The definition of the charted set, as the definition window hands it on.
@@ -89,17 +87,17 @@ struct Opening {
 
 // From the window's creation (it reads the history as it loads) to every control of it
 // painted. grab() paints the window and its controls as the screen would get them.
-Opening OpenScoreWindow()
+Opening OpenScoreWindow(GuiFixture& fx)
 {
     QElapsedTimer clock;
     const double cpu0 = ThreadCpuMs();
     clock.start();
     // The window charts the set it is handed: the charted one.
-    ShowScores* w = Forms::Load<ShowScores>(ChartedSet());
+    ShowScores* w = fx.Make<ShowScores>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     const QPixmap painted = w->grab();
     const Opening o{clock.nsecsElapsed() / 1e6, ThreadCpuMs() - cpu0};
-    if (painted.isNull() || Forms::Find<ShowScores>() != w)
+    if (painted.isNull() || FindForm<ShowScores>() != w)
         qFatal("the score window did not open");
     Discard(w);
     return o;
@@ -110,18 +108,16 @@ void ScoreWindow(GuiFixture& fx)
     // The sizes take turns, so a burst of work elsewhere on the machine falls on all alike.
     const std::vector<int> sizes{1000, 10000, 50000, 100000};
     ChartedPlayer(fx);
+    std::vector<QByteArray> histories;
     for (int records : sizes)
-        WriteBytes(QStringLiteral("%1.scr").arg(records), MakeHistory(records));
+        histories.push_back(MakeHistory(records));
     std::vector<std::vector<double>> wall(sizes.size());
     std::vector<std::vector<double>> cpu(sizes.size());
     for (int round = 0; round < 10; ++round) {
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            // Each opening judges the latest practice again and may move the state on.
-            fx.state.ScoreFilePath = QStringLiteral("%1.scr").arg(sizes[k]);
-            fx.state.PracticeOp = ChartedOp;
-            fx.state.TableNum = ChartedTable;
-            fx.state.PracticeMinutes = ChartedMinutes;
-            const Opening o = OpenScoreWindow();
+            // Each opening judges the latest practice again and may move her settings on.
+            WriteBytes(fx.player().Chosen().ScoreFilePath, histories[k]);
+            const Opening o = OpenScoreWindow(fx);
             if (round == 0)
                 continue; // warms the caches, as a second opening would find them
             wall[k].push_back(o.ms);
@@ -160,9 +156,8 @@ void ProgressWindow(GuiFixture& fx)
 {
     const std::vector<int> sizes{10000, 100000};
     ChartedPlayer(fx);
-    fx.state.PlayerCount = 1;
-    fx.state.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    LoadPlayerList(fx.parts->roster);
+    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
     std::vector<QByteArray> files;
     for (int lines : sizes)
         files.push_back(MakeFacts(lines));
@@ -173,7 +168,7 @@ void ProgressWindow(GuiFixture& fx)
             QElapsedTimer clock;
             const double cpu0 = ThreadCpuMs();
             clock.start();
-            Progress* w = Forms::Load<Progress>();
+            Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
             w->show();
             const QPixmap painted = w->grab();
             const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
@@ -192,6 +187,61 @@ void ProgressWindow(GuiFixture& fx)
     }
 }
 
+// The key of the child in row i (0-39) of the class: ABA, ABB, ...
+QString ChildKey(int i)
+{
+    return QStringLiteral("A%1%2").arg(QChar('B' + i / 26)).arg(QChar('A' + i % 26));
+}
+
+// From the click on All children (it reads every child's files then) to the table painted:
+// 40 children of 1,000, 10,000 and 100,000 answered problems each, in turns.
+void ClassTableOpening(GuiFixture& fx)
+{
+    const std::vector<int> sizes{1000, 10000, 100000};
+    ChartedPlayer(fx);
+    QByteArray players = QByteArray::number(MaxPlayers) + "\r\n";
+    for (int i = 0; i < MaxPlayers; ++i) {
+        const QString key = ChildKey(i);
+        players += "\"Child " + QByteArray::number(i + 1) + "\"\r\n\"" + key.toLatin1() + "  \"\r\n";
+        // A grade and a level, and a history of a practice an hour.
+        WriteBytes(key + ".cfg", "\"" + QByteArray::number(2 + i % 3) + "\"\r\n\"\"\r\n1\r\n\"2F1200603151405000000\"\r\n");
+        WriteBytes(key + ".scr", MakeHistory(1000));
+    }
+    WriteBytes(QStringLiteral("Players"), players);
+    LoadPlayerList(fx.parts->roster);
+    std::vector<QByteArray> files;
+    for (int lines : sizes)
+        files.push_back(MakeFacts(lines));
+    std::vector<std::vector<double>> wall(sizes.size()), cpu(sizes.size());
+    for (int round = 0; round < 6; ++round) {
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            for (int i = 0; i < MaxPlayers; ++i)
+                WriteBytes(ChildKey(i) + ".fct", files[k]);
+            Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
+            w->show();
+            auto* tabs = w->findChild<QTabBar*>();
+            QElapsedTimer clock;
+            const double cpu0 = ThreadCpuMs();
+            clock.start();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+            const QPixmap painted = w->grab();
+            const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
+            auto* table = w->findChild<QAbstractItemView*>(QStringLiteral("ClassList"));
+            if (painted.isNull() || !table || !table->isVisible() || table->model()->rowCount() != MaxPlayers)
+                qFatal("the All children table did not open");
+            Discard(w);
+            if (round == 0)
+                continue;
+            wall[k].push_back(ms);
+            cpu[k].push_back(cpuMs);
+        }
+    }
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        Result(qPrintable(QStringLiteral("class_%1").arg(sizes[k])), Median(wall[k]));
+        Result(qPrintable(QStringLiteral("class_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
+    }
+}
+
 // Counts paint events of the answer box, which is emptied for every new problem.
 class PaintWatch : public QObject {
 public:
@@ -206,17 +256,20 @@ public:
 
 void EnterToNextProblem(GuiFixture& fx)
 {
-    ChartedPlayer(fx);
-    // Problems drawn as in the program, not from the test platform's fixed list.
-    auto* platform = new RandomPlatform;
-    fx.platform.reset(platform);
-    platform->EnterProgramDir();
-    fx.state.AppPath = platform->programDir.path();
-    InstallApp(&fx.state, platform);
+    fx.Reset();
+    // Problems drawn as in the program, not from the test platform's fixed list: the windows
+    // wired again to a platform of random numbers.
+    fx.windows.reset();
+    fx.platform = std::make_unique<RandomPlatform>();
+    fx.platform->EnterProgramDir();
+    fx.SetProgram([&](ProgramSettings& s) { s.AppPath = fx.platform->programDir.path(); });
+    WriteBytes(QStringLiteral("Players"), "1\r\n\"Ann\"\r\n\"AAB  \"\r\n");
+    fx.windows = std::make_unique<WindowFactory>(*fx.parts, *fx.platform);
+    fx.ChooseAnn([](PlayerSettings& s) { s.ProblemFormat = 1; });
     // A history, so the correct bar grows towards a goal with every right answer.
-    WriteBytes(fx.state.ScoreFilePath, MakeHistory(1000));
+    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
 
-    Practice* w = Forms::Load<Practice>(ChartedSet());
+    Practice* w = fx.Make<Practice>(fx.program().Settings(), fx.player(), ChartedSet());
     w->show();
     if (!QTest::qWaitForWindowExposed(w))
         qFatal("the drill window was not shown");
@@ -256,6 +309,7 @@ int main(int argc, char* argv[])
     GuiFixture fx;
     ScoreWindow(fx);
     ProgressWindow(fx);
+    ClassTableOpening(fx);
     EnterToNextProblem(fx);
     return 0;
 }

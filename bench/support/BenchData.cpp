@@ -11,7 +11,7 @@ QByteArray MakeHistory(int records)
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(records) * 25);
     const QDateTime first(QDate(2006, 1, 1), QTime(8, 0));
-    AppState s;
+    PracticeFields s;
     for (int i = 0; i < records; ++i) {
         const bool charted = i % 5 != 0 || i == records - 1;
         s.PracticeOp = charted ? ChartedOp : static_cast<Int16>(i % 4);
