@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 // The windows' own times, measured inside the program's code with a fresh state and
 // test platform: opening and painting the score window over histories of growing
-// length, the Progress window over facts files of growing length, and the drill's answer
+// length, the Progress window over facts files of growing length, its All children table over 40 children's files of growing length,
+// and the drill's answer
 // to the next problem painted (the big drill, with the sign of a right answer and the answer
 // notes through the synthesizer). Prints one "RESULT windows KEY VALUE" line per number;
 // milliseconds throughout. With --enter, only the drill's row.
@@ -10,14 +11,17 @@
 #include "audio/MidiSynth.h"
 #include "practice/Practice.h"
 #include "core/logic/FactsFile.h"
+#include "core/logic/PlayerFiles.h"
 #include "scores/Progress.h"
 #include "scores/ShowScores.h"
 #include "support/BenchData.h"
 #include "support/GuiSupport.h"
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTabBar>
 #include <QtTest>
 #include <algorithm>
 #include <cstdio>
@@ -142,7 +146,7 @@ QByteArray MakeFacts(int lines)
         const Int16 first = static_cast<Int16>(op == 1 ? t + p : (op == 3 ? t * p : t));
         const Int16 second = static_cast<Int16>(op == 0 || op == 2 ? p : t);
         const FactAnswer a{static_cast<Int16>(op), first, second, engine() % 5 != 0,
-                           static_cast<Int16>(5 + engine() % 56), start.addSecs(i / 40 * 86400 + i % 40 * 6)};
+                           static_cast<Int16>(5 + engine() % 56), start.addSecs(i / 40 * 86400 + i % 40 * 6), false, std::nullopt};
         bytes += FactLine(a).toLatin1() + "\r\n";
     }
     return bytes;
@@ -154,10 +158,8 @@ void ProgressWindow(GuiFixture& fx)
 {
     const std::vector<int> sizes{10000, 100000};
     ChartedPlayer(fx);
-    PlayerRoster& roster = fx.parts->roster;
-    roster.PlayerCount = 1;
-    roster.Players[1] = {QStringLiteral("Ann"), QStringLiteral("AAB  ")};
-    WriteBytes(QStringLiteral("AAB.scr"), MakeHistory(1000));
+    LoadPlayerList(fx.parts->roster);
+    WriteBytes(fx.player().Chosen().ScoreFilePath, MakeHistory(1000));
     std::vector<QByteArray> files;
     for (int lines : sizes)
         files.push_back(MakeFacts(lines));
@@ -184,6 +186,61 @@ void ProgressWindow(GuiFixture& fx)
     for (std::size_t k = 0; k < sizes.size(); ++k) {
         Result(qPrintable(QStringLiteral("progress_%1").arg(sizes[k])), Median(wall[k]));
         Result(qPrintable(QStringLiteral("progress_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
+    }
+}
+
+// The key of the child in row i (0-39) of the class: ABA, ABB, ...
+QString ChildKey(int i)
+{
+    return QStringLiteral("A%1%2").arg(QChar('B' + i / 26)).arg(QChar('A' + i % 26));
+}
+
+// From the click on All children (it reads every child's files then) to the table painted:
+// 40 children of 1,000, 10,000 and 100,000 answered problems each, in turns.
+void ClassTableOpening(GuiFixture& fx)
+{
+    const std::vector<int> sizes{1000, 10000, 100000};
+    ChartedPlayer(fx);
+    QByteArray players = QByteArray::number(MaxPlayers) + "\r\n";
+    for (int i = 0; i < MaxPlayers; ++i) {
+        const QString key = ChildKey(i);
+        players += "\"Child " + QByteArray::number(i + 1) + "\"\r\n\"" + key.toLatin1() + "  \"\r\n";
+        // A grade and a level, and a history of a practice an hour.
+        WriteBytes(key + ".cfg", "\"" + QByteArray::number(2 + i % 3) + "\"\r\n\"\"\r\n1\r\n\"2F1200603151405000000\"\r\n");
+        WriteBytes(key + ".scr", MakeHistory(1000));
+    }
+    WriteBytes(QStringLiteral("Players"), players);
+    LoadPlayerList(fx.parts->roster);
+    std::vector<QByteArray> files;
+    for (int lines : sizes)
+        files.push_back(MakeFacts(lines));
+    std::vector<std::vector<double>> wall(sizes.size()), cpu(sizes.size());
+    for (int round = 0; round < 6; ++round) {
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            for (int i = 0; i < MaxPlayers; ++i)
+                WriteBytes(ChildKey(i) + ".fct", files[k]);
+            Progress* w = fx.Make<Progress>(fx.parts->roster, fx.player());
+            w->show();
+            auto* tabs = w->findChild<QTabBar*>();
+            QElapsedTimer clock;
+            const double cpu0 = ThreadCpuMs();
+            clock.start();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+            const QPixmap painted = w->grab();
+            const double ms = clock.nsecsElapsed() / 1e6, cpuMs = ThreadCpuMs() - cpu0;
+            auto* table = w->findChild<QAbstractItemView*>(QStringLiteral("ClassList"));
+            if (painted.isNull() || !table || !table->isVisible() || table->model()->rowCount() != MaxPlayers)
+                qFatal("the All children table did not open");
+            Discard(w);
+            if (round == 0)
+                continue;
+            wall[k].push_back(ms);
+            cpu[k].push_back(cpuMs);
+        }
+    }
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        Result(qPrintable(QStringLiteral("class_%1").arg(sizes[k])), Median(wall[k]));
+        Result(qPrintable(QStringLiteral("class_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
     }
 }
 
@@ -280,6 +337,7 @@ int main(int argc, char* argv[])
     if (QCoreApplication::arguments().value(1) != QLatin1String("--enter")) {
         ScoreWindow(fx);
         ProgressWindow(fx);
+        ClassTableOpening(fx);
     }
     EnterToNextProblem(fx);
     return 0;

@@ -151,7 +151,7 @@ judge() {
 missed() { [ -f "$WORK/missed" ] && wc -l <"$WORK/missed" || echo 0; }
 
 print_table() {
-    local ratio_s ratio_m s1 s10 s50 s100 slope1 slope2 sf worst pr10 pr100 perline perline10
+    local ratio_s ratio_m s1 s10 s50 s100 slope1 slope2 sf worst pr10 pr100 perline perline10 cl1 cl10 cl100 clslope1 clslope2
     ratio_s=$(calc "%.2f" "$START_N / $START_M")
     ratio_m=$(calc "%.2f" "$RSS_N / $RSS_M")
     sf=$(stat -L -c %s "$SOUNDFONT")
@@ -168,6 +168,13 @@ print_table() {
     pr100=$(result "$WINDOWS" progress_100000)
     perline=$(calc "%.3f" "($(result "$WINDOWS" progress_cpu_100000) - $(result "$WINDOWS" progress_cpu_10000)) / 90000 * 1000")
     perline10=$(calc "%.3f" "$(result "$WINDOWS" progress_cpu_10000) / 10000 * 1000")
+    # All children: 40 children's files; the processor time of each line added to every facts
+    # file, from 1,000 to 10,000 lines each and from 10,000 to 100,000.
+    cl1=$(result "$WINDOWS" class_1000)
+    cl10=$(result "$WINDOWS" class_10000)
+    cl100=$(result "$WINDOWS" class_100000)
+    clslope1=$(calc "%.3f" "($(result "$WINDOWS" class_cpu_10000) - $(result "$WINDOWS" class_cpu_1000)) / (40 * 9000) * 1000")
+    clslope2=$(calc "%.3f" "($(result "$WINDOWS" class_cpu_100000) - $(result "$WINDOWS" class_cpu_10000)) / (40 * 90000) * 1000")
     worst=$(awk '$1 == "RESULT" && $2 == "logic" && $4 > m { m = $4; n = $3 } END { print m, n }' "$LOGIC")
 
     echo
@@ -186,6 +193,7 @@ print_table() {
     echo "| memory | Numbrella $(calc %.1f "$RSS_N / 1024") MiB, minimal program $(calc %.1f "$RSS_M / 1024") MiB resident: **${ratio_m} x**${peers_m}; Numbrella read $(calc %.0f "$READ_N / 1024") KiB in all before anything played, the soundfont alone is $(calc %.0f "$sf / 1024") KiB | at most 1.25 x; soundfont not loaded | $(judge "$RSS_N <= 1.25 * $RSS_M && $READ_N < $sf") |"
     echo "| score window | 1,000 records: $s1 ms; 10,000: $s10 ms; 50,000: $s50 ms; **100,000: $s100 ms**; processor time of each added record ${slope1} µs (10,000 to 50,000), ${slope2} µs (50,000 to 100,000) | under 100 ms at 100,000, linear | $(judge "$s100 < 100 && $slope2 <= 1.5 * $slope1") |"
     echo "| Progress window | 10,000 answered problems: $pr10 ms; **100,000: $pr100 ms**; processor time of each added line ${perline} µs (10,000 to 100,000), ${perline10} µs per line up to 10,000 | under 100 ms at 100,000, linear | $(judge "$pr100 < 100 && $perline <= 1.5 * $perline10") |"
+    echo "| All children | 40 children of 1,000 answered problems each: $cl1 ms; **10,000 each: $cl10 ms**; 100,000 each: $cl100 ms; processor time of each added line ${clslope1} µs (1,000 to 10,000), ${clslope2} µs (10,000 to 100,000) | under 300 ms at 10,000 each, linear | $(judge "$cl10 < 300 && $clslope2 <= 1.5 * $clslope1") |"
     echo "| answer to next problem | median $(result "$WINDOWS" enter_median) ms, **95th percentile $(result "$WINDOWS" enter_p95) ms**, slowest $(result "$WINDOWS" enter_max) ms (300 answers, the big drill with its sign and answer notes); each note sent to the synthesizer at most $(result "$WINDOWS" note_max) ms after the key | under 16 ms | $(judge "$(result "$WINDOWS" enter_p95) < 16 && $(result "$WINDOWS" note_max) < 16") |"
     echo "| clock | drill window shown to score window shown: **$(calc %.3f "$CLOCK_MS / 1000") s** with $(nproc) busy loops | within 100 ms of 120 s | $(judge "$CLOCK_MS >= 119900 && $CLOCK_MS <= 120100") |"
     echo "| idle | **${IDLE} %** of one core over 100 s of a drill waiting for an answer | under 1 % | $(judge "$IDLE < 1") |"

@@ -103,6 +103,44 @@ big_drill() {
     echo "$OUT/drill-big-$SUFFIX.png"
 }
 
+# A class of 40 children in grades 2 to 4, each on a level, with three weeks of practices and
+# their answers; one name long, one with letters beyond ASCII.
+prepare_class() {
+    awk -v dir="$PROGRAM" 'BEGIN {
+        n = split("Ann Ben Zoë_Ødegård Carlos Dana Eli Fatima George Hana Ivan Jade Kofi Lena Milo Nora Omar " \
+                  "Priya Quinn Rosa Sami Tara Umar Vera Will Xena Yusuf Zara Aiden Bella Caleb Daisy Ethan Freya " \
+                  "Gabriel Maximiliana_Alexandrina_von_Hohenberg Hugo Isla Jonas Kira Liam", names, " ")
+        srand(20261207); now = systime()
+        printf "%d\r\n", n > (dir "/Players")
+        for (i = 0; i < n; i++) {
+            key = sprintf("A%c%c", 66 + int(i / 26), 65 + i % 26)
+            name = names[i + 1]; gsub("_", " ", name)
+            printf "\"%s\"\r\n\"%s  \"\r\n", name, key > (dir "/Players")
+            grade = 2 + i % 3; op = (grade == 2) ? 0 : (grade == 3 ? 2 : 3); table = 1 + (i * 7) % 10
+            level = sprintf("%d%c1%s000000", op, 75 + table, strftime("%Y%m%d%H%M", now - 86400 * 30))
+            printf "\"%d\"\r\n\"%s\"\r\n1\r\n\"%s\"\r\n20\r\n2\r\n5\r\n1\r\n12640511\r\n", grade, level, level > (dir "/" key ".cfg")
+            skill = 0.55 + 0.4 * rand(); speed = 12 + int(40 * (1 - skill) + 10 * rand())
+            for (d = 20; d >= 0; d--) {
+                if (rand() < 0.5) continue
+                day = now - 86400 * d - 3600
+                right = int(15 + 25 * skill * rand())
+                printf "\"%d%c1%s%03d%03d\"\r\n", op, 75 + table, strftime("%Y%m%d%H%M", day), right, right + int(5 * rand()) > (dir "/" key ".scr")
+                for (a = 0; a < 40; a++) {
+                    o = (rand() < 0.7) ? op : int(4 * rand())
+                    t = 1 + int(10 * rand()); p = 1 + int(10 * rand())
+                    first = (o == 1) ? t + p : (o == 3 ? t * p : t); second = (o == 0 || o == 2) ? p : t
+                    ans = (o == 0) ? t + p : (o == 1 ? p : (o == 2 ? t * p : p))
+                    tenths = int(speed * (0.5 + rand())); when = strftime("%Y%m%d%H%M%S", day + a * 3)
+                    if (rand() < skill) line = sprintf("%d,%d,%d,1,%d,\"%s\",%d", o, first, second, tenths, when, ans)
+                    else if (rand() < 0.3) line = sprintf("%d,%d,%d,2,%d,\"%s\",", o, first, second, 2 * tenths, when)
+                    else line = sprintf("%d,%d,%d,0,%d,\"%s\",%d", o, first, second, tenths, when, ans + 1)
+                    printf "%s\r\n", line > (dir "/" key ".fct")
+                }
+            }
+        }
+    }'
+}
+
 render() {   # screen size, suffix of the names
 SUFFIX=$2
 start_screen "$1"
@@ -168,6 +206,21 @@ for format in 1 2 3; do
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
     APP_PID=""
 done
+# A teacher's class: Progress at All children, the window at the size it takes itself.
+rm -f "$PROGRAM"/*.cfg "$PROGRAM"/*.scr "$PROGRAM"/*.fct "$NUMBRELLA_ROOT"/var/lib/numbrella/nbr.win
+prepare_class
+printf '"%s"\r\n"ACO  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+    > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"
+start_program
+window GetPlayer >/dev/null
+click GetPlayer 6600 967              # That's me (Ann is selected)
+window Define >/dev/null
+menu 3000                             # Progress
+window Progress >/dev/null
+click Progress 700 450; keys Right Right Right Right Right   # All children
+shot Progress progress-class
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+APP_PID=""
 kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
 }
 # Only the big drill on the largest screen.

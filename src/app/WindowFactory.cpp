@@ -67,6 +67,11 @@ void WindowFactory::RunDrill(const PracticeFields& practice)
 {
     // The drill is given its definition; nothing another window does changes it.
     drill_ = LoadForm(new Practice(services_, parts_.program.Settings(), parts_.player, practice, Parent()));
+    // Progress, when open, shows the answers just written.
+    QObject::connect(drill_, &Practice::Saved, drill_, [this] {
+        if (auto* progress = qobject_cast<Progress*>(progress_.data()); progress && !progress->IsUnloaded())
+            progress->Refresh();
+    });
     ShowAndWait(drill_);
 }
 

@@ -16,7 +16,7 @@ if command -v dpkg >/dev/null 2>&1 && dpkg -S "$exe" >/dev/null 2>&1; then
 fi
 
 # Installed into a folder: remove the files the installation put there.
-rm -f "${NUMBRELLA_ROOT:-}/var/lib/numbrella/nbr.INI"
+rm -f "${NUMBRELLA_ROOT:-}/var/lib/numbrella/nbr.INI" "${NUMBRELLA_ROOT:-}/var/lib/numbrella/nbr.win"
 for tune in "$dir"/*.mid; do
     # A tune goes with its description.
     [ -e "$tune" ] && rm -f "$tune" "${tune%.mid}.txt"

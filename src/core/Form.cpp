@@ -139,6 +139,12 @@ void Form::AddDrawing(const std::vector<Segment>& segments)
     update();
 }
 
+void Form::ClearDrawing()
+{
+    drawing_.clear();
+    update();
+}
+
 void Form::RequestActivate()
 {
     // After the platform has finished activating: the handler may open windows and wait

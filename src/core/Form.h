@@ -54,6 +54,8 @@ public:
 
     // Drawing that survives repaints (lines in twips), painted over the background.
     void AddDrawing(const std::vector<Segment>& segments);
+    // Drops it all, for a window that draws itself anew at another size.
+    void ClearDrawing();
     const std::vector<Segment>& Drawing() const { return drawing_; }
 
     // Runs the activation handling by hand (the platform also runs it on activation).

@@ -365,15 +365,17 @@ void Practice::EndPractice()
     if (!what.isEmpty())
         ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
                     + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
+    emit Saved();
     Windows().ShowScores(practice_);
     Unload();
 }
 
 void Practice::CheckAnswer()
 {
-    const Verdict verdict = ::CheckAnswer(practice_, problem_, AnswerBox()->text());
+    const QString typed = AnswerBox()->text();
+    const Verdict verdict = ::CheckAnswer(practice_, problem_, typed);
     if (verdict != Verdict::Ignored)
-        facts_.Answered(practice_.PracticeOp, problem_, verdict == Verdict::Right, Os().MonotonicMs());
+        facts_.Answered(practice_.PracticeOp, problem_, *ReadAnswer(typed), Os().MonotonicMs());
     switch (verdict) {
     case Verdict::Ignored:
         return;
@@ -439,7 +441,7 @@ void Practice::Sound(bool right)
 void Practice::ShowAnswerClick()
 {
     // Shown before any answer: the child did not know it.
-    facts_.Answered(practice_.PracticeOp, problem_, false, Os().MonotonicMs());
+    facts_.AnswerShown(practice_.PracticeOp, problem_, Os().MonotonicMs());
     AnswerBox()->setText(ShowAnswer(practice_, problem_));
     AnswerBox()->setFocus();
 }

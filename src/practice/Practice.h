@@ -42,6 +42,10 @@ public:
     // Drawn as large as the screen allows (the child's "Big drill"; F11 turns it over).
     bool BigDrill() const { return bigDrill_; }
 
+signals:
+    // The practice ran to its end and its record and answers went to the files.
+    void Saved();
+
 protected:
     void FormLoad() override;
     void FormActivate() override;

@@ -12,10 +12,14 @@
 #include "core/M_Boxx.h"
 #include "scores/logic/PracticeSheet.h"
 #include "scores/logic/ProgressReport.h"
+#include "scores/ClassTable.h"
+#include "scores/FaceSizes.h"
+#include "scores/logic/ClassReport.h"
 #include "scores/logic/ProgressView.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -25,12 +29,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
-#include <QTableWidget>
 
 namespace {
 constexpr int WindowWidth = 9600;
 constexpr int WindowHeight = 5520;
 constexpr int ButtonTop = 4860;
+constexpr int ButtonsFromBottom = WindowHeight - ButtonTop;
+constexpr int TableTop = 780;
+constexpr int Margin = 240;
 constexpr int SideLeft = GridLeft + 11 * GridCell + 240;
 constexpr int SideWidth = WindowWidth - SideLeft - 240;
 const QString NotWrittenMessage = QStringLiteral("The file could not be written.  Please choose another folder.");
@@ -44,6 +50,8 @@ Progress::Progress(const Services& services, const PlayerRoster& roster, const P
     setObjectName(QStringLiteral("Progress"));
     SetBackColor(this, White);
     SetSize(WindowWidth, WindowHeight);
+    setMinimumSize(size());
+    sizes_ = std::make_unique<FaceSizes>(*this, ProgressSizesFile(services.os.MachineSettingsDir()));
 
     Tabs = MakeControl<QTabBar>(this, "Tabs", 240, 240, WindowWidth - 480, 420);
     for (const QString& caption : OperationCaptions)
@@ -88,26 +96,33 @@ Progress::Progress(const Services& services, const PlayerRoster& roster, const P
     for (QLabel* l : {Counts, Legend})
         l->setWordWrap(true);
 
-    ClassList = MakeControl<QTableWidget>(this, "ClassList", 240, GridTop, WindowWidth - 480, ButtonTop - GridTop - 240);
-    ClassList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ClassList->verticalHeader()->hide();
+    ClassList = new ClassTable(this);
+    ClassList->setObjectName(QStringLiteral("ClassList"));
     ClassList->hide();
+    Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, ButtonTop, 2160, 375);
+    Combo1->hide();
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { ClassList->ShowGrade(Combo1->currentData().toString()); });
 
     Command1 = MakeControl<QPushButton>(this, "Command1", 240, ButtonTop, 2160, 375, QStringLiteral("Print practice sheet"));
     Command2 = MakeControl<QPushButton>(this, "Command2", 2520, ButtonTop, 1800, 375, QStringLiteral("Progress report"));
     Check1 = MakeControl<QCheckBox>(this, "Check1", 4440, ButtonTop, 1560, 375, QStringLiteral("Save as PDF"));
     Command3 = MakeControl<QPushButton>(this, "Command3", 6120, ButtonTop, 1560, 375, QStringLiteral("Export CSV"));
     Command4 = MakeControl<QPushButton>(this, "Command4", WindowWidth - 1440, ButtonTop, 1200, 375, QStringLiteral("Exit"));
+    Command5 = MakeControl<QPushButton>(this, "Command5", 2520, ButtonTop, 1800, 375, QStringLiteral("Class report"));
     Command3->hide();
+    Command5->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { PrintSheet(); });
     connect(Command2, &QPushButton::clicked, this, [this] { PrintReport(); });
     connect(Command3, &QPushButton::clicked, this, [this] { ExportCsv(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Unload(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { PrintClassReport(); });
     Keyboard::SetEscapeButton(Command4);
-    QWidget* const order[] = {Tabs, Command1, Command2, Check1, Command3, Command4};
+    QWidget* const order[] = {Tabs, ClassList, Combo1, Command1, Command2, Command5, Check1, Command3, Command4};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
+
+Progress::~Progress() = default;
 
 void Progress::FormLoad()
 {
@@ -116,8 +131,6 @@ void Progress::FormLoad()
     history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(s.PlayerFileId)).value_or(QList<FactAnswer>{}));
     if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
-    CentreForm(this);
-    DrawFormBevel(this);
     // Opens on the operation the child practises.
     const int op = std::clamp<int>(ReadPractice(player_.Settings().CurrentPractice).PracticeOp, 0, 3);
     {
@@ -125,6 +138,22 @@ void Progress::FormLoad()
         Tabs->setCurrentIndex(op);
     }
     ShowTab(op);
+    CentreForm(this);
+}
+
+void Progress::FormUnload()
+{
+    sizes_->Keep();
+}
+
+void Progress::Refresh()
+{
+    history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(player_.Chosen().PlayerFileId)).value_or(QList<FactAnswer>{}));
+    if (overviewRead_) {
+        overviewRead_ = false;
+        FillClassList();
+    }
+    ShowTab(Tabs->currentIndex());
 }
 
 void Progress::FillClassList()
@@ -133,21 +162,39 @@ void Progress::FillClassList()
     if (overviewRead_)
         return;
     overviewRead_ = true;
-    rows_ = ClassOverview(roster_, Os().Now());
-    const QStringList headings = QString::fromUtf8(OverviewCsv({})).trimmed().split(QLatin1Char(','));
-    ClassList->setColumnCount(static_cast<int>(headings.size()));
-    ClassList->setHorizontalHeaderLabels(headings);
-    ClassList->setRowCount(static_cast<int>(rows_.size()));
-    for (int r = 0; r < rows_.size(); ++r) {
-        const ChildRow& c = rows_.at(r);
-        const QStringList values{c.Name, c.Grade, c.Level, c.LastPractice.toString(Qt::ISODate),
-                                 QString::number(c.PracticesLast7Days), QString::number(c.KnownFacts[0]),
-                                 QString::number(c.KnownFacts[1]), QString::number(c.KnownFacts[2]),
-                                 QString::number(c.KnownFacts[3])};
-        for (int col = 0; col < values.size(); ++col)
-            ClassList->setItem(r, col, new QTableWidgetItem(values.at(col)));
-    }
-    ClassList->resizeColumnsToContents();
+    ClassList->SetRows(ClassOverview(roster_, Os().Now()));
+    FillGrades();
+}
+
+void Progress::FillGrades()
+{
+    // The grade shown stays shown while a child of it is on the list.
+    const QString shown = Combo1->currentData().toString();
+    const QSignalBlocker quiet(Combo1);
+    Combo1->clear();
+    Combo1->addItem(QStringLiteral("All grades"), QString());
+    for (const QString& grade : ClassList->Grades())
+        Combo1->addItem(QStringLiteral("Grade %1").arg(grade), grade);
+    Combo1->setCurrentIndex(std::max(0, Combo1->findData(shown)));
+    ClassList->ShowGrade(Combo1->currentData().toString());
+}
+
+void Progress::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    PlaceControls();
+}
+
+void Progress::PlaceControls()
+{
+    const int width = Width(), buttons = Height() - ButtonsFromBottom;
+    PlaceTw(Tabs, Margin, Margin, width - 2 * Margin, 420);
+    PlaceTw(ClassList, Margin, TableTop, width - 2 * Margin, buttons - TableTop - 120);
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo1, Command1, Command2, Command5, Check1, Command3})
+        PlaceTw(w, PixelsToTwips(w->x()), buttons, PixelsToTwips(w->width()), 375);
+    PlaceTw(Command4, width - 1440, buttons, 1200, 375);
+    ClearDrawing();
+    DrawFormBevel(this);
 }
 
 void Progress::ShowTab(int tab)
@@ -163,11 +210,17 @@ void Progress::ShowTab(int tab)
         l->setVisible(!all);
     Details->hide();
     ClassList->setVisible(all);
-    Command3->setVisible(all);
-    if (all) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo1, Command3, Command5})
+        w->setVisible(all);
+    for (QWidget* w : std::initializer_list<QWidget*>{Command1, Command2})
+        w->setVisible(!all);
+    if (all)
         FillClassList();
+    // The table's whole size with the margins, tabs and buttons round it; the grids as drawn.
+    const QSize room(TwipsToPixels(2 * Margin), TwipsToPixels(TableTop + ButtonsFromBottom + 120));
+    sizes_->Take(all, all ? ClassList->WholeSize() + room : minimumSize());
+    if (all)
         return;
-    }
     const QList<Fact> facts = DrilledFacts(op_);
     for (int i = 0; i < FactsPerOperation; ++i) {
         const Mastery m = history_.State(facts.at(i));
@@ -188,6 +241,11 @@ void Progress::ShowFact(int cell)
 {
     const Fact f = DrilledFacts(op_).at(cell);
     Details->setText(AnswersText(f, history_.State(f), history_.LastAnswers(f)));
+    // As wide as its lines, and within the window.
+    Details->adjustSize();
+    const int width = std::max(PixelsToTwips(Details->width()), SideWidth - 2520);
+    const int left = std::min(SideLeft + 2520, Width() - Margin - width);
+    PlaceTw(Details, left, GridTop + 1140, width, std::max(PixelsToTwips(Details->height()), 1800));
     Details->show();
     Details->raise();
 }
@@ -265,12 +323,33 @@ void Progress::Output(const PageLayOut& layOut, const QString& documentName)
         ShowMessage(problem);
 }
 
+void Progress::PrintClassReport()
+{
+    const QString date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    const QStringList pages = ClassReportPages(ClassList->ShownRows(), Combo1->currentData().toString(), date);
+    // Each page of the report in type of one width, a line below the other.
+    Output([pages](QSize area) {
+        PrintDocument document;
+        constexpr int pitch = ClassReportPoints * 20 * 6 / 5;
+        for (const QString& text : pages) {
+            PrintPage page;
+            int top = 0;
+            for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+                page.Text(QRect(0, top, area.width(), pitch), line, ClassReportPoints).fixed = true;
+                top += pitch;
+            }
+            document << page;
+        }
+        return document;
+    }, QStringLiteral("class report"));
+}
+
 void Progress::ExportCsv()
 {
     const QString file = AskFileName(QStringLiteral("Export CSV"), QStringLiteral("children.csv"),
                                      QStringLiteral("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
-    if (!WriteFileAtomic(file, OverviewCsv(rows_)))
+    if (!WriteFileAtomic(file, OverviewCsv(ClassList->ShownRows())))
         ShowMessage(NotWrittenMessage);
 }

@@ -3,9 +3,10 @@
 # Copyright (C) 2026 The Numbrella developers
 # A 1-minute drill (Addition, Just 3) in which Ann answers 7 to every problem, right for 3 + 4
 # only, and then takes Show Answer. Progress then shows those
-# facts as the facts file says they went: the overview's CSV counts the known ones; the report (a
-# PDF) has her name, each asked fact's letter in its grid and a square's colour, the missed facts
-# among those to practise; the practice sheet her name and the missed facts twice, answered on page 2.
+# facts as the facts file says they went: the overview's CSV counts the known ones and the
+# right answers a minute; the report (a PDF) has her name, each asked fact's letter in its grid and
+# a square's colour, the missed facts among those to practise; the practice sheet her name and the
+# missed facts twice, answered on page 2.
 source "$(dirname "$0")/lib.sh"
 # The real clock: a minute of answers brings 3 + 4 up often enough, and the drill's real
 # minute is checked here.
@@ -34,14 +35,16 @@ done
 elapsed=$(drill_elapsed)
 [ "$elapsed" -ge 55 ] && [ "$elapsed" -le 66 ] || fail "the practice lasted $elapsed s"
 sleep 2.2; click ShowScores 7807 4267; wait_gone ShowScores 5 || fail "the scores stay"
-# The drill added every answer: right only for 3 + 4, and a missed 3 + 4 only just after a
-# right answer; one or two per round (the last round may have come too late).
+# The drill added every answer: right only for 3 + 4, 7 typed for every wrong one, and Show
+# Answer first (nothing typed) only just after a right answer, which is also the only time a
+# 3 + 4 is missed; one or two per round (the last round may have come too late).
 tr -d '\r' < "$PROGRAM/AAB.fct" > "$WORK/facts"
-tail -n +3 "$WORK/facts" | awk -F, -v n="$ROUNDS" '$1 != 0 || $2 != 3 || ($4 && $3 != 4) || (!$4 && $3 == 4 && !last) { bad++ } { last = $4; right += $4 }
+tail -n +3 "$WORK/facts" | awk -F, -v n="$ROUNDS" '$1 != 0 || $2 != 3 || ($4 == 1 && $3 != 4) || ($4 != 1 && $3 == 4 && last != 1) ||
+        ($4 == 0 && $7 != 7) || ($4 == 2 && (last != 1 || $7 != "")) || NF != 7 { bad++ } { last = $4; right += ($4 == 1) }
     END { exit !(!bad && right && NR > right && NR >= n - 1 && NR <= 2 * n) }' \
     || fail "facts file after $ROUNDS rounds: $(tr '\n' ' ' < "$WORK/facts")"
 # Each fact's letter by the rule of the manual: P last missed, K three right within 3 s, L otherwise.
-awk -F, '{ k = $2 "," $3; n[k]++; h[k] = h[k] ($4 && $5 <= 30 ? "k" : ($4 ? "l" : "p")) }
+awk -F, '{ k = $2 "," $3; n[k]++; h[k] = h[k] ($4 == 1 && $5 <= 30 ? "k" : ($4 == 1 ? "l" : "p")) }
     END { for (k in n) print k, (substr(h[k], n[k]) == "p" ? "P" : (n[k] >= 3 && substr(h[k], n[k] - 2) == "kkk" ? "K" : "L")) }' \
     "$WORK/facts" > "$WORK/letters"
 
@@ -57,8 +60,12 @@ window Progress >/dev/null || fail "no Progress window"
 click Progress 700 450; keys Right Right Right Right       # the tabs: Addition, then All children
 save 6900 "Export CSV" "$WORK/class.csv"
 KNOWN=$(grep -c ' K$' "$WORK/letters" || true)
-sed -n 2p "$WORK/class.csv" | grep -q "^Ann,3,\"Addition, Just 3\",[0-9-]*,1,$KNOWN,0,0,0"$'\r'"\$" \
-    || fail "the overview says $(sed -n 2p "$WORK/class.csv"), the facts file $KNOWN known"
+# Right answers per minute over the latest 100, each answer counted from 0.1 s up to 30 s.
+FLUENCY=$(tail -n 100 "$WORK/facts" | awk -F, '{ t = $5 < 1 ? 1 : ($5 > 300 ? 300 : $5); s += t; r += ($4 == 1) }
+    END { if (NR >= 10) printf "%.1f", r * 600 / s }')
+head -c 3 "$WORK/class.csv" | cmp -s - <(printf '\xef\xbb\xbf') || fail "the CSV starts without a byte-order mark"
+sed -n 2p "$WORK/class.csv" | grep -q "^Ann,3,\"Addition, Just 3\",[0-9-]*,1,$KNOWN,$FLUENCY,0,,0,,0,"$'\r'"\$" \
+    || fail "the overview says $(sed -n 2p "$WORK/class.csv"), the facts file $KNOWN known, $FLUENCY a minute"
 click Progress 700 450                                     # Addition
 click Progress 5000 5047                                   # Save as PDF
 save 3420 "Save as PDF" "$WORK/report.pdf"

@@ -79,9 +79,9 @@ private slots:
     void factsOfADrill_data()
     {
         QTest::addColumn<bool>("finished");
-        QTest::addColumn<QStringList>("facts"); // the first answer to each problem, timed from its showing
+        QTest::addColumn<QStringList>("facts"); // the first answer to each problem, timed from its showing, and what was typed
         QTest::newRow("finished: a miss, a shown answer, a right one") << true
-            << QStringList{R"(2,5,7,0,23,"20060315140403")", R"(2,5,1,0,10,"20060315140404")", R"(2,5,9,1,1,"20060315140404")"};
+            << QStringList{R"(2,5,7,0,23,"20060315140403",16)", R"(2,5,1,2,10,"20060315140404",)", R"(2,5,9,1,1,"20060315140404",45)"};
         QTest::newRow("cancelled: nothing written") << false << QStringList{};
     }
     void factsOfADrill()

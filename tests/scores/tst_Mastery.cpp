@@ -6,18 +6,26 @@
 #include "core/logic/PracticeRecord.h"
 #include "scores/logic/ClassOverview.h"
 #include "scores/logic/Mastery.h"
+#include "scores/logic/ProgressView.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
 #include <algorithm>
 
 namespace {
-// Answers to one problem: "R12" right after 1.2 s, "W5" missed after 0.5 s.
+// Answers to one problem: "R12" right after 1.2 s, "W5" missed after 0.5 s, "S9" "Show Answer"
+// after 0.9 s; "3*R10" three times R10.
 QList<FactAnswer> Answers(const QList<int>& shown, const QString& history)
 {
     QList<FactAnswer> answers;
-    for (const QString& a : history.split(' ', Qt::SkipEmptyParts))
-        answers << FactAnswer{Int16(shown[0]), Int16(shown[1]), Int16(shown[2]), a[0] == 'R', Int16(a.mid(1).toInt()), {}};
+    for (const QString& word : history.split(' ', Qt::SkipEmptyParts)) {
+        const qsizetype star = word.indexOf('*');
+        const QString a = word.mid(star + 1);
+        for (int n = star < 0 ? 1 : word.left(star).toInt(); n > 0; --n) {
+            answers << FactAnswer{Int16(shown[0]), Int16(shown[1]), Int16(shown[2]), a[0] == 'R', Int16(a.mid(1).toInt()),
+                                  {}, a[0] == 'S', std::nullopt};
+        }
+    }
     return answers;
 }
 } // namespace
@@ -134,6 +142,61 @@ private slots:
         QVERIFY(KnownByWeek(FactsHistory(all), 0, TablesOf(0), now).isEmpty());
     }
 
+    void speed_data()
+    {
+        QTest::addColumn<QString>("history"); // of 2 x 6, oldest first
+        QTest::addColumn<QString>("slowest"); // the slowest list's line; "" when it is not on it
+        QTest::newRow("a wrong answer and a Show Answer left out")
+            << "W32767 S900 R20" << "2 x 6       2.0 s";
+        QTest::newRow("a right answer of 3,276.7 s counted as 30 s") << "R32767 R20" << "2 x 6       16.0 s";
+        QTest::newRow("never right: not among the slowest") << "W10 S10" << "";
+    }
+    void speed()
+    {
+        QFETCH(QString, history);
+        QFETCH(QString, slowest);
+        const FactsHistory h(Answers({2, 2, 6}, history));
+        QCOMPARE(SlowestLines(h.Slowest(2)).join('|'), slowest);
+    }
+
+    void fluency_data()
+    {
+        QTest::addColumn<QString>("multiplication"); // answers to 3 x 4, oldest first
+        QTest::addColumn<QString>("addition");       // answers to 7 + 8
+        QTest::addColumn<QString>("fluency");        // right answers per minute of multiplication
+        QTest::newRow("nine answers: none yet") << "9*R20" << "10*R10" << "";
+        QTest::newRow("misses count their time") << "5*R10 4*W10 S10" << "" << "30.0";
+        QTest::newRow("an answer of 3,276.7 s counts 30 s") << "9*R10 R32767" << "" << "15.4";
+        QTest::newRow("an answer of 0.0 s counts 0.1 s") << "10*R0" << "" << "600.0";
+        QTest::newRow("the latest 100 only") << "50*W300 100*R10" << "" << "60.0";
+        QTest::newRow("addition apart") << "5*R10 5*W10" << "100*R5" << "30.0";
+    }
+    void fluency()
+    {
+        QFETCH(QString, multiplication);
+        QFETCH(QString, addition);
+        QFETCH(QString, fluency);
+        // The additions come after the multiplications: the latest answers of another operation.
+        QCOMPARE(FluencyText(FactsHistory(Answers({2, 3, 4}, multiplication) + Answers({0, 7, 8}, addition)).Fluency(2)), fluency);
+    }
+
+    void lastWeek_data()
+    {
+        QTest::addColumn<QString>("end"); // of a record, yyyymmddhhnn; now is 7 December 2026, 14:30:25
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("seven days ago to the minute") << "202611301430" << false;
+        QTest::newRow("a minute later") << "202611301431" << true;
+        QTest::newRow("this minute") << "202612071430" << true;
+        QTest::newRow("the next minute") << "202612071431" << false;
+        QTest::newRow("month 13") << "202613011200" << false;
+    }
+    void lastWeek()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, inside);
+        QCOMPARE(InLastWeek("2F1" + end + "010012", QDateTime(QDate(2026, 12, 7), QTime(14, 30, 25))), inside);
+    }
+
     void overviewCsv_data()
     {
         QTest::addColumn<QString>("name");
@@ -143,6 +206,12 @@ private slots:
         QTest::newRow("quotes doubled") << "Ann \"Jo\"" << QByteArray("\"Ann \"\"Jo\"\"\"");
         QTest::newRow("a line break") << "Ann\nJo" << QByteArray("\"Ann\nJo\"");
         QTest::newRow("UTF-8") << "Zoë Ødegård" << QByteArray("Zo\xc3\xab \xc3\x98" "deg\xc3\xa5rd");
+        QTest::newRow("a formula") << "=1+2" << QByteArray("'=1+2");
+        QTest::newRow("a formula with quotes and a comma") << "=HYPERLINK(\"x\",\"y\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"");
+        QTest::newRow("minus") << "-Ann" << QByteArray("'-Ann");
+        QTest::newRow("a tab") << "\tAnn" << QByteArray("'\tAnn");
+        QTest::newRow("a CR") << "\rAnn" << QByteArray("\"'\rAnn\"");
+        QTest::newRow("signs inside") << "Ann-Marie=2" << QByteArray("Ann-Marie=2");
     }
     void overviewCsv()
     {
@@ -153,14 +222,19 @@ private slots:
         // Grade 3 on Multiplication, Just 5; practices 8 days, 6 days and 1 day before 7 December 2026, 14:30.
         WriteBytes("AAC.cfg", "\"3\"\r\n\"\"\r\n1\r\n\"2F1200603151405000000\"\r\n20\r\n1\r\n90\r\n1\r\n12640511\r\n");
         WriteBytes("AAC.scr", "\"2F1202611291000020020\"\r\n\"0K2202612011500005006\"\r\n\"2F1202612061405010012\"\r\n");
-        WriteBytes("AAC.fct", "2,7,8,1,9,\"20261206140500\"\r\n2,7,8,1,9,\"20261206140501\"\r\n2,7,8,1,9,\"20261206140502\"\r\n");
+        // 13 answers to 7 x 8: 11 right, in 13.0 s in all; the last three right within 3 s.
+        QByteArray facts = "2,7,8,0,20,\"20261206140500\",54\r\n2,7,8,2,11,\"20261206140501\",\r\n";
+        for (int i = 10; i < 21; ++i)
+            facts += "2,7,8,1,9,\"202612061405" + QByteArray::number(i) + (i % 2 ? "\"" : "\",56") + "\r\n";
+        WriteBytes("AAC.fct", facts);
         PlayerRoster roster;
         roster.PlayerCount = 2, roster.Players[1] = {"Bob", "AAB  "}, roster.Players[2] = {name, "AAC  "};
         const QDateTime now(QDate(2026, 12, 7), QTime(14, 30));
         QCOMPARE(OverviewCsv(ClassOverview(roster, now)),
-                 "Name,Grade,Level,Last practice,Practices in 7 days,Addition known,Subtraction known,"
-                 "Multiplication known,Division known\r\nBob,,,,0,0,0,0,0\r\n"
-                     + field + ",3,\"Multiplication, Just 5\",2026-12-06,2,0,0,1,0\r\n");
+                 "\xEF\xBB\xBFName,Grade,Level,Last practice,Practices in 7 days,Addition known,Addition per minute,"
+                 "Subtraction known,Subtraction per minute,Multiplication known,Multiplication per minute,Division known,"
+                 "Division per minute\r\nBob,,,,0,0,,0,,0,,0,\r\n"
+                     + field + ",3,\"Multiplication, Just 5\",2026-12-06,2,0,,0,,1,50.8,0,\r\n");
         const ReportTotals t = TotalsOf(ReadScoreHistory("AAC.scr").value(), now);
         QCOMPARE((QList<int>{t.ThisWeek.Practices, t.ThisWeek.Minutes, t.ThisWeek.RightAnswers, t.AllTime.Practices,
                              t.AllTime.Minutes, t.AllTime.RightAnswers}),

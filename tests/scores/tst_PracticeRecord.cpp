@@ -73,29 +73,56 @@ private slots:
                  QStringList({"0H2200603151405007009", "0H2200603151505012015"}));
     }
 
+    void factLine_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("read"); // what came first, the number typed, tenths, the time
+        QTest::newRow("older line, missed") << QByteArray("2,7,8,0,43,\"20261207143005\"") << "missed ? 43 2026-12-07T14:30:05";
+        QTest::newRow("Show Answer") << QByteArray("2,7,8,2,61,\"20261231235959\",") << "shown ? 61 2026-12-31T23:59:59";
+        QTest::newRow("the lowest number typed") << QByteArray("3,100,10,0,1,\"20261207143005\",-32768") << "missed -32768 1 2026-12-07T14:30:05";
+        QTest::newRow("subtraction's answer") << QByteArray("1,11,10,1,5,\"20261207143005\",1") << "right 1 5 2026-12-07T14:30:05";
+    }
+    void factLine()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, read);
+        const std::optional<FactAnswer> a = ReadFactLine(line);
+        QVERIFY(a);
+        const QString kind = a->Right ? "right" : (a->Shown ? "shown" : "missed");
+        QCOMPARE(QStringList({kind, a->Given ? QString::number(*a->Given) : "?", QString::number(a->Tenths),
+                              a->When.toString(Qt::ISODate).left(19)}).join(' '), read);
+        QCOMPARE(FactLine(*a).toLatin1(), line); // written back as it was
+    }
+
     void factsFileKeepsGoodLines_data()
     {
-        QTest::addColumn<QByteArray>("bad"); // a line between two good ones at the edges of their numbers
+        QTest::addColumn<QByteArray>("bad"); // a line between good ones at the edges of their numbers
         const QByteArray when = ",\"20261207143012\"";
         QTest::newRow("a NUL byte") << QByteArray("2,7,8\0,1,21", 11) + when;
         QTest::newRow("100,000 characters") << QByteArray(100000, '7');
         QTest::newRow("a value missing") << QByteArray("2,7,8,21") + when;
-        QTest::newRow("a value too many") << QByteArray("2,7,8,1,21") + when + ",5";
+        QTest::newRow("a value too many") << QByteArray("2,7,8,1,21") + when + ",56,5";
         QTest::newRow("operation 4") << QByteArray("4,7,8,1,21") + when;
         QTest::newRow("division 57 / 8") << QByteArray("3,57,8,1,21") + when;
         QTest::newRow("division by 0") << QByteArray("3,0,0,1,21") + when;
-        QTest::newRow("right mark 2") << QByteArray("2,7,8,2,21") + when;
+        QTest::newRow("mark 2 in an older line") << QByteArray("2,7,8,2,21") + when;
         QTest::newRow("32768 tenths") << QByteArray("2,7,8,1,32768") + when;
         QTest::newRow("month 13") << QByteArray("2,7,8,1,21,\"20261307143012\"");
+        QTest::newRow("right, but another number typed") << QByteArray("2,7,8,1,21") + when + ",57";
+        QTest::newRow("wrong, but the answer typed") << QByteArray("2,7,8,0,21") + when + ",56";
+        QTest::newRow("a number after Show Answer") << QByteArray("2,7,8,2,21") + when + ",0";
+        QTest::newRow("32768 typed") << QByteArray("2,7,8,0,21") + when + ",32768";
+        QTest::newRow("a minus alone typed") << QByteArray("2,7,8,0,21") + when + ",-";
     }
     void factsFileKeepsGoodLines()
     {
         QFETCH(QByteArray, bad);
-        const QByteArray a = "0,10,10,0,32767,\"20261207143005\"", b = "3,100,10,1,0,\"20261207143031\"";
-        WriteBytes(QStringLiteral("AAB.fct"), a + "\r\n" + bad + "\n" + b);
+        const QByteArray a = "0,10,10,0,32767,\"20261207143005\"", b = "3,100,10,1,0,\"20261207143031\",10",
+                         c = "2,7,8,2,21,\"20261207143040\",";
+        WriteBytes(QStringLiteral("AAB.fct"), a + "\r\n" + bad + "\n" + b + "\r\n" + bad + "\r\n" + c);
         const QList<FactAnswer> read = ReadFactsFile(QStringLiteral("AAB.fct")).value();
-        QCOMPARE(read.size(), 2);
-        QCOMPARE(read, ReadFactLines(a + "\r\n" + b));
+        QCOMPARE(read.size(), 3);
+        QCOMPARE(read, ReadFactLines(a + "\r\n" + b + "\r\n" + c));
     }
 
     void appendEndsALastLineLeftOpen()

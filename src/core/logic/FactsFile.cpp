@@ -6,10 +6,13 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <limits>
 
 namespace {
 constexpr char TimeFormat[] = "yyyyMMddHHmmss";
-constexpr int FieldCount = 6;
+constexpr int OlderFieldCount = 6;
+constexpr int FieldCount = 7;
+constexpr int ShownMark = 2;
 // Longer than any line the program writes, with room for blanks: a longer one is damage.
 constexpr qsizetype LongestLine = 120;
 
@@ -28,6 +31,20 @@ std::optional<int> Digits(QByteArrayView field)
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+// The number typed: an optional minus, then one to five digits, within 16 bits.
+std::optional<Int16> Typed(QByteArrayView field)
+{
+    field = field.trimmed();
+    const bool minus = field.startsWith('-');
+    const std::optional<int> digits = Digits(minus ? field.sliced(1) : field);
+    if (!digits)
+        return std::nullopt;
+    const int value = minus ? -*digits : *digits;
+    if (value < std::numeric_limits<Int16>::min() || value > std::numeric_limits<Int16>::max())
+        return std::nullopt;
+    return static_cast<Int16>(value);
 }
 
 std::optional<QDateTime> Time(QByteArrayView field)
@@ -75,7 +92,7 @@ std::optional<FactAnswer> ReadFactLine(QByteArrayView line)
             break;
         start = comma + 1;
     }
-    if (count != FieldCount)
+    if (count != FieldCount && count != OlderFieldCount)
         return std::nullopt;
     int n[5] = {};
     for (int i = 0; i < 5; ++i) {
@@ -84,11 +101,38 @@ std::optional<FactAnswer> ReadFactLine(QByteArrayView line)
             return std::nullopt;
         n[i] = *value;
     }
-    const std::optional<QDateTime> when = Time(fields[5]);
-    if (!when || n[3] > 1 || n[4] > MaxFactTenths || !TableAndPartner(n[0], n[1], n[2]))
+    const std::optional<int> expected = ExpectedAnswer(n[0], n[1], n[2]);
+    const int mark = n[3];
+    if (!expected || mark > (count == FieldCount ? ShownMark : 1) || n[4] > MaxFactTenths)
         return std::nullopt;
-    return FactAnswer{static_cast<Int16>(n[0]), static_cast<Int16>(n[1]), static_cast<Int16>(n[2]), n[3] == 1,
-                      static_cast<Int16>(n[4]), *when};
+    const std::optional<QDateTime> when = Time(fields[5]);
+    if (!when)
+        return std::nullopt;
+    FactAnswer answer{static_cast<Int16>(n[0]), static_cast<Int16>(n[1]), static_cast<Int16>(n[2]), mark == 1,
+                      static_cast<Int16>(n[4]), *when, mark == ShownMark, std::nullopt};
+    if (count == FieldCount) {
+        if (answer.Shown) {
+            if (!fields[6].trimmed().isEmpty())
+                return std::nullopt;
+        } else {
+            answer.Given = Typed(fields[6]);
+            if (!answer.Given || (*answer.Given == *expected) != answer.Right)
+                return std::nullopt;
+        }
+    }
+    return answer;
+}
+
+std::optional<int> ExpectedAnswer(int op, int first, int second)
+{
+    if (!TableAndPartner(op, first, second))
+        return std::nullopt;
+    switch (op) {
+    case 0: return first + second;
+    case 1: return first - second;
+    case 2: return first * second;
+    default: return first / second;
+    }
 }
 
 std::optional<TablePartner> TableAndPartner(int op, int first, int second)
@@ -117,10 +161,15 @@ std::optional<TablePartner> TableAndPartner(int op, int first, int second)
 
 QString FactLine(const FactAnswer& answer)
 {
-    return QString::number(answer.Op) + QLatin1Char(',') + QString::number(answer.First) + QLatin1Char(',')
-        + QString::number(answer.Second) + QLatin1Char(',') + QLatin1Char(answer.Right ? '1' : '0')
-        + QLatin1Char(',') + QString::number(answer.Tenths) + QLatin1Char(',')
-        + QuoteText(answer.When.toString(QLatin1String(TimeFormat)));
+    const char mark = answer.Right ? '1' : (answer.Shown ? static_cast<char>('0' + ShownMark) : '0');
+    QString line = QString::number(answer.Op) + QLatin1Char(',') + QString::number(answer.First) + QLatin1Char(',')
+        + QString::number(answer.Second) + QLatin1Char(',') + QLatin1Char(mark) + QLatin1Char(',')
+        + QString::number(answer.Tenths) + QLatin1Char(',') + QuoteText(answer.When.toString(QLatin1String(TimeFormat)));
+    if (answer.Shown)
+        line += QLatin1Char(',');
+    else if (answer.Given)
+        line += QLatin1Char(',') + QString::number(*answer.Given);
+    return line;
 }
 
 QList<FactAnswer> ReadFactLines(QByteArrayView bytes)

@@ -10,14 +10,23 @@ void DrillFacts::Shown(qint64 nowMs)
     waiting_ = true;
 }
 
-void DrillFacts::Answered(Int16 op, const ProblemState& problem, bool right, qint64 nowMs)
+void DrillFacts::Answered(Int16 op, const ProblemState& problem, int given, qint64 nowMs)
+{
+    Keep({op, problem.ShownFirst, problem.ShownSecond, given == problem.Answer, 0, {}, false, static_cast<Int16>(given)}, nowMs);
+}
+
+void DrillFacts::AnswerShown(Int16 op, const ProblemState& problem, qint64 nowMs)
+{
+    Keep({op, problem.ShownFirst, problem.ShownSecond, false, 0, {}, true, std::nullopt}, nowMs);
+}
+
+void DrillFacts::Keep(FactAnswer answer, qint64 nowMs)
 {
     if (!waiting_)
         return;
     waiting_ = false;
     // Rounded to the nearest tenth; a clock that went back counts as no time.
-    const qint64 tenths = std::clamp<qint64>((nowMs - shownMs_ + 50) / 100, 0, MaxFactTenths);
-    FactAnswer answer{op, problem.ShownFirst, problem.ShownSecond, right, static_cast<Int16>(tenths), {}};
+    answer.Tenths = static_cast<Int16>(std::clamp<qint64>((nowMs - shownMs_ + 50) / 100, 0, MaxFactTenths));
     answers_.push_back({answer, nowMs});
 }
 

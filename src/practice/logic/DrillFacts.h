@@ -13,15 +13,19 @@ class DrillFacts {
 public:
     // A problem was put on the screen at `nowMs`.
     void Shown(qint64 nowMs);
-    // An answer was judged (right or wrong) or "Show Answer" was pressed (right = false).
-    // Only the first of a problem is kept; later ones change nothing.
-    void Answered(Int16 op, const ProblemState& problem, bool right, qint64 nowMs);
+    // A number was typed and judged; right when it is the problem's answer.
+    // Only the first answer to a problem is kept; later ones change nothing.
+    void Answered(Int16 op, const ProblemState& problem, int given, qint64 nowMs);
+    // "Show Answer" was pressed: the first answer, unless one was typed before.
+    void AnswerShown(Int16 op, const ProblemState& problem, qint64 nowMs);
     // The answers of the drill with the time of day of each, counted back from the end of
     // the drill (`now` on the wall clock, `nowMs` on the monotonic one).
     QList<FactAnswer> Finish(const QDateTime& now, qint64 nowMs) const;
     int Count() const { return static_cast<int>(answers_.size()); }
 
 private:
+    void Keep(FactAnswer answer, qint64 nowMs);
+
     struct Pending {
         FactAnswer answer;
         qint64 atMs = 0;

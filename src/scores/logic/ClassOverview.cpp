@@ -11,18 +11,40 @@
 
 namespace {
 constexpr int WeekDays = 7;
+constexpr char StampFormat[] = "yyyyMMddHHmm";
 
-// A field of a CSV row: between double quotes, its quotes doubled, when it holds a
-// delimiter, a quote or a line break; as it is otherwise.
-QString CsvField(const QString& value)
+// A record's end time as it stands in the record, yyyymmddhhnn, which sorts as the times do;
+// nothing when it is no time. Compared as text, a long history needs no date conversions,
+// each of which would look up the time zone.
+std::optional<QStringView> EndStamp(QStringView record)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(value.cbegin(), value.cend(), [](QChar c) { return special.contains(c); }))
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    if (record.size() < 15)
+        return std::nullopt;
+    const QStringView stamp = record.mid(3, 12);
+    int n[5] = {};
+    const int widths[5] = {4, 2, 2, 2, 2};
+    for (int i = 0, at = 0; i < 5; at += widths[i++]) {
+        for (const QChar c : stamp.mid(at, widths[i])) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return std::nullopt;
+            n[i] = n[i] * 10 + (c.unicode() - '0');
+        }
+    }
+    if (!QDate::isValid(n[0], n[1], n[2]) || !QTime::isValid(n[3], n[4], 0))
+        return std::nullopt;
+    return stamp;
 }
+
+// The seven days up to now, as the stamps of records bound them.
+struct LastWeek {
+    explicit LastWeek(const QDateTime& now)
+        : after(now.addDays(-WeekDays).toString(QLatin1String(StampFormat)))
+        , upTo(now.toString(QLatin1String(StampFormat)))
+    {
+    }
+    bool Holds(QStringView stamp) const { return stamp > after && stamp <= upTo; }
+    QString after, upTo;
+};
 
 QByteArray CsvRow(const QStringList& fields)
 {
@@ -32,6 +54,61 @@ QByteArray CsvRow(const QStringList& fields)
     return cells.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 } // namespace
+
+QString CsvField(const QString& value)
+{
+    // What a spreadsheet could run as a formula, a leading tab or CR included, is made text.
+    static const QString formula = QStringLiteral("=+-@\t\r");
+    QString field = !value.isEmpty() && formula.contains(value.front()) ? QLatin1Char('\'') + value : value;
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(field.cbegin(), field.cend(), [](QChar c) { return special.contains(c); }))
+        return field;
+    field.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QList<OverviewField> OverviewFields()
+{
+    QList<OverviewField> fields{{OverviewColumn::Name}, {OverviewColumn::Grade}, {OverviewColumn::Level},
+                                {OverviewColumn::LastPractice}, {OverviewColumn::Practices}};
+    for (int op = 0; op < 4; ++op)
+        fields << OverviewField{OverviewColumn::Known, op} << OverviewField{OverviewColumn::Fluency, op};
+    return fields;
+}
+
+QString OverviewHeading(const OverviewField& field)
+{
+    switch (field.Column) {
+    case OverviewColumn::Name: return QStringLiteral("Name");
+    case OverviewColumn::Grade: return QStringLiteral("Grade");
+    case OverviewColumn::Level: return QStringLiteral("Level");
+    case OverviewColumn::LastPractice: return QStringLiteral("Last practice");
+    case OverviewColumn::Practices: return QStringLiteral("Practices in 7 days");
+    case OverviewColumn::Known: return OperationCaptions.value(field.Op) + QStringLiteral(" known");
+    case OverviewColumn::Fluency: break;
+    }
+    return OperationCaptions.value(field.Op) + QStringLiteral(" per minute");
+}
+
+QString FluencyText(const std::optional<double>& fluency)
+{
+    return fluency ? QString::number(*fluency, 'f', 1) : QString();
+}
+
+QString OverviewText(const ChildRow& row, const OverviewField& field)
+{
+    const auto op = static_cast<size_t>(std::clamp(field.Op, 0, 3));
+    switch (field.Column) {
+    case OverviewColumn::Name: return row.Name;
+    case OverviewColumn::Grade: return row.Grade;
+    case OverviewColumn::Level: return row.Level;
+    case OverviewColumn::LastPractice: return row.LastPractice.toString(QStringLiteral("yyyy-MM-dd"));
+    case OverviewColumn::Practices: return QString::number(row.PracticesLast7Days);
+    case OverviewColumn::Known: return QString::number(row.KnownFacts[op]);
+    case OverviewColumn::Fluency: break;
+    }
+    return FluencyText(row.Fluency[op]);
+}
 
 QString LevelText(const QString& levelDef)
 {
@@ -49,8 +126,8 @@ QString LevelText(const QString& levelDef)
 
 bool InLastWeek(const QString& record, const QDateTime& now)
 {
-    const QDateTime end = RecordTime(record);
-    return end.isValid() && end > now.addDays(-WeekDays) && end <= now;
+    const std::optional<QStringView> end = EndStamp(record);
+    return end && LastWeek(now).Holds(*end);
 }
 
 ChildRow OverviewRow(const QString& name, const QString& fileId, const QDateTime& now)
@@ -63,17 +140,22 @@ ChildRow OverviewRow(const QString& name, const QString& fileId, const QDateTime
     LoadPlayerConfig(row.FileId, child, colour);
     row.Grade = child.PlayerGrade;
     row.Level = LevelText(child.LevelDef);
-    QDateTime newest;
-    for (const QString& record : ReadScoreHistory(PlayerScoreFile(row.FileId)).value_or(QStringList())) {
-        const QDateTime end = RecordTime(record);
-        if (end.isValid() && (!newest.isValid() || end > newest))
-            newest = end;
-        row.PracticesLast7Days += InLastWeek(record, now) ? 1 : 0;
+    const LastWeek week(now);
+    QStringView newest;
+    const QStringList records = ReadScoreHistory(PlayerScoreFile(row.FileId)).value_or(QStringList());
+    for (const QString& record : records) {
+        const std::optional<QStringView> end = EndStamp(record);
+        if (!end)
+            continue;
+        newest = std::max(newest, *end);
+        row.PracticesLast7Days += week.Holds(*end) ? 1 : 0;
     }
-    row.LastPractice = newest.date();
+    row.LastPractice = QDate::fromString(newest.left(8).toString(), QStringLiteral("yyyyMMdd"));
     const FactsHistory facts(ReadFactsFile(PlayerFactsFile(row.FileId)).value_or(QList<FactAnswer>()));
-    for (int op = 0; op < 4; ++op)
+    for (int op = 0; op < 4; ++op) {
         row.KnownFacts[static_cast<size_t>(op)] = facts.Counts(op).Known;
+        row.Fluency[static_cast<size_t>(op)] = facts.Fluency(op);
+    }
     return row;
 }
 
@@ -87,17 +169,16 @@ QList<ChildRow> ClassOverview(const PlayerRoster& roster, const QDateTime& now)
 
 QByteArray OverviewCsv(const QList<ChildRow>& rows)
 {
-    QStringList header{QStringLiteral("Name"), QStringLiteral("Grade"), QStringLiteral("Level"),
-                       QStringLiteral("Last practice"), QStringLiteral("Practices in 7 days")};
-    for (const QString& op : OperationCaptions)
-        header << op + QStringLiteral(" known");
-    QByteArray csv = CsvRow(header);
+    const QList<OverviewField> fields = OverviewFields();
+    QStringList header;
+    for (const OverviewField& f : fields)
+        header << OverviewHeading(f);
+    QByteArray csv = "\xEF\xBB\xBF" + CsvRow(header);
     for (const ChildRow& row : rows) {
-        QStringList fields{row.Name, row.Grade, row.Level, row.LastPractice.toString(QStringLiteral("yyyy-MM-dd")),
-                           QString::number(row.PracticesLast7Days)};
-        for (const int known : row.KnownFacts)
-            fields << QString::number(known);
-        csv += CsvRow(fields);
+        QStringList cells;
+        for (const OverviewField& f : fields)
+            cells << OverviewText(row, f);
+        csv += CsvRow(cells);
     }
     return csv;
 }

@@ -5,7 +5,6 @@
 #include "core/logic/Platform.h"
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -93,6 +92,13 @@ FactsHistory::FactsHistory(const QList<FactAnswer>& answers)
         if (const int at = index[static_cast<size_t>(i)]; at >= 0)
             byFact_[static_cast<size_t>(at)] << answers[i];
     }
+    // The latest answers of each operation, found from the end.
+    for (auto a = answers.crbegin(); a != answers.crend(); ++a) {
+        if (a->Op < 0 || a->Op > 3 || latest_[static_cast<size_t>(a->Op)].size() == FluencyAnswers)
+            continue;
+        const auto tenths = static_cast<Int16>(std::clamp<int>(a->Tenths, 1, CountedTenthsCap));
+        latest_[static_cast<size_t>(a->Op)] << Timed{a->Right, tenths};
+    }
 }
 
 int FactsHistory::Index(const Fact& fact)
@@ -111,14 +117,33 @@ QList<FactAnswer> FactsHistory::LastAnswers(const Fact& fact, int count) const
     return all.mid(std::max<qsizetype>(0, all.size() - count));
 }
 
-double FactsHistory::AverageSeconds(const Fact& fact) const
+std::optional<double> FactsHistory::AverageSeconds(const Fact& fact) const
 {
-    const QList<FactAnswer> recent = LastAnswers(fact, AveragedAnswers);
-    if (recent.isEmpty())
-        return 0;
-    const int tenths = std::accumulate(recent.cbegin(), recent.cend(), 0,
-                                       [](int sum, const FactAnswer& a) { return sum + a.Tenths; });
-    return tenths / 10.0 / static_cast<double>(recent.size());
+    int tenths = 0, right = 0;
+    for (const FactAnswer& a : LastAnswers(fact, AveragedAnswers)) {
+        if (!a.Right)
+            continue;
+        tenths += std::min<int>(a.Tenths, CountedTenthsCap);
+        ++right;
+    }
+    if (right == 0)
+        return std::nullopt;
+    return tenths / 10.0 / right;
+}
+
+std::optional<double> FactsHistory::Fluency(int op) const
+{
+    if (op < 0 || op > 3)
+        return std::nullopt;
+    const QList<Timed>& latest = latest_[static_cast<size_t>(op)];
+    if (latest.size() < FluencyLeastAnswers)
+        return std::nullopt;
+    int right = 0, tenths = 0;
+    for (const Timed& t : latest) {
+        right += t.right ? 1 : 0;
+        tenths += t.tenths;
+    }
+    return right * 600.0 / tenths;
 }
 
 MasteryCounts FactsHistory::Counts(int op) const
@@ -139,8 +164,8 @@ QList<SlowFact> FactsHistory::Slowest(int op, int count) const
 {
     QList<SlowFact> asked;
     for (const Fact& fact : DrilledFacts(op)) {
-        if (!byFact_[Index(fact)].isEmpty())
-            asked << SlowFact{fact, AverageSeconds(fact)};
+        if (const std::optional<double> seconds = AverageSeconds(fact))
+            asked << SlowFact{fact, *seconds};
     }
     std::stable_sort(asked.begin(), asked.end(),
                      [](const SlowFact& a, const SlowFact& b) { return a.AverageSeconds > b.AverageSeconds; });
@@ -180,7 +205,7 @@ QList<Fact> PracticeSheetFacts(const FactsHistory& history, int op, TableSet tab
     QList<Candidate> candidates;
     for (const Fact& fact : DrilledFacts(op))
         if (tables.test(static_cast<size_t>(fact.Table)))
-            candidates << Candidate{fact, rank(history.State(fact)), history.AverageSeconds(fact)};
+            candidates << Candidate{fact, rank(history.State(fact)), history.AverageSeconds(fact).value_or(0)};
     // Ties stay in grid order.
     std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
         return a.rank != b.rank ? a.rank < b.rank : a.seconds > b.seconds;

@@ -66,9 +66,17 @@ struct MasteryCounts {
     int NotYetAsked = 0;
 };
 
+// Speed figures count an answer at most this long: a child called away from the screen
+// should not make one fact look a thousand seconds slow.
+constexpr int CountedTenthsCap = 300;
+// The fluency figure of an operation: from its latest so many answers, once it has at least
+// FluencyLeastAnswers of them.
+constexpr int FluencyAnswers = 100;
+constexpr int FluencyLeastAnswers = 10;
+
 struct SlowFact {
     Fact fact;
-    double AverageSeconds = 0; // of its last five answers
+    double AverageSeconds = 0; // of the right ones among its last five answers
 };
 
 // Every answer of a facts file sorted by fact, built once for a window or a report.
@@ -79,15 +87,27 @@ public:
     Mastery State(const Fact& fact) const;
     // The fact's answers, oldest first: at most the newest `count`.
     QList<FactAnswer> LastAnswers(const Fact& fact, int count = 5) const;
-    // The average time of the fact's last five answers, in seconds; 0 when never asked.
-    double AverageSeconds(const Fact& fact) const;
+    // The average time of the right answers among the fact's last five, each counted at most
+    // 30 s, in seconds; nothing when none of them was right.
+    std::optional<double> AverageSeconds(const Fact& fact) const;
     MasteryCounts Counts(int op) const;
-    // The slowest asked facts of an operation, slowest first (ties in grid order), at most `count`.
+    // The slowest facts of an operation by AverageSeconds, slowest first (ties in grid order),
+    // at most `count`; a fact with no right answer among its last five is not among them.
     QList<SlowFact> Slowest(int op, int count = 10) const;
+    // Right answers per minute over the operation's latest 100 answers, oldest line first: the
+    // right first answers divided by the minutes all of them took, each answer counted from
+    // 0.1 s up to 30 s. Nothing before the operation has 10 answers.
+    std::optional<double> Fluency(int op) const;
 
 private:
     static int Index(const Fact& fact); // op * 100 + (T - 1) * 10 + (P - 1)
     std::array<QList<FactAnswer>, 4 * FactsPerOperation> byFact_;
+    // Per operation, its latest answers: whether right, and the tenths counted.
+    struct Timed {
+        bool right;
+        Int16 tenths;
+    };
+    std::array<QList<Timed>, 4> latest_;
 };
 
 // Tables as a set: bit n for table n, 1..10.

@@ -57,8 +57,15 @@ QString AnswersText(const Fact& fact, Mastery state, const QList<FactAnswer>& an
 {
     QStringList lines{QStringLiteral("%1 = %2: %3").arg(FactText(fact)).arg(ProblemOf(fact).Answer).arg(MasteryName(state))};
     for (auto a = answers.crbegin(); a != answers.crend(); ++a) {
-        const QString when = QLocale::c().toString(a->When, QStringLiteral("d MMM HH:mm"));
-        lines << (a->Right ? QStringLiteral("right in %1, %2") : QStringLiteral("missed (%1), %2")).arg(Tenths(a->Tenths), when);
+        const QString when = QLocale::c().toString(a->When, QStringLiteral("d MMM yyyy HH:mm"));
+        QString what = QStringLiteral("missed (%1)"); // a line of an earlier version: nothing more is known
+        if (a->Right)
+            what = QStringLiteral("right in %1");
+        else if (a->Shown)
+            what = QStringLiteral("Show Answer (%1)");
+        else if (a->Given)
+            what = QStringLiteral("wrong: %1 (%2)").arg(*a->Given);
+        lines << what.arg(Tenths(a->Tenths)) + QStringLiteral(", ") + when;
     }
     return lines.join(QLatin1Char('\n'));
 }

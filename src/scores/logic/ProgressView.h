@@ -22,7 +22,8 @@ unsigned MasteryColour(Mastery state); // RGB, red in the low byte
 // "7 x 8", "56 / 7": the problem as the drill shows it.
 QString FactText(const Fact& fact);
 // The fact with its answer and state, then one line per answer, newest first:
-// "right in 2.1 s, 7 Dec 14:30" or "missed (4.0 s), ...".
+// "right in 2.1 s, 7 Dec 2026 14:30", "wrong: 54 (4.0 s), ...", "Show Answer (1.4 s), ...", or
+// "missed (4.0 s), ..." for an answer of which the facts file does not tell more.
 QString AnswersText(const Fact& fact, Mastery state, const QList<FactAnswer>& answers);
 // "Known 12   Learning 3   To practise 2   Not yet asked 83"
 QString CountsText(const MasteryCounts& counts);
