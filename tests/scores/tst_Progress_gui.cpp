@@ -102,9 +102,9 @@ private slots:
         QTest::newRow("class CSV") << "Command3" << "class.csv"
                                    << QStringList{"\xEF\xBB\xBFName,Grade,Level,", "\r\nAnn,3,\"Multiplication, Just 3\",2026-12-07,1,0,,0,,1,,0,\r\n"};
         QTest::newRow("class report") << "Command5" << ""
-            << QStringList{"FontSize 7,Print,NewPage,EndDoc\n", "All children, ",
-                           "\r\nName Grade Level         practice   in 7 days  known  /min  known  /min  known  /min  known  /min\r\n"
-                           "Ann  3     Mult., Just 3 2026-12-07         1      0            0            1            0\r\n"};
+            << QStringList{"class report\n", "All children, ",
+                           "\nName Grade Level         practice   in 7 days  known  /min  known  /min  known  /min  known  /min\n"
+                           "Ann  3     Mult., Just 3 2026-12-07         1      0            0            1            0\n"};
     }
     void outputs()
     {
