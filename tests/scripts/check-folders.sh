@@ -11,14 +11,14 @@ failures=0 rows=0
 
 # row NAME RC FILE=INCLUDE,INCLUDE... -- [-|!]EXPECTED...
 row() {
-    local name=$1 rc_due=$2 tree=$work/$rows spec file inc out rc=0 want
+    local name=$1 rc_due=$2 tree=$work/$rows entry file inc out rc=0 want
     shift 2
     rows=$((rows + 1))
     while [ "$1" != -- ]; do
-        spec=$1; file=${spec%%=*}; shift
+        entry=$1; file=${entry%%=*}; shift
         mkdir -p "$tree/$(dirname "$file")"
         echo '// a line before the includes' > "$tree/$file"
-        IFS=, read -ra incs <<< "${spec#*=}"
+        IFS=, read -ra incs <<< "${entry#*=}"
         for inc in "${incs[@]}"; do echo "#include $inc" >> "$tree/$file"; done
     done
     shift
