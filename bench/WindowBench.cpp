@@ -50,6 +50,18 @@ void Result(const char* key, double value)
     std::fflush(stdout);
 }
 
+// Per size: the median wall time and the least processor time of the timed rounds (the least
+// disturbed round shows best how the work grows with the size).
+void SizeResults(const QString& name, const std::vector<int>& sizes, const std::vector<std::vector<double>>& wall,
+                 const std::vector<std::vector<double>>& cpu)
+{
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        Result(qPrintable(QStringLiteral("%1_%2").arg(name).arg(sizes[k])), Median(wall[k]));
+        Result(qPrintable(QStringLiteral("%1_cpu_%2").arg(name).arg(sizes[k])),
+               *std::min_element(cpu[k].begin(), cpu[k].end()));
+    }
+}
+
 void Discard(Form* w)
 {
     w->Unload();
@@ -126,11 +138,7 @@ void ScoreWindow(GuiFixture& fx)
             cpu[k].push_back(o.cpuMs);
         }
     }
-    for (std::size_t k = 0; k < sizes.size(); ++k) {
-        Result(qPrintable(QStringLiteral("scores_%1").arg(sizes[k])), Median(wall[k]));
-        // The least disturbed opening shows best how the work grows with the history.
-        Result(qPrintable(QStringLiteral("scores_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
-    }
+    SizeResults(QStringLiteral("scores"), sizes, wall, cpu);
 }
 
 // A facts file of so many answered problems, as drills write them: every operation, every
@@ -183,10 +191,7 @@ void ProgressWindow(GuiFixture& fx)
             cpu[k].push_back(cpuMs);
         }
     }
-    for (std::size_t k = 0; k < sizes.size(); ++k) {
-        Result(qPrintable(QStringLiteral("progress_%1").arg(sizes[k])), Median(wall[k]));
-        Result(qPrintable(QStringLiteral("progress_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
-    }
+    SizeResults(QStringLiteral("progress"), sizes, wall, cpu);
 }
 
 // The key of the child in row i (0-39) of the class: ABA, ABB, ...
@@ -238,10 +243,7 @@ void ClassTableOpening(GuiFixture& fx)
             cpu[k].push_back(cpuMs);
         }
     }
-    for (std::size_t k = 0; k < sizes.size(); ++k) {
-        Result(qPrintable(QStringLiteral("class_%1").arg(sizes[k])), Median(wall[k]));
-        Result(qPrintable(QStringLiteral("class_cpu_%1").arg(sizes[k])), *std::min_element(cpu[k].begin(), cpu[k].end()));
-    }
+    SizeResults(QStringLiteral("class"), sizes, wall, cpu);
 }
 
 // Counts paint events of the answer box, which is emptied for every new problem.

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/M_Boxx.h"
 
-#include "core/logic/PlayerFiles.h"
 
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
