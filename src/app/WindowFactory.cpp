@@ -20,7 +20,7 @@ WindowFactory::WindowFactory(ProgramParts& parts, Platform& platform)
     , services_{platform, boxes_, *this}
 {
     boxes_.SetServices(&services_, nullptr);
-    help_ = std::make_unique<HelpWindows>(services_, parts_.program.Settings(), nullptr);
+    help_ = std::make_unique<HelpWindows>(services_, parts_.program.Settings());
 }
 
 WindowFactory::~WindowFactory() = default;

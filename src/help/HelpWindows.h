@@ -15,8 +15,7 @@ class HUTIL3;
 
 class HelpWindows {
 public:
-    HelpWindows(const Services& services, const ProgramSettings& program, QWidget* background)
-        : services_(services), program_(program), background_(background) {}
+    HelpWindows(const Services& services, const ProgramSettings& program) : services_(services), program_(program) {}
 
     // The window the help windows belong to, once it exists.
     void SetBackground(QWidget* background) { background_ = background; }
