@@ -37,6 +37,8 @@ fi
 scripts/check-licence.sh
 # The folders of src/ form layers: no include cycle between them.
 scripts/check-folders.sh
+# Every window text has its translations.
+scripts/check-translations.sh
 
 mkdir -p build
 beside_log=build/beside.log

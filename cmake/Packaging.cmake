@@ -103,6 +103,8 @@ set(CPACK_STRIP_FILES ON)
 # loaded at run time.
 # adduser: the package's scripts make the group numbrella and add the desktop users to it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfluidsynth${FLUIDSYNTH_SO_MAJOR}, timgm6mb-soundfont, adduser")
+# Qt's own dialogs (saving, printing) in German, French and Spanish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging}/postinst ${packaging}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

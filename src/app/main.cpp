@@ -4,6 +4,7 @@
 #include "app/MainProgram.h"
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
+#include "app/Translation.h"
 #include "core/WindowUtils.h"
 #include "core/logic/StartUp.h"
 
@@ -38,6 +39,9 @@ int main(int argc, char* argv[])
     // A copy already runs on this desktop: it has come to the front instead.
     if (!BecomeOnlyCopy())
         return 0;
+    // The desktop's language until a child with a language of her own is chosen.
+    Translation translation;
+    parts.program.OnLanguage([&translation](const QString& choice) { translation.Use(choice); });
     Main(parts, platform, commandLine);
     return 0;
 }

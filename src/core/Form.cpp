@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/Form.h"
 
+#include "core/Captions.h"
 #include "core/MessageBoxes.h"
 #include "core/WindowUtils.h"
 
@@ -129,6 +130,7 @@ void Form::SetZoom(double zoom)
     }
     if (designSize_.isValid())
         SetSize(designSize_.width(), designSize_.height());
+    FitCaptions(this);
     drawing_.clear();
     update();
 }
@@ -181,6 +183,11 @@ void Form::closeEvent(QCloseEvent* event)
 
 bool Form::event(QEvent* event)
 {
+    // Every window's captions fit the language it is shown in.
+    if (event->type() == QEvent::Show) {
+        FitCaptions(this);
+        DumpCaptions(this);
+    }
     // The desktop's report of an activation often comes after the program has already
     // brought the window back (and run its activation): that one is not run twice.
     if (event->type() == QEvent::WindowActivate && activationDue_)

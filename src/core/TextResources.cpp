@@ -3,6 +3,7 @@
 #include "core/TextResources.h"
 
 #include "core/Form.h"
+#include "core/logic/Language.h"
 #include "core/logic/TextResource.h"
 
 #include <QFile>
@@ -12,7 +13,10 @@
 
 QString GetTxt(Platform& os, const ProgramSettings& program, int n)
 {
-    const QFileInfo info(TextResourceFile);
+    // The messages in the language shown; the English file when that one is cut short.
+    const QString translated = LocalizedFile(TextResourceFile, ShownLanguage());
+    const QString name = QFileInfo(translated).size() >= TextResourceMinimumSize ? translated : TextResourceFile;
+    const QFileInfo info(name);
     if (!info.exists() || info.size() < TextResourceMinimumSize) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
                         MissingTextResourceMessage(program.AppPath), QMessageBox::Ok);
@@ -20,7 +24,7 @@ QString GetTxt(Platform& os, const ProgramSettings& program, int n)
         os.EndProgram();
         return TextSectionError;
     }
-    QFile file(TextResourceFile);
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return TextSectionError;
     return TextSection(file.readAll(), n);

@@ -4,6 +4,7 @@
 
 #include "core/MessageBoxes.h"
 #include "core/WindowUtils.h"
+#include "core/logic/Language.h"
 #include "help/HUTIL2.h"
 #include "help/HUTIL3.h"
 
@@ -11,7 +12,7 @@
 
 bool HelpWindows::LoadDocumentation()
 {
-    QFile file(DocFileName);
+    QFile file(LocalizedFile(DocFileName, ShownLanguage()));
     if (!file.open(QIODevice::ReadOnly)) {
         if (HUTIL2* viewer = LoadedViewer())
             viewer->Unload();

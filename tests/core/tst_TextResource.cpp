@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 // Numbered text sections of "nbr.txx", the joining of their lines, and the message when the
 // file is missing (the stop itself is driven end to end in tests/e2e/missing_texts.sh).
+#include "core/logic/Language.h"
 #include "core/logic/TextResource.h"
 #include "support/TestPlatform.h"
 
@@ -75,6 +76,35 @@ private slots:
             QVERIFY2(!wording || own != original, qPrintable(QString::number(n)));
             QVERIFY(!own.contains(QChar::ReplacementCharacter));
         }
+    }
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG as a desktop sets them, and the language spoken.
+    void desktopLanguage_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("nothing set") << QStringList{"", "", "", ""} << "en";
+        QTest::newRow("LANG") << QStringList{"", "", "", "de_DE.UTF-8"} << "de";
+        QTest::newRow("list, first unknown") << QStringList{"it:fr_CA:de", "", "", "de_DE"} << "fr";
+        QTest::newRow("list, English first") << QStringList{"en_GB:de", "", "", "de_DE"} << "en";
+        QTest::newRow("list of nothing spoken") << QStringList{"it", "", "", "es_ES@euro"} << "es";
+        QTest::newRow("LC_ALL over LANG") << QStringList{"", "C", "", "fr_FR"} << "en";
+        QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "es_MX.UTF-8", "de_DE"} << "es";
+        QTest::newRow("POSIX") << QStringList{"", "", "", "POSIX"} << "en";
+    }
+    void desktopLanguage()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, spoken);
+        QCOMPARE(DesktopLanguage(environment[0], environment[1], environment[2], environment[3]), spoken);
+    }
+    // A translated file stands in for the English one only where it exists.
+    void localizedFile()
+    {
+        QTemporaryDir dir;
+        QFile(dir.filePath("nbr.de.txx")).open(QIODevice::WriteOnly);
+        QCOMPARE(LocalizedFile("nbr.txx", "de", dir.path()), QStringLiteral("nbr.de.txx"));
+        QCOMPARE(LocalizedFile("nbr.txx", "fr", dir.path()), QStringLiteral("nbr.txx"));
+        QCOMPARE(LocalizedFile("nbr.txx", "en", dir.path()), QStringLiteral("nbr.txx"));
     }
     void missingFileMessage()
     {

@@ -15,6 +15,7 @@ void Player::Choose(const QString& name, const QString& fileId)
     LoadPlayerConfig(fileId, settings_, colour);
     options_ = LoadPlayerOptions(fileId);
     program_.SetBackColour(colour);
+    program_.SetLanguage(options_.Value(LanguageOption).value_or(QString()));
     // Without a file of her own she starts from nothing; an unreadable current practice
     // leaves the definition as it was.
     if (!QFile::exists(PlayerConfigFile(fileId)))
@@ -41,6 +42,7 @@ PlayerSave Player::ChangeOptions(const std::function<void(PlayerOptions&)>& chan
     if (changed == options_)
         return PlayerSave::Saved;
     options_ = changed;
+    program_.SetLanguage(options_.Value(LanguageOption).value_or(QString()));
     const QString fileId = chosen_.PlayerFileId;
     return ForListedPlayer(fileId, [&] { return WritePlayerOptions(fileId, changed); });
 }

@@ -16,6 +16,8 @@
 inline const QString BigDrillOption = QStringLiteral("BigDrill");
 // Answer sounds: a note for every answer judged. Off unless set.
 inline const QString AnswerSoundsOption = QStringLiteral("AnswerSounds");
+// The language her windows speak ("en", "de", "fr" or "es"). Unset: the desktop's.
+inline const QString LanguageOption = QStringLiteral("Language");
 
 class PlayerOptions {
 public:

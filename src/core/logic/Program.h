@@ -8,6 +8,8 @@
 #include "core/logic/StartUp.h"
 #include "core/logic/StateParts.h"
 
+#include <QString>
+#include <functional>
 #include <utility>
 
 class Program {
@@ -23,6 +25,14 @@ public:
     }
     // The colour every window of the program is painted in: the chosen player's.
     void SetBackColour(double colour) { settings_.BackColour = colour; }
+    // The language every window speaks: the chosen player's choice ("de"), or the desktop's
+    // when she made none (empty). Whoever shows the texts applies it.
+    void SetLanguage(const QString& choice)
+    {
+        if (applyLanguage_)
+            applyLanguage_(choice);
+    }
+    void OnLanguage(std::function<void(const QString&)> apply) { applyLanguage_ = std::move(apply); }
     // The key handed to the newest player; saved with the next change of the settings file.
     void SetNextPlayerId(const QString& key) { settings_.NextPlayerId = key; }
     // The name the player list selects at its next opening, saved at once.
@@ -40,4 +50,5 @@ public:
 
 private:
     ProgramSettings settings_;
+    std::function<void(const QString&)> applyLanguage_;
 };

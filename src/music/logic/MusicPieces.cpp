@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "music/logic/MusicPieces.h"
 
+#include "core/logic/Language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,9 @@
 QString CompanionFile(const QString& midiFile)
 {
     const QString wanted = midiFile.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".txt");
+    // The description in the language shown, where there is one.
+    if (const QString translated = LocalizedFile(wanted, ShownLanguage()); translated != wanted)
+        return translated;
     if (QFileInfo(wanted).isFile())
         return wanted;
     const QStringList files = QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);

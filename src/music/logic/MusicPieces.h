@@ -21,7 +21,8 @@ struct MusicList {
 };
 
 // The companion of a piece: its name up to the first "." followed by ".txt", found in the
-// current folder whatever the case of its letters; "" when there is none.
+// current folder whatever the case of its letters; "" when there is none. In another language
+// than English, "<name>.de.txt" comes first where it exists.
 QString CompanionFile(const QString& midiFile);
 // The title from a companion file's first bytes: what comes before the first line end
 // (carriage return or line feed, so Windows and Linux text alike); without one, all 100
