@@ -110,7 +110,7 @@ void DumpCaptions(QWidget* window)
     QStringList texts;
     for (QWidget* control : CaptionedControls(window)) {
         if (control->isVisibleTo(window))
-            texts << ShownCaption(control);
+            texts << ShownCaption(control) + (CaptionFits(control) ? QString() : QStringLiteral("\tcut"));
     }
     for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (const QAction* action : bar->actions()) {

@@ -20,5 +20,6 @@ bool CaptionFits(const QWidget* control);
 // it does; the control keeps its place.
 void FitCaptions(QWidget* window);
 // For the whole-program tests: when NUMBRELLA_TEXT_DUMP names a file, every caption of the
-// window and the texts of its menus are added to it, a line each ("window<TAB>text").
+// window and the texts of its menus are added to it, a line each ("window<TAB>text", and
+// "<TAB>cut" after a caption that does not fit).
 void DumpCaptions(QWidget* window);
