@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "music/logic/MusicPieces.h"
 
+#include "core/logic/Translated.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,9 +53,9 @@ MusicList ReadMusicList(const QStringList& midiFiles)
 QString PieceInformation(const QString& midiFile, const QString& title)
 {
     if (title == midiFile)
-        return NoInformation;
+        return Translated("MusicPieces", NoInformation);
     QFile companion(CompanionFile(midiFile));
     if (companion.fileName().isEmpty() || !companion.open(QIODevice::ReadOnly))
-        return NoInformation;
+        return Translated("MusicPieces", NoInformation);
     return CompanionInfo(companion.readAll());
 }
