@@ -5,6 +5,7 @@
 #include "core/Form.h"
 #include "core/logic/TextResource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,7 +15,7 @@ QString GetTxt(Platform& os, const ProgramSettings& program, int n)
 {
     const QFileInfo info(TextResourceFile);
     if (!info.exists() || info.size() < TextResourceMinimumSize) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("TextResources", "Aborting"),
                         MissingTextResourceMessage(program.AppPath), QMessageBox::Ok);
         RunNested([&box] { return box.exec(); });
         os.EndProgram();
