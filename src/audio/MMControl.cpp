@@ -66,10 +66,10 @@ MMControl::MMControl(QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    prev_ = AddButton("Prev", KindPrev);
-    play_ = AddButton("Play", KindPlay);
-    pause_ = AddButton("Pause", KindPause);
-    stop_ = AddButton("Stop", KindStop);
+    prev_ = AddButton("Prev", tr("Prev"), KindPrev);
+    play_ = AddButton("Play", tr("Play"), KindPlay);
+    pause_ = AddButton("Pause", tr("Pause"), KindPause);
+    stop_ = AddButton("Stop", tr("Stop"), KindStop);
     connect(prev_, &QToolButton::clicked, this, &MMControl::PrevClick);
     connect(play_, &QToolButton::clicked, this, &MMControl::PlayClick);
     connect(pause_, &QToolButton::clicked, this, &MMControl::PauseClick);
@@ -78,11 +78,11 @@ MMControl::MMControl(QWidget* parent)
 
 MMControl::~MMControl() = default;
 
-QToolButton* MMControl::AddButton(const char* name, int kind)
+QToolButton* MMControl::AddButton(const char* name, const QString& accessibleName, int kind)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
     button->setIcon(TransportIcon(kind));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     button->setMinimumSize(32, 28);

@@ -70,7 +70,7 @@ protected:
 private:
     int Run(const QString& command);
     void WaitForEnd();
-    QToolButton* AddButton(const char* name, int kind);
+    QToolButton* AddButton(const char* name, const QString& accessibleName, int kind);
 
     QString fileName_;
     QString command_;

@@ -38,7 +38,7 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
     , player_(player)
 {
     setObjectName(QStringLiteral("Config"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     QFont big = font();
     big.setPixelSize(TwipsToPixels(225));
     setFont(big);
@@ -59,20 +59,20 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
     PlaceTw(Frame3, 3300, 780, 1815, 1935);
     connect(Frame3, &SwatchFrame::SwatchClicked, this, [this](int i) { SwatchClick(i); });
 
-    Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, QStringLiteral("Auto Advance"));
-    Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, QStringLiteral("Grade"));
+    Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, tr("Auto Advance"));
+    Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, tr("Grade"));
     Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1590, 1200, 465);
-    Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 2220, 3600, RowHeight, QStringLiteral("Big drill"));
-    Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2700, 3600, RowHeight, QStringLiteral("Answer sounds"));
+    Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 2220, 3600, RowHeight, tr("Big drill"));
+    Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2700, 3600, RowHeight, tr("Answer sounds"));
 
     Frame4 = new LevelFrame(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     PlaceTw(Frame4, 240, 3360, 8880, 1080);
     BuildCriteriaFrame();
 
-    Command2 = MakeControl<QPushButton>(this, "Command2", 3480, 6240, 1710, 495, QStringLiteral("Save"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", 5415, 6240, 1710, 495, QStringLiteral("Cancel"));
-    Command1 = MakeControl<QPushButton>(this, "Command1", 7410, 6240, 1710, 495, QStringLiteral("Help"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 3480, 6240, 1710, 495, tr("Save"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 5415, 6240, 1710, 495, tr("Cancel"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 7410, 6240, 1710, 495, tr("Help"));
 
     for (QWidget* w : Coloured())
         SetBackColor(w, DefaultBackColour);
@@ -92,7 +92,7 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
 
 void Config::BuildFormatFrame()
 {
-    Frame1 = MakeControl<QGroupBox>(this, "Frame1", 240, 780, 2880, 2400, QStringLiteral("Problem Format"));
+    Frame1 = MakeControl<QGroupBox>(this, "Frame1", 240, 780, 2880, 2400, tr("Problem Format"));
     Option1 = MakeControl<QRadioButton>(Frame1, "Option1", 240, 450, 2520, RowHeight, QStringLiteral(" 4 + 3 = __"));
     Option2 = MakeControl<QRadioButton>(Frame1, "Option2", 240, 930, 2520, RowHeight, QStringLiteral(" __ = 4 + 3"));
     Option3 = MakeControl<QRadioButton>(Frame1, "Option3", 240, 1590, 420, RowHeight);
@@ -109,14 +109,14 @@ void Config::BuildFormatFrame()
 
 void Config::BuildCriteriaFrame()
 {
-    Frame2 = MakeControl<QGroupBox>(this, "Frame2", 240, 4560, 8880, 1500, QStringLiteral("Advancement Criteria"));
+    Frame2 = MakeControl<QGroupBox>(this, "Frame2", 240, 4560, 8880, 1500, tr("Advancement Criteria"));
     Text1 = MakeControl<QLineEdit>(Frame2, "Text1", 240, 450, 720, 435);
-    Label4 = MakeControl<QLabel>(Frame2, "Label4", 1080, 465, 2100, RowHeight, QStringLiteral("problems right in "));
+    Label4 = MakeControl<QLabel>(Frame2, "Label4", 1080, 465, 2100, RowHeight, tr("problems right in "));
     Combo4 = MakeControl<QComboBox>(Frame2, "Combo4", 3180, 435, 1800, 465);
-    Label3 = MakeControl<QLabel>(Frame2, "Label3", 5220, 465, 960, RowHeight, QStringLiteral("- OR -"));
+    Label3 = MakeControl<QLabel>(Frame2, "Label3", 5220, 465, 960, RowHeight, tr("- OR -"));
     Text2 = MakeControl<QLineEdit>(Frame2, "Text2", 240, 960, 720, 435);
     Label6 = MakeControl<QLabel>(Frame2, "Label6", 1080, 975, 4200, RowHeight,
-                                 QStringLiteral("exersizes with 90% correct"));
+                                 tr("exersizes with 90% correct"));
     Label3->setAlignment(Qt::AlignCenter);
     for (QLineEdit* box : {Text1, Text2})
         box->setAlignment(Qt::AlignRight);
@@ -249,7 +249,7 @@ void Config::SaveClick()
         s.AdvanceNum = check.values->AdvanceNum;
         s.AdvanceRight = check.values->AdvanceRight;
         s.AdvanceMinutes = EntryMinutes(Combo4->currentIndex());
-        s.PlayerGrade = Combo6->currentText();
+        s.PlayerGrade = SavedGrade(Combo6->currentIndex(), Combo6->currentText());
         s.AutoAdvance = Check1->isChecked() ? 1 : 0;
     }, chosenColour_);
     const PlayerSave optionsSaved = player_.ChangeOptions([&](PlayerOptions& o) {
@@ -281,7 +281,8 @@ void Config::CancelClick()
 
 void Config::HelpClick()
 {
-    Windows().ShowHelpTopic(this, QStringLiteral("* Configuring"));
+    //: the heading of the manual's topic on this window, as the translated manual writes it
+    Windows().ShowHelpTopic(this, tr("* Configuring"));
 }
 
 bool Config::eventFilter(QObject* watched, QEvent* event)

@@ -5,17 +5,19 @@
 #include "config/logic/ConfigRules.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
+#include "core/logic/Translated.h"
 
 #include <QComboBox>
 
 LevelFrame::LevelFrame(QWidget* parent)
-    : QGroupBox(QStringLiteral("Current Level"), parent)
+    : QGroupBox(tr("Current Level"), parent)
 {
     Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 450, 2640, 465);
     Combo2 = MakeControl<QComboBox>(this, "Combo2", 3060, 450, 1680, 465);
     Combo3 = MakeControl<QComboBox>(this, "Combo3", 4920, 450, 1080, 465);
-    Combo1->addItems(OperationCaptions);
-    Combo2->addItems({QStringLiteral("All"), QStringLiteral("Up to"), QStringLiteral("Just")});
+    for (const QString& caption : OperationCaptions)
+        Combo1->addItem(Translated("PracticeRecord", caption));
+    Combo2->addItems({tr("All"), tr("Up to"), tr("Just")});
     for (int n = 1; n <= 10; ++n)
         Combo3->addItem(QString::number(n));
     for (QComboBox* list : {Combo1, Combo2, Combo3}) {

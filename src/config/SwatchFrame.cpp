@@ -10,7 +10,7 @@
 #include <QLabel>
 
 SwatchFrame::SwatchFrame(QWidget* parent)
-    : QGroupBox(QStringLiteral("Colors"), parent)
+    : QGroupBox(tr("Colors"), parent)
 {
     for (int i = 0; i < SwatchCount; ++i) {
         const Swatch s = SwatchAt(i);

@@ -40,9 +40,9 @@ M_Boxx::M_Boxx(const Services& services, const ProgramSettings& program, QWidget
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->hide();
 
-    Command1 = MakeButton(this, "Command1", QStringLiteral("OK"), 1560, 1575);
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Yes"), 960, 1215);
-    Command3 = MakeButton(this, "Command3", QStringLiteral("No"), 2520, 1215);
+    Command1 = MakeButton(this, "Command1", tr("OK"), 1560, 1575);
+    Command2 = MakeButton(this, "Command2", tr("Yes"), 960, 1215);
+    Command3 = MakeButton(this, "Command3", tr("No"), 2520, 1215);
     Command2->hide();
     Command3->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
@@ -96,13 +96,17 @@ void M_Boxx::Choose(int result)
 void M_Boxx::keyPressEvent(QKeyEvent* event)
 {
     // The answer's letter works whichever button has the focus; Escape says no, or OK.
+    // Each language names its own letters, the first of its word for the answer.
     const QString key = event->text().toLower();
     const bool escape = event->key() == Qt::Key_Escape;
-    if (Command1->isVisible() && (key == QLatin1String("o") || escape))
+    const QString okKey = tr("O", "OK key").toLower();
+    const QString yesKey = tr("Y", "Yes key").toLower();
+    const QString noKey = tr("N", "No key").toLower();
+    if (Command1->isVisible() && (key == okKey || escape))
         Unload();
-    else if (Command2->isVisible() && key == QLatin1String("y"))
+    else if (Command2->isVisible() && key == yesKey)
         Choose(3);
-    else if (Command3->isVisible() && (key == QLatin1String("n") || escape))
+    else if (Command3->isVisible() && (key == noKey || escape))
         Choose(2);
     else
         Form::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include "core/M_Boxx.h"
 #include "core/WindowUtils.h"
 #include "core/logic/PlayerFiles.h"
+#include "core/logic/Translated.h"
 
 void MessageBoxes::SetServices(const Services* services, QWidget* background)
 {
@@ -44,5 +45,5 @@ int MessageBoxes::AskYesNo(const QString& question)
 void MessageBoxes::TellIfNotListed(PlayerSave result)
 {
     if (result == PlayerSave::NotListed)
-        ShowMessage(NotListedMessage);
+        ShowMessage(Translated("MessageBoxes", NotListedMessage));
 }

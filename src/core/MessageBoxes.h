@@ -40,5 +40,6 @@ private:
     QPointer<M_Boxx> box_;
 };
 
-inline const QString NotListedMessage = QStringLiteral(
-    "Your work could not be saved, because your name is no longer on the list of players. Please ask a grown-up for help.");
+inline const QString NotListedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "MessageBoxes",
+    "Your work could not be saved, because your name is no longer on the list of players. Please ask a grown-up for help."));

@@ -6,6 +6,7 @@
 #include "core/logic/Language.h"
 #include "core/logic/TextResource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,7 +19,7 @@ QString GetTxt(Platform& os, const ProgramSettings& program, int n)
     const QString name = QFileInfo(translated).size() >= TextResourceMinimumSize ? translated : TextResourceFile;
     const QFileInfo info(name);
     if (!info.exists() || info.size() < TextResourceMinimumSize) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Aborting"),
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("TextResources", "Aborting"),
                         MissingTextResourceMessage(program.AppPath), QMessageBox::Ok);
         RunNested([&box] { return box.exec(); });
         os.EndProgram();

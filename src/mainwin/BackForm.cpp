@@ -27,19 +27,19 @@ BackForm::BackForm(const Services& services, const ProgramSettings& program)
 
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
-    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar_->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
-    Exit = file->addAction(QStringLiteral("E&xit"));
-    Configure = menuBar_->addAction(QStringLiteral("&Configure"));
-    Scores = menuBar_->addAction(QStringLiteral("&Scores"));
-    ProgressEntry = menuBar_->addAction(QStringLiteral("&Progress"));
-    MusicBreak = menuBar_->addAction(QStringLiteral("&Music Break"));
-    Help = menuBar_->addAction(QStringLiteral("&Help"));
-    About = menuBar_->addAction(QStringLiteral("&About"));
-    QMenu* more = menuBar_->addMenu(QStringLiteral("M&ore"));
+    Exit = file->addAction(tr("E&xit"));
+    Configure = menuBar_->addAction(tr("&Configure"));
+    Scores = menuBar_->addAction(tr("&Scores"));
+    ProgressEntry = menuBar_->addAction(tr("&Progress"));
+    MusicBreak = menuBar_->addAction(tr("&Music Break"));
+    Help = menuBar_->addAction(tr("&Help"));
+    About = menuBar_->addAction(tr("&About"));
+    QMenu* more = menuBar_->addMenu(tr("M&ore"));
     more->setObjectName(QStringLiteral("More"));
-    SendCommentsEntry = more->addAction(QStringLiteral("Send us your &comments"));
-    Updates = more->addAction(QStringLiteral("&Update Notification"));
+    SendCommentsEntry = more->addAction(tr("Send us your &comments"));
+    Updates = more->addAction(tr("&Update Notification"));
 
     const std::pair<QAction*, const char*> names[] = {
         {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {ProgressEntry, "Progress"}, {MusicBreak, "MusicBreak"},
@@ -66,7 +66,7 @@ BackForm::BackForm(const Services& services, const ProgramSettings& program)
     backdrop_->installEventFilter(this);
     Image1 = new Artwork(backdrop_, true);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setToolTip(QStringLiteral("Music Break"));
+    Image1->setToolTip(tr("Music Break"));
     connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&WindowOpener::ShowMusic); });
 
     auto* layout = new QVBoxLayout(this);

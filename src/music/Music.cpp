@@ -28,7 +28,7 @@ Music::Music(const Services& services, const MidiState& midi, QWidget* parent)
     , midi_(midi)
 {
     setObjectName(QStringLiteral("Music"));
-    setWindowTitle(QStringLiteral("Music Break"));
+    setWindowTitle(tr("Music Break"));
     SetBackColor(this, DefaultBackColour);
     SetSize(WindowWidth, WindowHeight);
 
@@ -64,7 +64,7 @@ Music::Music(const Services& services, const MidiState& midi, QWidget* parent)
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int position) { VolumeChange(position); });
     SetVolumeBarVisible(false);
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4680, 1560, 480, QStringLiteral("Exit"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 5640, 4680, 1560, 480, tr("Exit"));
     Command1->setFont(ScaledFont(this, 1.2));
     Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Unload(); });
@@ -90,7 +90,7 @@ void Music::FormLoad()
 
     const MusicList list = ReadMusicList(MidiFiles());
     if (list.MusicFiles.isEmpty()) {
-        ShowMessage(QStringLiteral("Sorry, but there are no music files."));
+        ShowMessage(tr("Sorry, but there are no music files."));
         Unload();
         return;
     }
@@ -192,7 +192,7 @@ void Music::VolumeChange(int position)
     if (SetVolumeFromBar(Os().MidiOut(), position) == MidiNoError)
         return;
     SetVolumeBarVisible(false);
-    ShowMessage(QStringLiteral("I'm sorry but your system doesn't support this function"));
+    ShowMessage(tr("I'm sorry but your system doesn't support this function"));
 }
 
 void Music::FormUnload()

@@ -17,6 +17,7 @@
 #include "players/logic/PlayerList.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -41,8 +42,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // looked, so the names in it are never replaced by a new list.
 QString ListUnreadable(const PlayerRoster& s)
 {
-    return QStringLiteral("The list of names cannot be read: the file ") + PlayerListFile + QLatin1Char(' ')
-        + s.ListUnreadable + QStringLiteral(". Nothing has been changed. Please ask a grown-up to check the program folder.");
+    return QCoreApplication::translate("GetPlayer", "The list of names cannot be read: the file %1 %2. Nothing has been "
+                                                    "changed. Please ask a grown-up to check the program folder.")
+        .arg(PlayerListFile, s.ListUnreadable);
 }
 
 // Why no name can be added to the list, or nothing when one can.
@@ -51,9 +53,11 @@ QString CannotAdd(const PlayerRoster& s, const QString& nextPlayerId)
     if (!s.ListUnreadable.isEmpty())
         return ListUnreadable(s);
     if (s.PlayerCount >= MaxPlayers)
-        return QStringLiteral("The list is full: it holds 40 names. Please remove a name before adding a new one.");
+        return QCoreApplication::translate("GetPlayer",
+                                           "The list is full: it holds 40 names. Please remove a name before adding a new one.");
     if (!NextFreeKey(s, nextPlayerId))
-        return QStringLiteral("No more names can be added to this Numbrella: every player key has been used.");
+        return QCoreApplication::translate("GetPlayer",
+                                           "No more names can be added to this Numbrella: every player key has been used.");
     return {};
 }
 
@@ -63,8 +67,9 @@ QString ListNotSaved(const PlayerRoster& s, const QString& file)
 {
     if (!s.ListUnreadable.isEmpty())
         return ListUnreadable(s);
-    return QStringLiteral("The list of names could not be saved: the file ") + file
-        + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder.");
+    return QCoreApplication::translate("GetPlayer", "The list of names could not be saved: the file %1 cannot be written. "
+                                                    "Please ask a grown-up to check the program folder.")
+        .arg(file);
 }
 
 // A number written for a tooltip tag: followed by one blank when shorter than four characters.
@@ -93,7 +98,7 @@ GetPlayer::GetPlayer(const Services& services, Program& program, PlayerRoster& r
     Image2 = MakeControl<Artwork>(this, "Image2", 240, 300, 1920, 1920);
     Image2->setCursor(Qt::ArrowCursor);
 
-    Label1 = MakeControl<QLabel>(this, "Label1", 2400, 240, 5280, 420, QStringLiteral("Please double-click on your name."));
+    Label1 = MakeControl<QLabel>(this, "Label1", 2400, 240, 5280, 420, tr("Please double-click on your name."));
     Label1->setFont(big);
 
     Picture1 = MakeControl<PictureBox>(this, "Picture1", 2400, 720, 2640, 4080);
@@ -102,17 +107,17 @@ GetPlayer::GetPlayer(const Services& services, Program& program, PlayerRoster& r
     List1->setFont(ScaledFont(this, 1.6));
     List1->setFrameShape(QFrame::NoFrame);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    SetTag(List1, QStringLiteral("User list"));
+    SetTag(List1, tr("User list"));
 
-    Command1 = MakeButton(this, "Command1", QStringLiteral("That's me"), 720,
-                          QStringLiteral("Click your name and click here to enter"));
-    Command3 = MakeButton(this, "Command3", QStringLiteral("Add new name"), 1380,
-                          QStringLiteral("This adds a new name to the list."));
-    Command5 = MakeButton(this, "Command5", QStringLiteral("Edit name"), 2040,
-                          QStringLiteral("Allows you to edit the selected name."));
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Remove name from list"), 2700,
-                          QStringLiteral("Removes the selected name from the list."));
-    Command4 = MakeButton(this, "Command4", QStringLiteral("Exit"), 4305);
+    Command1 = MakeButton(this, "Command1", tr("That's me"), 720,
+                          tr("Click your name and click here to enter"));
+    Command3 = MakeButton(this, "Command3", tr("Add new name"), 1380,
+                          tr("This adds a new name to the list."));
+    Command5 = MakeButton(this, "Command5", tr("Edit name"), 2040,
+                          tr("Allows you to edit the selected name."));
+    Command2 = MakeButton(this, "Command2", tr("Remove name from list"), 2700,
+                          tr("Removes the selected name from the list."));
+    Command4 = MakeButton(this, "Command4", tr("Exit"), 4305);
     Command1->setFont(big);
 
     // The About text above the OK button, the two page buttons in the row below it.
@@ -121,12 +126,12 @@ GetPlayer::GetPlayer(const Services& services, Program& program, PlayerRoster& r
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setFont(big);
     Command6 = MakeControl<QPushButton>(this, "Command6", 240, 4980, 3360, 495,
-                                        QStringLiteral("Visit the Numbrella page"));
+                                        tr("Visit the Numbrella page"));
     Command7 = MakeControl<QPushButton>(this, "Command7", 3720, 4980, 3960, 495,
-                                        QStringLiteral("Notify me of 'Numbrella' updates"));
+                                        tr("Notify me of 'Numbrella' updates"));
     setTabOrder(Command7, Command4); // the About panel's OK comes after the buttons above it
 
-    Label2 = MakeControl<QLabel>(this, "Label2", 240, 2340, 1920, 600, QStringLiteral("Numbrella: practice makes progress"));
+    Label2 = MakeControl<QLabel>(this, "Label2", 240, 2340, 1920, 600, tr("Numbrella: practice makes progress"));
     QFont italic = font();
     italic.setItalic(true);
     Label2->setFont(italic);
@@ -142,8 +147,8 @@ GetPlayer::GetPlayer(const Services& services, Program& program, PlayerRoster& r
         if (SelectedRow() > 0)
             ChoosePlayer();
         else
-            ShowMessage(QStringLiteral("Please click on your name and then click the \"That's me\" button or just "
-                                       "double-click on your name."));
+            ShowMessage(tr("Please click on your name and then click the \"That's me\" button or just "
+                           "double-click on your name."));
     });
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] {
         if (SelectedRow() > 0)
@@ -216,7 +221,7 @@ void GetPlayer::ShowPanel(bool about)
     Command6->setVisible(about);
     Command7->setVisible(about);
     Label4->setVisible(about);
-    Command4->setText(about ? QStringLiteral("OK") : QStringLiteral("Exit"));
+    Command4->setText(about ? tr("OK") : tr("Exit"));
     // Escape closes the About panel; it never ends the program.
     Keyboard::SetEscapeButton(Command4, about);
     // Never left on "Exit" once OK has turned back into it: one Return would end the program.
@@ -375,7 +380,7 @@ void GetPlayer::Remove()
         return;
     const QString name = s.Players[row][0];
     const QString key = s.Players[row][1];
-    if (AskYesNo(QStringLiteral("Are you sure you want to remove ") + name + QStringLiteral(" from this list?")) != 1)
+    if (AskYesNo(tr("Are you sure you want to remove %1 from this list?").arg(name)) != 1)
         return;
     bool removed = false;
     QString failed;

@@ -20,7 +20,7 @@ Grade::Grade(const Services& services, const ProgramSettings& program, QWidget* 
     SetSize(4800, 4200);
 
     const QFont big = ScaledFont(this, 1.4);
-    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4080, 420, QStringLiteral("What grade are you in?"));
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4080, 420, tr("What grade are you in?"));
     Label1->setFont(big);
     SetBackColor(Label1, DefaultBackColour);
 
@@ -28,8 +28,8 @@ Grade::Grade(const Services& services, const ProgramSettings& program, QWidget* 
     List1->setFont(big);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 2640, 1380, 1455, 450, QStringLiteral("OK"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", 2640, 2100, 1455, 450, QStringLiteral("Cancel"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 2640, 1380, 1455, 450, tr("OK"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2640, 2100, 1455, 450, tr("Cancel"));
     Keyboard::SetEscapeButton(Command2);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
@@ -53,7 +53,7 @@ void Grade::FormLoad()
     CentreForm(this);
     DrawFormBevel(this);
     ApplyBackColour(this, program_.BackColour);
-    List1->addItem(QStringLiteral("N/A"));
+    List1->addItem(tr("N/A"));
     for (int g = 1; g <= 9; ++g)
         List1->addItem(QString::number(g));
     List1->setCurrentRow(-1);

@@ -40,7 +40,7 @@ NewGuy::NewGuy(const Services& services, const PlayerRoster& roster, QWidget* pa
     SetSize(5400, 2400);
 
     const QFont big = ScaledFont(this, 1.4);
-    Label1 = MakeControl<QLabel>(this, "Label1", 360, 300, 4680, 420, QStringLiteral("What is your name?"));
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 300, 4680, 420, tr("What is your name?"));
     Label1->setFont(big);
 
     Text1 = MakeControl<QLineEdit>(this, "Text1", 360, 840, 4680, 450);
@@ -50,8 +50,8 @@ NewGuy::NewGuy(const Services& services, const PlayerRoster& roster, QWidget* pa
     SetBackColor(Text1, White);
     Text1->installEventFilter(this);
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, QStringLiteral("OK"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", 2880, 1620, 1215, 420, QStringLiteral("Cancel"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, tr("OK"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2880, 1620, 1215, 420, tr("Cancel"));
     connect(Command1, &QPushButton::clicked, this, [this] { Accept(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Cancel(); });
 }

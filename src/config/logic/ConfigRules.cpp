@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "config/logic/ConfigRules.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdlib>
 
@@ -24,7 +26,8 @@ QStringList MinutesEntries()
 {
     QStringList entries;
     for (int m : CriteriaMinutes)
-        entries << (m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m));
+        entries << (m == 1 ? QCoreApplication::translate("ConfigRules", "1 minute")
+                           : QCoreApplication::translate("ConfigRules", "%1 minutes").arg(m));
     return entries;
 }
 
@@ -46,19 +49,25 @@ Int16 EntryMinutes(int entry)
 
 QStringList GradeEntries(const QString& playerGrade)
 {
-    QStringList entries{QStringLiteral("N/A")};
+    QStringList entries{QCoreApplication::translate("ConfigRules", "N/A")};
     for (int g = 1; g <= LastListedGrade; ++g)
         entries << QString::number(g);
-    if (!playerGrade.isEmpty() && playerGrade != QLatin1String("0") && !entries.contains(playerGrade))
+    if (!playerGrade.isEmpty() && playerGrade != QLatin1String("0") && playerGrade != NoGrade
+        && !entries.contains(playerGrade))
         entries << playerGrade;
     return entries;
 }
 
 int GradeEntry(const QStringList& entries, const QString& playerGrade)
 {
-    if (playerGrade == QLatin1String("0"))
+    if (playerGrade == QLatin1String("0") || playerGrade == NoGrade)
         return 0;
     return static_cast<int>(entries.indexOf(playerGrade));
+}
+
+QString SavedGrade(int entry, const QString& shown)
+{
+    return entry == 0 ? NoGrade : shown;
 }
 
 LevelEntries LevelShown(Int16 practiceOp, Int16 tableNum)
@@ -106,15 +115,17 @@ CriteriaCheck CheckCriteria(const QString& text1, const QString& text2)
         return check;
     };
     if (text1.trimmed().isEmpty())
-        return refuse(1, QStringLiteral("Please set Advancement Criteria"));
+        return refuse(1, QCoreApplication::translate("ConfigRules", "Please set Advancement Criteria"));
     const auto right = ReadCriterion(text1);
     if (!right)
-        return refuse(1, QStringLiteral("Please type the number of problems right as a whole number from 0 to 999."));
+        return refuse(1, QCoreApplication::translate("ConfigRules", "Please type the number of problems right as a "
+                                                                    "whole number from 0 to 999."));
     if (text2.trimmed().isEmpty())
         check.text2 = QStringLiteral("7");
     const auto practices = ReadCriterion(check.text2);
     if (!practices)
-        return refuse(2, QStringLiteral("Please type the number of exercises as a whole number from 0 to 999."));
+        return refuse(2, QCoreApplication::translate("ConfigRules", "Please type the number of exercises as a whole "
+                                                                    "number from 0 to 999."));
     check.values = Criteria{*right, *practices};
     return check;
 }

@@ -28,11 +28,15 @@ int MinutesEntry(int minutes);
 Int16 EntryMinutes(int entry);
 constexpr int ThreeMinutesEntry = 2;
 
-// The grade list: "N/A", "1" to "6", then the player's own grade when it is none of these
-// (a grade of 7 to 9 from the grade dialog), so that saving keeps it.
+// The grade list: "N/A" (in the reader's language), "1" to "6", then the player's own grade
+// when it is none of these (a grade of 7 to 9 from the grade dialog), so that saving keeps it.
 QStringList GradeEntries(const QString& playerGrade);
-// The entry showing the player's grade: "0" shows as "N/A"; -1 for an empty grade.
+// The entry showing the player's grade: "0" and "N/A" show as "N/A"; -1 for an empty grade.
 int GradeEntry(const QStringList& entries, const QString& playerGrade);
+// The grade the settings file keeps for the list's first entry, in English whatever is shown.
+inline const QString NoGrade = QStringLiteral("N/A");
+// The grade saved for the entry chosen, which shows `shown`.
+QString SavedGrade(int entry, const QString& shown);
 
 // Which entries of the operation, kind and number lists show a level.
 struct LevelEntries {

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/logic/LineFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -181,6 +182,11 @@ bool AppendLines(const QString& path, const QStringList& lines, bool onlyOwnFile
     return ::close(fd) == 0 && ok;
 }
 
+QString FileMissing()
+{
+    return QCoreApplication::translate("LineFormat", "does not exist");
+}
+
 bool OpenPlainFile(QFile& file, const QString& path, QString* why)
 {
     auto fail = [why](const QString& reason) {
@@ -189,26 +195,27 @@ bool OpenPlainFile(QFile& file, const QString& path, QString* why)
         return false;
     };
     if (LinkOfAnotherUser(path))
-        return fail(QStringLiteral("is a link of another user"));
+        return fail(QCoreApplication::translate("LineFormat", "is a link of another user"));
     // Non-blocking, so that a named pipe planted at the path cannot hold the program up.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         struct stat place {};
         if (error == ENOENT && ::lstat(QFile::encodeName(path).constData(), &place) != 0)
-            return fail(FileMissing);
+            return fail(FileMissing());
         if (error == ENOENT)
-            return fail(QStringLiteral("is a link to nothing"));
-        return fail(QStringLiteral("cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error))));
+            return fail(QCoreApplication::translate("LineFormat", "is a link to nothing"));
+        return fail(QCoreApplication::translate("LineFormat", "cannot be read (%1)")
+                        .arg(QString::fromLocal8Bit(std::strerror(error))));
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("is not a plain file"));
+        return fail(QCoreApplication::translate("LineFormat", "is not a plain file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(QStringLiteral("cannot be read"));
+        return fail(QCoreApplication::translate("LineFormat", "cannot be read"));
     }
     return true;
 }

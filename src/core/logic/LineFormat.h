@@ -57,9 +57,11 @@ bool LinkOfAnotherUser(const QString& path);
 std::optional<QByteArray> ReadFileLimited(const QString& path, qint64 limit, bool fromEnd = false);
 // Opens a data file for reading without ever waiting: a named pipe, a device or a folder at
 // its place is refused, never opened for good. On failure `why` (when given) says so in a
-// few words for a grown-up: "does not exist", "is not a plain file", "cannot be read (...)".
+// few words for a grown-up, in the reader's language: "does not exist", "is not a plain file",
+// "cannot be read (...)".
 bool OpenPlainFile(QFile& file, const QString& path, QString* why = nullptr);
-inline const QString FileMissing = QStringLiteral("does not exist");
+// The `why` of a file that is not there.
+QString FileMissing();
 
 // Builds a file line by line, then writes it whole.
 class LineWriter {

@@ -63,7 +63,7 @@ void LoadPlayerList(PlayerRoster& state)
     state.HighestKey = key && IsPlayerKey(*key) ? key->left(3) : QString();
     QString why;
     const auto bytes = ReadShortLines(PlayerListFile, why);
-    state.ListUnreadable = bytes || why == FileMissing ? QString() : why;
+    state.ListUnreadable = bytes || why == FileMissing() ? QString() : why;
     if (!bytes) {
         state.PlayerCount = 0;
         return;

@@ -13,9 +13,12 @@
 
 constexpr int PracticeRecordLength = 21;
 
-// The four operations, in the order of PracticeOp.
-inline const QStringList OperationCaptions{QStringLiteral("Addition"), QStringLiteral("Subtraction"),
-                                           QStringLiteral("Multiplication"), QStringLiteral("Division")};
+// The four operations, in the order of PracticeOp; in English, translated with the context
+// "PracticeRecord" where they are shown.
+inline const QStringList OperationCaptions{QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Addition")),
+                                           QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Subtraction")),
+                                           QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Multiplication")),
+                                           QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Division"))};
 
 // The definition of a practice, with a tally of nothing yet.
 PracticeFields Definition(const PracticeFields& practice);

@@ -16,12 +16,15 @@
 #include <functional>
 #include <optional>
 
-inline const QString NoPrinterMessage = QStringLiteral(
+// In English; translated with the context "PrinterDevice" where they are shown.
+inline const QString NoPrinterMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "PrinterDevice",
     "Numbrella could not find a printer, so nothing was printed.  Please ask a grown-up to set up a printer "
-    "and try again.");
-inline const QString PrintFailedMessage = QStringLiteral(
+    "and try again."));
+inline const QString PrintFailedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "PrinterDevice",
     "The printer did not take the pages, so they may not come out.  Please ask a grown-up to check that the "
-    "printer is switched on and has paper, and try again.");
+    "printer is switched on and has paper, and try again."));
 
 // One thing drawn on a page, in twips from the top left corner of the area inside the margins.
 struct PrintItem {

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/logic/TextResource.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QByteArray Marker(int n)
@@ -51,10 +53,11 @@ QString TextSection(const QByteArray& file, int n)
 
 QString MissingTextResourceMessage(const QString& appPath)
 {
-    return QStringLiteral("Aborting: ") + TextResourceFile + QStringLiteral(" is missing.")
+    return QCoreApplication::translate("TextResource", "Aborting: %1 is missing.").arg(TextResourceFile)
         + QStringLiteral("\n\n")
-        + QStringLiteral("This probably means one of two things.  Either you installed NBR in a temporary "
-                         "folder or you moved QUBO.EXE after it was installed.  The remedy is to extract "
-                         "NBR.TXX from your original .ZIP file and put it in ")
-        + appPath;
+        + QCoreApplication::translate("TextResource",
+                                      "This probably means one of two things.  Either you installed NBR in a temporary "
+                                      "folder or you moved QUBO.EXE after it was installed.  The remedy is to extract "
+                                      "NBR.TXX from your original .ZIP file and put it in %1")
+              .arg(appPath);
 }

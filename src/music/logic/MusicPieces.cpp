@@ -3,6 +3,7 @@
 #include "music/logic/MusicPieces.h"
 
 #include "core/logic/Language.h"
+#include "core/logic/Translated.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,9 +57,9 @@ MusicList ReadMusicList(const QStringList& midiFiles)
 QString PieceInformation(const QString& midiFile, const QString& title)
 {
     if (title == midiFile)
-        return NoInformation;
+        return Translated("MusicPieces", NoInformation);
     QFile companion(CompanionFile(midiFile));
     if (companion.fileName().isEmpty() || !companion.open(QIODevice::ReadOnly))
-        return NoInformation;
+        return Translated("MusicPieces", NoInformation);
     return CompanionInfo(companion.readAll());
 }

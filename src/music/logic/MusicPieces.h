@@ -13,7 +13,8 @@ constexpr int MusicFilesMax = 101;
 // A title is looked for in this many bytes at the start of the companion file.
 constexpr int CompanionTitleBytes = 100;
 
-inline const QString NoInformation = QStringLiteral("No information on this piece of music");
+// In English; PieceInformation gives it translated.
+inline const QString NoInformation = QStringLiteral(QT_TRANSLATE_NOOP("MusicPieces", "No information on this piece of music"));
 
 struct MusicList {
     QStringList MusicFiles; // file names
