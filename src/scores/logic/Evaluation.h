@@ -12,15 +12,16 @@
 #include <QStringList>
 #include <optional>
 
-// The messages in English; Evaluation's Message holds them in the child's language.
+// The messages in English; Evaluation's Message holds them in the child's language. The last
+// three are for where none of the first three applies: the first practice of a set, a latest
+// practice that beats the earlier best (on the current level, below its goal) or comes within
+// two of it.
 inline const QString BestScoreMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Good job!  You just got your best score!"));
 inline const QString LevelGoalMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Congratulations! You have met the goal for this level!"));
 inline const QString AllTablesMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Congratulations!!! You've met the goals for all your tables!"));
-// Where none of those applies: the first practice of a set, a latest practice that beats the
-// earlier best (on the current level, below its goal) or comes within two of it.
 inline const QString FirstPracticeMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Great start!  You finished your first practice of this kind!"));
 inline const QString BeatBestMessage =
