@@ -17,20 +17,20 @@ Get_Str::Get_Str(const Services& services, const ProgramSettings& program, HelpS
     , help_(help)
 {
     setObjectName(QStringLiteral("Get_Str"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     SetBackColor(this, DefaultBackColour);
     SetSize(5400, 2400);
 
     const QFont big = ScaledFont(this, 1.3);
-    Label1 = MakeControl<QLabel>(this, "Label1", 360, 300, 4680, 420, QStringLiteral("String to search for: "));
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 300, 4680, 420, tr("String to search for: "));
     Label1->setFont(big);
     Text1 = MakeControl<QLineEdit>(this, "Text1", 360, 840, 4680, 450);
     Text1->setFont(big);
     SetBackColor(Text1, White);
     Text1->installEventFilter(this);
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, QStringLiteral("OK"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", 2880, 1620, 1215, 420, QStringLiteral("Cancel"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 1320, 1620, 1215, 420, tr("OK"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2880, 1620, 1215, 420, tr("Cancel"));
     Keyboard::SetEscapeButton(Command2);
     connect(Command1, &QPushButton::clicked, this, [this] { Answer(Text1->text()); });
     connect(Command2, &QPushButton::clicked, this, [this] { Answer(QString()); });

@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString NotFound = QStringLiteral("String not found.");
+const char* const NotFound = QT_TRANSLATE_NOOP("HUTIL2", "String not found.");
 
 // "Find Next" lies over the right part of "Find" at its full width. The pair is measured
 // in units half as large again as twips, to hold the large captions.
@@ -68,7 +68,7 @@ HUTIL2::HUTIL2(const Services& services, HelpWindows& help, QWidget* parent)
     , help_(help)
 {
     setObjectName(QStringLiteral("HUTIL2"));
-    setWindowTitle(QStringLiteral("Numbrella Help"));
+    setWindowTitle(tr("Numbrella Help"));
     setFont(ScaledFont(this, 1.2));
     SetSize(10800, 7740);
 
@@ -84,16 +84,16 @@ HUTIL2::HUTIL2(const Services& services, HelpWindows& help, QWidget* parent)
         pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
     Text1->setPalette(pal);
 
-    Command4 = new FindButton(QStringLiteral("Find"), TwipsToPixels(FindTw(FindNextOffset)), this);
+    Command4 = new FindButton(tr("Find"), TwipsToPixels(FindTw(FindNextOffset)), this);
     Command4->setObjectName(QStringLiteral("Command4"));
     PlaceTw(Command4, FindLeft, ButtonTop, FindTw(FindFullWidth), ButtonHeight);
     Command5 = MakeControl<QPushButton>(this, "Command5", FindLeft + FindTw(FindNextOffset), ButtonTop,
-                                        FindTw(FindNextWidth), ButtonHeight, QStringLiteral("Find Next"));
+                                        FindTw(FindNextWidth), ButtonHeight, tr("Find Next"));
     Command5->raise();
-    Command1 = MakeControl<QPushButton>(this, "Command1", 3240, ButtonTop, 1575, ButtonHeight, QStringLiteral("Print"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 3240, ButtonTop, 1575, ButtonHeight, tr("Print"));
     Command2 = MakeControl<QPushButton>(this, "Command2", 6240, ButtonTop, 2400, ButtonHeight,
-                                        QStringLiteral("Table of Contents"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", 8880, ButtonTop, 1680, ButtonHeight, QStringLiteral("Exit"));
+                                        tr("Table of Contents"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 8880, ButtonTop, 1680, ButtonHeight, tr("Exit"));
 
     connect(Command4, &QPushButton::clicked, this, [this] { FindClick(); });
     connect(Command5, &QPushButton::clicked, this, [this] { FindNextClick(); });
@@ -185,7 +185,7 @@ void HUTIL2::FindClick()
         SetFindWidth(FindNarrowWidth);
         Text1->viewport()->update();
     } else {
-        ShowMessage(NotFound);
+        ShowMessage(tr(NotFound));
     }
 }
 
@@ -198,7 +198,7 @@ void HUTIL2::FindNextClick()
         return;
     }
     QPointer<HUTIL2> self(this);
-    ShowMessage(NotFound);
+    ShowMessage(tr(NotFound));
     if (self && !IsUnloaded())
         SetFindWidth(FindWideWidth);
 }

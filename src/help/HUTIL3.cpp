@@ -18,11 +18,11 @@ HUTIL3::HUTIL3(const Services& services, HelpWindows& help, QWidget* parent)
     , help_(help)
 {
     setObjectName(QStringLiteral("HUTIL3"));
-    setWindowTitle(QStringLiteral("Numbrella Help"));
+    setWindowTitle(tr("Numbrella Help"));
     setFont(ScaledFont(this, 1.2));
     SetSize(6000, 7200);
 
-    Label1 = MakeControl<QLabel>(this, "Label1", 240, 180, 5520, 480, QStringLiteral("Table of Contents"));
+    Label1 = MakeControl<QLabel>(this, "Label1", 240, 180, 5520, 480, tr("Table of Contents"));
     Label1->setFont(ScaledFont(this, 1.5));
     Label1->setAlignment(Qt::AlignCenter);
 
@@ -33,8 +33,8 @@ HUTIL3::HUTIL3(const Services& services, HelpWindows& help, QWidget* parent)
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     SetBackColor(List1, White);
 
-    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 6360, 2640, 495, QStringLiteral("Display Topic"));
-    Command1 = MakeControl<QPushButton>(this, "Command1", 3120, 6360, 2640, 495, QStringLiteral("Exit"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 6360, 2640, 495, tr("Display Topic"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 3120, 6360, 2640, 495, tr("Exit"));
 
     connect(Command2, &QPushButton::clicked, this, [this] { DisplayTopic(); });
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { DisplayTopic(); });

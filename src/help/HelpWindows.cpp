@@ -8,6 +8,7 @@
 #include "help/HUTIL2.h"
 #include "help/HUTIL3.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 bool HelpWindows::LoadDocumentation()
@@ -16,7 +17,7 @@ bool HelpWindows::LoadDocumentation()
     if (!file.open(QIODevice::ReadOnly)) {
         if (HUTIL2* viewer = LoadedViewer())
             viewer->Unload();
-        services_.boxes.ShowMessage(DocMissingMessage);
+        services_.boxes.ShowMessage(QCoreApplication::translate("Documentation", DocMissingMessage));
         return false;
     }
     state_.DocText = DocumentationText(file.readAll());

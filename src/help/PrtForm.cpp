@@ -18,16 +18,16 @@ PrtForm::PrtForm(const Services& services, HelpWindows& help, QWidget* parent)
     , help_(help)
 {
     setObjectName(QStringLiteral("PrtForm"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(tr("Printing"));
     setFont(ScaledFont(this, 1.2));
     SetSize(5400, 2700);
 
-    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4680, 420, QStringLiteral("Print?"));
+    Label1 = MakeControl<QLabel>(this, "Label1", 360, 240, 4680, 420, tr("Print?"));
     Label1->setFont(ScaledFont(this, 1.2));
-    Command2 = MakeControl<QPushButton>(this, "Command2", 360, 780, 4680, 450, QStringLiteral("This topic only"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 360, 780, 4680, 450, tr("This topic only"));
     Command3 = MakeControl<QPushButton>(this, "Command3", 360, 1350, 4680, 450,
-                                        QStringLiteral("The entire documentation"));
-    Command1 = MakeControl<QPushButton>(this, "Command1", 3600, 2010, 1440, 450, QStringLiteral("Cancel"));
+                                        tr("The entire documentation"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 3600, 2010, 1440, 450, tr("Cancel"));
 
     connect(Command2, &QPushButton::clicked, this, [this] { PrintTopic(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Print(help_.State().DocText); });

@@ -4,12 +4,21 @@
 
 #include "help/PagePainter.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <memory>
 #include <utility>
+
+namespace {
+// The printer's messages in the child's language.
+QString Translated(const QString& message)
+{
+    return QCoreApplication::translate("PrinterDevice", message.toUtf8().constData());
+}
+} // namespace
 
 SystemPrinter::SystemPrinter(QString pdfFile)
     : pdfFile_(std::move(pdfFile))
@@ -25,7 +34,7 @@ QString SystemPrinter::Print(const QString& documentName, const PageLayOut& layO
     if (pdfFile_.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            return NoPrinterMessage;
+            return Translated(NoPrinterMessage);
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPrinterName(info.printerName());
         printer->setDocName(documentName);
@@ -44,6 +53,6 @@ QString SystemPrinter::Print(const QString& documentName, const PageLayOut& layO
         return {}; // nothing to print: no job, not even an empty page
     const bool ok = PaintPages(*device, pages);
     if (!ok || (printer && (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)))
-        return PrintFailedMessage;
+        return Translated(PrintFailedMessage);
     return {};
 }

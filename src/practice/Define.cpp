@@ -10,6 +10,7 @@
 #include "core/logic/PracticeRecord.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -43,7 +44,7 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
     , practice_(player.Definition())
 {
     setObjectName(QStringLiteral("Define"));
-    setWindowTitle(QStringLiteral("Define"));
+    setWindowTitle(tr("Define"));
     QFont big = font();
     big.setPixelSize(TwipsToPixels(225));
     setFont(big);
@@ -51,8 +52,8 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
     // Designed in the program's colour, so that ApplyBackColour carries the label along.
     SetBackColor(this, DefaultBackColour);
 
-    Label1 = new QLabel(QStringLiteral("This screen is where you define which table you want to practice and for how "
-                                       "long.  Current settings reflect your last practice session."),
+    Label1 = new QLabel(tr("This screen is where you define which table you want to practice and for how "
+                           "long.  Current settings reflect your last practice session."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -67,20 +68,22 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
         f->setStyleSheet(QString::fromLatin1(FrameStyle));
         return f;
     };
-    Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Table"), 240, 2160, Blue);
+    Frame1 = frame(QStringLiteral("Frame1"), tr("Table"), 240, 2160, Blue);
     Frame2 = frame(QStringLiteral("Frame2"), QString(), 2520, 1500, Black);
     Frame3 = frame(QStringLiteral("Frame3"), QString(), 4140, 1500, Black);
-    Frame4 = frame(QStringLiteral("Frame4"), QStringLiteral("Time"), 5760, 1800, Red);
+    Frame4 = frame(QStringLiteral("Frame4"), tr("Time"), 5760, 1800, Red);
 
     auto* operations = new QButtonGroup(this);
-    for (int i = 0; i < 4; ++i)
-        OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), OperationCaptions[i], 180,
+    for (int i = 0; i < 4; ++i) {
+        const QString caption = QCoreApplication::translate("PracticeRecord", OperationCaptions[i].toUtf8().constData());
+        OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), caption, 180,
                                         360 + i * 420, 1860);
+    }
 
     auto* kinds = new QButtonGroup(this);
-    Option5 = AddOption(Frame2, kinds, QStringLiteral("Option5"), QStringLiteral("All"), 150, 360, 1260);
-    Option6 = AddOption(Frame2, kinds, QStringLiteral("Option6"), QStringLiteral("Up to..."), 150, 780, 1260);
-    Option7 = AddOption(Frame2, kinds, QStringLiteral("Option7"), QStringLiteral("Just..."), 150, 1200, 1260);
+    Option5 = AddOption(Frame2, kinds, QStringLiteral("Option5"), tr("All"), 150, 360, 1260);
+    Option6 = AddOption(Frame2, kinds, QStringLiteral("Option6"), tr("Up to..."), 150, 780, 1260);
+    Option7 = AddOption(Frame2, kinds, QStringLiteral("Option7"), tr("Just..."), 150, 1200, 1260);
 
     // Two columns of five: 1 to 5 on the left, 6 to 10 on the right. Captions come at load.
     auto* numbers = new QButtonGroup(this);
@@ -91,7 +94,7 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
     auto* times = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         const int minutes = TimeMinutes[i];
-        const QString caption = minutes == 1 ? QStringLiteral("1 Minute") : QStringLiteral("%1 Minutes").arg(minutes);
+        const QString caption = minutes == 1 ? tr("1 Minute") : tr("%1 Minutes").arg(minutes);
         TimeOptions[i] = AddOption(Frame4, times, QStringLiteral("Option%1").arg(9 + i), caption, 150,
                                    360 + i * OptionHeight, 1560);
         // The button already on starts the practice too, as any other time button does.
@@ -101,12 +104,12 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
         });
     }
 
-    Command8 = new QPushButton(QStringLiteral("Okay"), this);
+    Command8 = new QPushButton(tr("Okay"), this);
     Command8->setObjectName(QStringLiteral("Command8"));
     PlaceTw(Command8, 2265, 3780, 1455, 495);
     connect(Command8, &QPushButton::clicked, this, [this] { Unload(); });
 
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1 = new QPushButton(tr("Cancel"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     PlaceTw(Command1, 4080, 3780, 1455, 495);
     Keyboard::SetEscapeButton(Command1);

@@ -15,6 +15,7 @@
 #include "practice/logic/DrillClock.h"
 #include "practice/logic/DrillLayout.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,16 +121,16 @@ Practice::Practice(const Services& services, const ProgramSettings& program, Pla
     C_new->hide();
 
     // The captions start below the empty correct bar, so it never sits on their letters.
-    Label9 = MakeLabel(this, "Label9", 315, 2220, 735, 300, QStringLiteral("Correct"));
-    Label7 = MakeLabel(this, "Label7", 4200, 2220, 495, 300, QStringLiteral("Time"));
+    Label9 = MakeLabel(this, "Label9", 315, 2220, 735, 300, tr("Correct"));
+    Label7 = MakeLabel(this, "Label7", 4200, 2220, 495, 300, tr("Time"));
     for (QLabel* caption : {Label9, Label7})
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5 = MakeLabel(this, "Label5", 450, 1860, 495, 255, QStringLiteral("0"));
     Label5->setFont(PixelFont(16, true));
 
-    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 2700, 1395, 375, QStringLiteral("Show Answer"));
-    Command1 = MakeControl<QPushButton>(this, "Command1", 1800, 2700, 1395, 375, QStringLiteral("Enter"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", 3360, 2700, 1395, 375, QStringLiteral("Cancel"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 240, 2700, 1395, 375, tr("Show Answer"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 1800, 2700, 1395, 375, tr("Enter"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 3360, 2700, 1395, 375, tr("Cancel"));
     // Tab reaches the buttons, but a click leaves the keyboard in the answer box.
     for (QPushButton* b : {Command1, Command2, Command3}) {
         b->setFocusPolicy(Qt::TabFocus);
@@ -343,15 +344,19 @@ void Practice::EndPractice()
     Timer1->stop();
     Platform& p = Os();
     const QDateTime now = p.Now();
+    const QString scoreNotSaved = tr("Your score could not be saved: the file %1 cannot be written. Please ask a "
+                                     "grown-up to check the program folder.");
     QString what, file;
     // Written only while her row still names her key: on another computer sharing the folder
     // she may have been removed, and her key given to another child.
     const PlayerSave saved = ForListedPlayer(fileId_, [&] {
         // The facts go with the score: no facts of a practice that has no record.
         if (!AppendScoreRecord(scoreFile_, practice_, now))
-            what = QStringLiteral("Your score"), file = scoreFile_;
+            what = scoreNotSaved, file = scoreFile_;
         else if (!factsFile_.isEmpty() && !AppendFacts(factsFile_, facts_.Finish(now, p.MonotonicMs())))
-            what = QStringLiteral("Your answers"), file = factsFile_;
+            what = tr("Your answers could not be saved: the file %1 cannot be written. Please ask a grown-up to "
+                      "check the program folder."),
+            file = factsFile_;
         player_.WriteConfig();
         return true;
     });
@@ -361,10 +366,9 @@ void Practice::EndPractice()
         return;
     }
     if (saved == PlayerSave::Failed)
-        what = QStringLiteral("Your score"), file = scoreFile_;
+        what = scoreNotSaved, file = scoreFile_;
     if (!what.isEmpty())
-        ShowMessage(what + QStringLiteral(" could not be saved: the file ") + file
-                    + QStringLiteral(" cannot be written. Please ask a grown-up to check the program folder."));
+        ShowMessage(what.arg(file));
     emit Saved();
     Windows().ShowScores(practice_);
     Unload();
@@ -394,7 +398,7 @@ void Practice::CheckAnswer()
         Sound(false);
         HideRightSign();
         SetForeColor(Label6, FeedbackRed);
-        Label6->setText(IncorrectMessage);
+        Label6->setText(QCoreApplication::translate("AnswerCheck", IncorrectMessage));
         AnswerBox()->clear();
         AnswerBox()->setFocus();
         return;
@@ -404,7 +408,7 @@ void Practice::CheckAnswer()
 void Practice::ShowRightSign(int grownFrom)
 {
     SetForeColor(Label6, SignGreen);
-    Label6->setText(RightSign);
+    Label6->setText(QCoreApplication::translate("AnswerCheck", RightSign));
     // The part the bar grew by, darker, so that even a small step shows; none when the bar
     // was halved or shows nothing.
     const QRect bar = DesignPlace(C_bar);
@@ -423,7 +427,7 @@ void Practice::HideRightSign()
 {
     Timer2->stop();
     C_new->hide();
-    if (Label6->text() == RightSign)
+    if (Label6->text() == QCoreApplication::translate("AnswerCheck", RightSign))
         Label6->clear();
 }
 

@@ -39,7 +39,8 @@ constexpr int TableTop = 780;
 constexpr int Margin = 240;
 constexpr int SideLeft = GridLeft + 11 * GridCell + 240;
 constexpr int SideWidth = WindowWidth - SideLeft - 240;
-const QString NotWrittenMessage = QStringLiteral("The file could not be written.  Please choose another folder.");
+constexpr char NotWrittenMessage[] =
+    QT_TRANSLATE_NOOP("Progress", "The file could not be written.  Please choose another folder.");
 } // namespace
 
 Progress::Progress(const Services& services, const PlayerRoster& roster, const Player& player, QWidget* parent)
@@ -54,9 +55,9 @@ Progress::Progress(const Services& services, const PlayerRoster& roster, const P
     sizes_ = std::make_unique<FaceSizes>(*this, ProgressSizesFile(services.os.MachineSettingsDir()));
 
     Tabs = MakeControl<QTabBar>(this, "Tabs", 240, 240, WindowWidth - 480, 420);
-    for (const QString& caption : OperationCaptions)
-        Tabs->addTab(caption);
-    Tabs->addTab(QStringLiteral("All children"));
+    for (int op = 0; op < 4; ++op)
+        Tabs->addTab(OperationName(op));
+    Tabs->addTab(tr("All children"));
     Tabs->setExpanding(false);
     connect(Tabs, &QTabBar::currentChanged, this, [this](int tab) { ShowTab(tab); });
 
@@ -103,12 +104,12 @@ Progress::Progress(const Services& services, const PlayerRoster& roster, const P
     Combo1->hide();
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { ClassList->ShowGrade(Combo1->currentData().toString()); });
 
-    Command1 = MakeControl<QPushButton>(this, "Command1", 240, ButtonTop, 2160, 375, QStringLiteral("Print practice sheet"));
-    Command2 = MakeControl<QPushButton>(this, "Command2", 2520, ButtonTop, 1800, 375, QStringLiteral("Progress report"));
-    Check1 = MakeControl<QCheckBox>(this, "Check1", 4440, ButtonTop, 1560, 375, QStringLiteral("Save as PDF"));
-    Command3 = MakeControl<QPushButton>(this, "Command3", 6120, ButtonTop, 1560, 375, QStringLiteral("Export CSV"));
-    Command4 = MakeControl<QPushButton>(this, "Command4", WindowWidth - 1440, ButtonTop, 1200, 375, QStringLiteral("Exit"));
-    Command5 = MakeControl<QPushButton>(this, "Command5", 2520, ButtonTop, 1800, 375, QStringLiteral("Class report"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 240, ButtonTop, 2160, 375, tr("Print practice sheet"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 2520, ButtonTop, 1800, 375, tr("Progress report"));
+    Check1 = MakeControl<QCheckBox>(this, "Check1", 4440, ButtonTop, 1560, 375, tr("Save as PDF"));
+    Command3 = MakeControl<QPushButton>(this, "Command3", 6120, ButtonTop, 1560, 375, tr("Export CSV"));
+    Command4 = MakeControl<QPushButton>(this, "Command4", WindowWidth - 1440, ButtonTop, 1200, 375, tr("Exit"));
+    Command5 = MakeControl<QPushButton>(this, "Command5", 2520, ButtonTop, 1800, 375, tr("Class report"));
     Command3->hide();
     Command5->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { PrintSheet(); });
@@ -127,7 +128,7 @@ Progress::~Progress() = default;
 void Progress::FormLoad()
 {
     const ChosenPlayer& s = player_.Chosen();
-    setWindowTitle(QStringLiteral("Progress of %1").arg(s.PlayerName));
+    setWindowTitle(tr("Progress of %1").arg(s.PlayerName));
     history_ = FactsHistory(ReadFactsFile(PlayerFactsFile(s.PlayerFileId)).value_or(QList<FactAnswer>{}));
     if (QWidget* back = MainWindowOf(this); back != this)
         back->raise();
@@ -172,9 +173,9 @@ void Progress::FillGrades()
     const QString shown = Combo1->currentData().toString();
     const QSignalBlocker quiet(Combo1);
     Combo1->clear();
-    Combo1->addItem(QStringLiteral("All grades"), QString());
+    Combo1->addItem(tr("All grades"), QString());
     for (const QString& grade : ClassList->Grades())
-        Combo1->addItem(QStringLiteral("Grade %1").arg(grade), grade);
+        Combo1->addItem(tr("Grade %1").arg(grade), grade);
     Combo1->setCurrentIndex(std::max(0, Combo1->findData(shown)));
     ClassList->ShowGrade(Combo1->currentData().toString());
 }
@@ -234,7 +235,7 @@ void Progress::ShowTab(int tab)
                       .arg(ToQColor(MasteryColour(m)).name(), MasteryLetter(m), MasteryName(m));
     Legend->setText(legend.join(QStringLiteral("&nbsp;&nbsp; ")));
     const QStringList slow = SlowestLines(history_.Slowest(op_));
-    Slowest->setText(slow.isEmpty() ? QString() : QStringLiteral("Slowest facts:\n") + slow.join(QLatin1Char('\n')));
+    Slowest->setText(slow.isEmpty() ? QString() : tr("Slowest facts:") + QLatin1Char('\n') + slow.join(QLatin1Char('\n')));
 }
 
 void Progress::ShowFact(int cell)
@@ -270,13 +271,13 @@ void Progress::PrintSheet()
     const PlayerSettings& settings = player_.Settings();
     SheetData sheet;
     sheet.Name = s.PlayerName;
-    sheet.Date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    sheet.Date = QLocale().toString(Os().Now().date(), QLocale::LongFormat);
     sheet.Op = op_;
     sheet.Vertical = settings.ProblemFormat == 3;
     const QStringList history = ReadScoreHistory(s.ScoreFilePath).value_or(QStringList());
     sheet.Facts = PracticeSheetFacts(history_, op_, OwnTables(op_, settings.LevelDef, history, history_), Os());
     Output([sheet](QSize area) { return SheetPages(sheet, area); },
-           QStringLiteral("%1 %2 sheet").arg(s.PlayerName, OperationCaptions.at(op_)));
+           tr("%1 %2 sheet").arg(s.PlayerName, OperationName(op_)));
 }
 
 void Progress::PrintReport()
@@ -285,12 +286,12 @@ void Progress::PrintReport()
     data.Name = player_.Chosen().PlayerName;
     data.Settings = player_.Settings();
     data.Now = Os().Now();
-    data.Locale = QLocale::system();
+    data.Locale = QLocale();
     data.Date = data.Locale.toString(data.Now.date(), QLocale::LongFormat);
     data.History = ReadScoreHistory(player_.Chosen().ScoreFilePath).value_or(QStringList());
     // A copy of the facts: the window may close while the save dialog is open.
     Output([data, facts = history_](QSize area) { return ReportPages(data, facts, area); },
-           QStringLiteral("%1 progress report").arg(data.Name));
+           tr("%1 progress report").arg(data.Name));
 }
 
 QString Progress::AskFileName(const QString& caption, const QString& suggestedName, const QString& filter)
@@ -308,12 +309,11 @@ void Progress::Output(const PageLayOut& layOut, const QString& documentName)
 {
     QString problem;
     if (Check1->isChecked()) {
-        const QString file = AskFileName(QStringLiteral("Save as PDF"), documentName + QStringLiteral(".pdf"),
-                                         QStringLiteral("PDF files (*.pdf)"));
+        const QString file = AskFileName(tr("Save as PDF"), documentName + QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
         if (file.isEmpty())
             return;
         if (!Os().PdfFile(file)->Print(documentName, layOut).isEmpty())
-            problem = NotWrittenMessage;
+            problem = tr(NotWrittenMessage);
     } else {
         ShowHourglass();
         problem = Os().Printer().Print(documentName, layOut);
@@ -325,7 +325,7 @@ void Progress::Output(const PageLayOut& layOut, const QString& documentName)
 
 void Progress::PrintClassReport()
 {
-    const QString date = QLocale::system().toString(Os().Now().date(), QLocale::LongFormat);
+    const QString date = QLocale().toString(Os().Now().date(), QLocale::LongFormat);
     const QStringList pages = ClassReportPages(ClassList->ShownRows(), Combo1->currentData().toString(), date);
     // Each page of the report in type of one width, a line below the other.
     Output([pages](QSize area) {
@@ -341,15 +341,14 @@ void Progress::PrintClassReport()
             document << page;
         }
         return document;
-    }, QStringLiteral("class report"));
+    }, tr("class report"));
 }
 
 void Progress::ExportCsv()
 {
-    const QString file = AskFileName(QStringLiteral("Export CSV"), QStringLiteral("children.csv"),
-                                     QStringLiteral("CSV files (*.csv)"));
+    const QString file = AskFileName(tr("Export CSV"), tr("children.csv"), tr("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
     if (!WriteFileAtomic(file, OverviewCsv(ClassList->ShownRows())))
-        ShowMessage(NotWrittenMessage);
+        ShowMessage(tr(NotWrittenMessage));
 }

@@ -8,9 +8,11 @@
 #include "core/logic/PracticeRecord.h"
 #include "core/logic/Tunes.h"
 #include "audio/MMControl.h"
+#include "scores/logic/ClassOverview.h"
 #include "scores/logic/Evaluation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <algorithm>
 #include <QLabel>
 #include <QLocale>
@@ -21,11 +23,14 @@
 namespace {
 constexpr int WindowWidth = 8640;
 constexpr int WindowHeight = 4920;
-const QStringList KindNames{"All", "Up to", "Just"};
+// The lists show these in the child's language and keep the number each stands for.
+constexpr const char* KindNames[] = {QT_TRANSLATE_NOOP("ShowScores", "All"), QT_TRANSLATE_NOOP("ShowScores", "Up to"),
+                                     QT_TRANSLATE_NOOP("ShowScores", "Just")};
 
 QString MinutesText(int minutes)
 {
-    return minutes == 1 ? QStringLiteral("1 minute") : QString::number(minutes) + QStringLiteral(" minutes");
+    return minutes == 1 ? QCoreApplication::translate("ShowScores", "1 minute")
+                        : QCoreApplication::translate("ShowScores", "%1 minutes").arg(minutes);
 }
 
 int KindOf(int tableNum)
@@ -42,7 +47,7 @@ ShowScores::ShowScores(const Services& services, const ProgramSettings& program,
     , set_(set)
 {
     setObjectName(QStringLiteral("ShowScores"));
-    setWindowTitle(QStringLiteral("Your Scores"));
+    setWindowTitle(tr("Your Scores"));
     SetBackColor(this, White);
     SetSize(WindowWidth, WindowHeight);
     setMouseTracking(true);
@@ -62,7 +67,7 @@ ShowScores::ShowScores(const Services& services, const ProgramSettings& program,
     Label3 = MakeControl<QLabel>(this, "Label3", 240, 705, 375, 255);
     Label4 = MakeControl<QLabel>(this, "Label4", 360, 1695, 255, 255);
     Label5 = MakeControl<QLabel>(this, "Label5", 360, 2700, 255, 255, QStringLiteral("0"));
-    Label11 = MakeControl<QLabel>(this, "Label11", 240, 3000, 855, 255, QStringLiteral("# Right"));
+    Label11 = MakeControl<QLabel>(this, "Label11", 240, 3000, 855, 255, tr("# Right"));
     for (QLabel* l : {Label3, Label4, Label5, Label11}) {
         SetForeColor(l, Blue);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -72,13 +77,13 @@ ShowScores::ShowScores(const Services& services, const ProgramSettings& program,
     Line1 = MakeControl<QWidget>(this, "Line1", 0, 0, 0, 15);
     SetBackColor(Line1, Red);
     Line1->hide();
-    Label6 = MakeControl<QLabel>(this, "Label6", 0, 0, 495, 195, QStringLiteral("Goal"));
+    Label6 = MakeControl<QLabel>(this, "Label6", 0, 0, 495, 195, tr("Goal"));
     SetForeColor(Label6, Red);
     Label6->hide();
     Shape1 = MakeControl<QLabel>(this, "Shape1", 0, 2820, 255, 135);
     SetBackColor(Shape1, Red);
     Shape1->hide();
-    Label13 = MakeControl<QLabel>(this, "Label13", 0, 3000, 1095, 255, QStringLiteral("Most Recent"));
+    Label13 = MakeControl<QLabel>(this, "Label13", 0, 3000, 1095, 255, tr("Most Recent"));
     Label13->setAlignment(Qt::AlignCenter);
     Label13->hide();
     Label17 = MakeControl<QLabel>(this, "Label17", 0, 2940, 975, 795);
@@ -103,9 +108,9 @@ ShowScores::ShowScores(const Services& services, const ProgramSettings& program,
     Combo4 = MakeControl<QComboBox>(this, "Combo4", 4200, 4080, 1455, 375);
     for (QComboBox* c : {Combo1, Combo2, Combo3, Combo4})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { ListChanged(); });
-    Command2 = MakeControl<QPushButton>(this, "Command2", 5880, 4080, 1215, 375, QStringLiteral("Get Scores"));
+    Command2 = MakeControl<QPushButton>(this, "Command2", 5880, 4080, 1215, 375, tr("Get Scores"));
     Command2->hide();
-    Command1 = MakeControl<QPushButton>(this, "Command1", 7200, 4080, 1215, 375, QStringLiteral("Exit"));
+    Command1 = MakeControl<QPushButton>(this, "Command1", 7200, 4080, 1215, 375, tr("Exit"));
     connect(Command2, &QPushButton::clicked, this, [this] { GetScores(); });
     Keyboard::SetEscapeButton(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] {
@@ -133,7 +138,7 @@ void ShowScores::FormLoad()
     DrawFormBevel(this);
     const std::optional<QStringList> history = ReadScoreHistory(player_.Chosen().ScoreFilePath);
     if (!history) {
-        ShowMessage(QStringLiteral("You have no scores yet."));
+        ShowMessage(tr("You have no scores yet."));
         Unload();
         return;
     }
@@ -162,15 +167,15 @@ void ShowScores::FillLists(const QStringList& history)
     selecting_ = true;
     for (int i = 0; i < 4; ++i)
         if (ops[i])
-            Combo1->addItem(OperationCaptions[i]);
+            Combo1->addItem(OperationName(i), i);
     for (int i = 0; i < 3; ++i)
         if (kinds[i])
-            Combo2->addItem(KindNames[i]);
+            Combo2->addItem(tr(KindNames[i]), i);
     for (int i = 1; i <= 10; ++i) {
         if (numbers[i])
             Combo3->addItem(QString::number(i));
         if (times[i])
-            Combo4->addItem(MinutesText(i));
+            Combo4->addItem(MinutesText(i), i);
     }
     selecting_ = false;
 }
@@ -179,16 +184,14 @@ void ShowScores::SelectSet()
 {
     const PracticeFields& s = set_;
     selecting_ = true;
-    const QChar opLetter = QStringLiteral("ASMD").at(std::clamp<int>(s.PracticeOp, 0, 3));
-    for (int i = 0; i < Combo1->count(); ++i)
-        if (Combo1->itemText(i).startsWith(opLetter))
-            Combo1->setCurrentIndex(i);
+    if (const int at = Combo1->findData(std::clamp<int>(s.PracticeOp, 0, 3)); at >= 0)
+        Combo1->setCurrentIndex(at);
     if (s.TableNum == 0)
         Combo3->hide();
     else
         Combo3->setCurrentIndex(Combo3->findText(QString::number(std::abs(s.TableNum))));
-    Combo2->setCurrentIndex(Combo2->findText(KindNames[KindOf(s.TableNum)]));
-    Combo4->setCurrentIndex(Combo4->findText(MinutesText(s.PracticeMinutes)));
+    Combo2->setCurrentIndex(Combo2->findData(KindOf(s.TableNum)));
+    Combo4->setCurrentIndex(Combo4->findData(int(s.PracticeMinutes)));
     selecting_ = false;
     ListChanged();
 }
@@ -198,22 +201,22 @@ void ShowScores::ListChanged()
     if (selecting_)
         return;
     Command2->show();
-    const QString kind = Combo2->currentText();
-    Combo3->setVisible(!kind.startsWith(QLatin1Char('A')) && !kind.isEmpty());
+    const QVariant kind = Combo2->currentData();
+    Combo3->setVisible(kind.isValid() && kind.toInt() != 0);
 }
 
 void ShowScores::GetScores()
 {
     PracticeFields& s = set_;
-    const int op = QStringLiteral("ASMD").indexOf(Combo1->currentText().left(1));
-    if (op >= 0)
-        s.PracticeOp = static_cast<Int16>(op);
+    if (const QVariant op = Combo1->currentData(); op.isValid())
+        s.PracticeOp = static_cast<Int16>(op.toInt());
     s.TableNum = static_cast<Int16>(Combo3->currentText().toInt());
-    if (Combo2->currentText().startsWith(QLatin1Char('A')))
+    const QVariant kind = Combo2->currentData();
+    if (kind.isValid() && kind.toInt() == 0)
         s.TableNum = 0;
-    else if (Combo2->currentText().startsWith(QLatin1Char('J')))
+    else if (kind.isValid() && kind.toInt() == 2)
         s.TableNum = static_cast<Int16>(-s.TableNum);
-    s.PracticeMinutes = static_cast<Int16>(Combo4->currentText().section(QLatin1Char(' '), 0, 0).toInt());
+    s.PracticeMinutes = static_cast<Int16>(Combo4->currentData().toInt());
     ShowSetScores();
     Command2->hide();
 }
@@ -234,7 +237,7 @@ void ShowScores::ShowSetScores()
         if (InSet(record, key))
             records_ << record;
     if (records_.isEmpty()) {
-        ShowMessage(QStringLiteral("No scores for this set yet.  Please select another."));
+        ShowMessage(tr("No scores for this set yet.  Please select another."));
         return;
     }
     const bool level = IsCurrentLevel(s, set_);
@@ -288,7 +291,7 @@ void ShowScores::ShowBarDetails(int bar)
     if (bar < 0 || bar >= static_cast<int>(chart_.bars.size()))
         return;
     hoveredBar_ = bar;
-    const QStringList lines = BarDetails(records_.at(chart_.firstShown + bar), QLocale::system().dateFormat(QLocale::ShortFormat));
+    const QStringList lines = BarDetails(records_.at(chart_.firstShown + bar), QLocale().dateFormat(QLocale::ShortFormat));
     if (lines.isEmpty())
         return;
     Label17->setText(lines.join(QLatin1Char('\n')));

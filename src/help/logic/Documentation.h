@@ -17,7 +17,7 @@ struct HelpState {
 };
 
 inline const QString DocFileName = QStringLiteral("nbr.doc");
-inline const QString DocMissingMessage = QStringLiteral("Unable to open nbr.DOC");
+inline constexpr char DocMissingMessage[] = QT_TRANSLATE_NOOP("Documentation", "Unable to open nbr.DOC");
 // What starts a heading line.
 inline const QString TopicHeadingMark = QStringLiteral("    * ");
 

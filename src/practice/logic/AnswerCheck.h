@@ -11,9 +11,9 @@
 
 enum class Verdict { Ignored, Right, Wrong };
 
-inline const QString IncorrectMessage = QStringLiteral("Incorrect.  Please try again.");
+inline constexpr char IncorrectMessage[] = QT_TRANSLATE_NOOP("AnswerCheck", "Incorrect.  Please try again.");
 // What the feedback line shows, in green, for a moment after a right answer.
-inline const QString RightSign = QStringLiteral("\u2713 Right!");
+inline constexpr char RightSign[] = QT_TRANSLATE_NOOP("AnswerCheck", "✓ Right!");
 constexpr int RightSignMs = 500;
 
 // The note that answers an answer when the child's answer sounds are on, on a MIDI channel

@@ -4,6 +4,7 @@
 
 #include "core/logic/PracticeRecord.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <cmath>
@@ -108,7 +109,7 @@ QStringList BarDetails(const QString& record, const QString& shortDateFormat)
     QString percent = QStringLiteral("-");
     if (right && attempts && *attempts != 0) {
         // Halves go to the even neighbour.
-        percent = QString::number(static_cast<int>(std::nearbyint(100.0 * *right / *attempts))) + QLatin1Char('%');
+        percent = QCoreApplication::translate("Chart", "%1%").arg(static_cast<int>(std::nearbyint(100.0 * *right / *attempts)));
     }
     return {right ? QString::number(*right) : QStringLiteral("-"), percent, time, date.toString(shortDateFormat)};
 }

@@ -7,6 +7,7 @@
 #include "core/logic/PracticeRecord.h"
 #include "scores/logic/Mastery.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -67,6 +68,12 @@ QString CsvField(const QString& value)
     return QLatin1Char('"') + field + QLatin1Char('"');
 }
 
+QString OperationName(int op)
+{
+    return op < 0 || op > 3 ? QString()
+                            : QCoreApplication::translate("PracticeRecord", OperationCaptions[op].toUtf8().constData());
+}
+
 QList<OverviewField> OverviewFields()
 {
     QList<OverviewField> fields{{OverviewColumn::Name}, {OverviewColumn::Grade}, {OverviewColumn::Level},
@@ -79,15 +86,15 @@ QList<OverviewField> OverviewFields()
 QString OverviewHeading(const OverviewField& field)
 {
     switch (field.Column) {
-    case OverviewColumn::Name: return QStringLiteral("Name");
-    case OverviewColumn::Grade: return QStringLiteral("Grade");
-    case OverviewColumn::Level: return QStringLiteral("Level");
-    case OverviewColumn::LastPractice: return QStringLiteral("Last practice");
-    case OverviewColumn::Practices: return QStringLiteral("Practices in 7 days");
-    case OverviewColumn::Known: return OperationCaptions.value(field.Op) + QStringLiteral(" known");
+    case OverviewColumn::Name: return QCoreApplication::translate("ClassOverview", "Name");
+    case OverviewColumn::Grade: return QCoreApplication::translate("ClassOverview", "Grade");
+    case OverviewColumn::Level: return QCoreApplication::translate("ClassOverview", "Level");
+    case OverviewColumn::LastPractice: return QCoreApplication::translate("ClassOverview", "Last practice");
+    case OverviewColumn::Practices: return QCoreApplication::translate("ClassOverview", "Practices in 7 days");
+    case OverviewColumn::Known: return QCoreApplication::translate("ClassOverview", "%1 known").arg(OperationName(field.Op));
     case OverviewColumn::Fluency: break;
     }
-    return OperationCaptions.value(field.Op) + QStringLiteral(" per minute");
+    return QCoreApplication::translate("ClassOverview", "%1 per minute").arg(OperationName(field.Op));
 }
 
 QString FluencyText(const std::optional<double>& fluency)
@@ -118,10 +125,10 @@ QString LevelText(const QString& levelDef)
     const int table = level.TableNum;
     if (level.PracticeOp < 0 || level.PracticeOp > 3 || table < -10 || table > 10)
         return {};
-    const QString kind = table == 0 ? QStringLiteral("All")
-        : table > 0                 ? QStringLiteral("Up to %1").arg(table)
-                                    : QStringLiteral("Just %1").arg(-table);
-    return OperationCaptions[level.PracticeOp] + QStringLiteral(", ") + kind;
+    const QString kind = table == 0 ? QCoreApplication::translate("ClassOverview", "All")
+        : table > 0                 ? QCoreApplication::translate("ClassOverview", "Up to %1").arg(table)
+                                    : QCoreApplication::translate("ClassOverview", "Just %1").arg(-table);
+    return OperationName(level.PracticeOp) + QStringLiteral(", ") + kind;
 }
 
 bool InLastWeek(const QString& record, const QDateTime& now)

@@ -2,13 +2,15 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "scores/logic/ClassReport.h"
 
-#include "core/logic/PracticeRecord.h"
+#include "scores/logic/ClassOverview.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
-const QStringList ShortOperations{QStringLiteral("Add."), QStringLiteral("Sub."), QStringLiteral("Mult."),
-                                  QStringLiteral("Div.")};
+constexpr const char* ShortOperations[] = {QT_TRANSLATE_NOOP("ClassReport", "Add."), QT_TRANSLATE_NOOP("ClassReport", "Sub."),
+                                           QT_TRANSLATE_NOOP("ClassReport", "Mult."),
+                                           QT_TRANSLATE_NOOP("ClassReport", "Div.")};
 constexpr int LongestName = 16;
 constexpr int KnownWidth = 5;
 constexpr int FluencyWidth = 5;
@@ -16,8 +18,9 @@ constexpr int FluencyWidth = 5;
 QString ShortLevel(QString level)
 {
     for (int op = 0; op < 4; ++op) {
-        if (level.startsWith(OperationCaptions[op]))
-            return level.replace(0, OperationCaptions[op].size(), ShortOperations[op]);
+        const QString name = OperationName(op);
+        if (level.startsWith(name))
+            return level.replace(0, name.size(), QCoreApplication::translate("ClassReport", ShortOperations[op]));
     }
     return level;
 }
@@ -39,7 +42,7 @@ int Widest(const QStringList& values, std::initializer_list<QString> headings)
 }
 } // namespace
 
-QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& grade, const QString& date)
+QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& shownGrade, const QString& date)
 {
     QStringList names, grades, levels;
     for (const ChildRow& r : rows) {
@@ -47,9 +50,12 @@ QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& grade, 
         grades << r.Grade;
         levels << ShortLevel(r.Level);
     }
-    const int nameWidth = Widest(names, {QStringLiteral("Name")});
-    const int gradeWidth = Widest(grades, {QStringLiteral("Grade")});
-    const int levelWidth = Widest(levels, {QStringLiteral("Level")});
+    const QString nameHeading = QCoreApplication::translate("ClassReport", "Name");
+    const QString gradeHeading = QCoreApplication::translate("ClassReport", "Grade");
+    const QString levelHeading = QCoreApplication::translate("ClassReport", "Level");
+    const int nameWidth = Widest(names, {nameHeading});
+    const int gradeWidth = Widest(grades, {gradeHeading});
+    const int levelWidth = Widest(levels, {levelHeading});
     const int dateWidth = 10;
     const int practicesWidth = 9;
     // The left part: name, grade, level, last practice, practices; then a group per operation.
@@ -59,16 +65,19 @@ QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& grade, 
             + level.leftJustified(levelWidth) + QLatin1Char(' ') + last.leftJustified(dateWidth) + QLatin1Char(' ')
             + practices.rightJustified(practicesWidth);
     };
-    QString over = left({}, {}, {}, QStringLiteral("Last"), QStringLiteral("Practices"));
-    QString under = left(QStringLiteral("Name"), QStringLiteral("Grade"), QStringLiteral("Level"),
-                         QStringLiteral("practice"), QStringLiteral("in 7 days"));
+    QString over = left({}, {}, {}, QCoreApplication::translate("ClassReport", "Last"),
+                        QCoreApplication::translate("ClassReport", "Practices"));
+    QString under = left(nameHeading, gradeHeading, levelHeading, QCoreApplication::translate("ClassReport", "practice"),
+                         QCoreApplication::translate("ClassReport", "in 7 days"));
+    const QString known = QCoreApplication::translate("ClassReport", "known").rightJustified(KnownWidth);
+    const QString perMinute = QCoreApplication::translate("ClassReport", "/min").rightJustified(FluencyWidth);
     for (int op = 0; op < 4; ++op) {
-        over += QStringLiteral("  ") + ShortOperations[op].leftJustified(KnownWidth + 1 + FluencyWidth);
-        under += QStringLiteral("  ") + QStringLiteral("known").rightJustified(KnownWidth) + QLatin1Char(' ')
-            + QStringLiteral("/min").rightJustified(FluencyWidth);
+        over += QStringLiteral("  ")
+            + QCoreApplication::translate("ClassReport", ShortOperations[op]).leftJustified(KnownWidth + 1 + FluencyWidth);
+        under += QStringLiteral("  ") + known + QLatin1Char(' ') + perMinute;
     }
-    const QString title = grade.isEmpty() ? QStringLiteral("All children, %1").arg(date)
-                                          : QStringLiteral("Grade %1, %2").arg(grade, date);
+    const QString title = shownGrade.isEmpty() ? QCoreApplication::translate("ClassReport", "All children, %1").arg(date)
+                                               : QCoreApplication::translate("ClassReport", "Grade %1, %2").arg(shownGrade, date);
     QStringList lines{title, QString(), over, under};
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const ChildRow& r = rows[i];
@@ -79,8 +88,9 @@ QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& grade, 
                 + FluencyText(r.Fluency[op]).rightJustified(FluencyWidth);
         lines << line;
     }
-    lines << QString() << QStringLiteral("known: facts known of the operation's 100.")
-          << QStringLiteral("/min: right answers per minute over the operation's latest 100 answers.");
+    lines << QString() << QCoreApplication::translate("ClassReport", "known: facts known of the operation's 100.")
+          << QCoreApplication::translate("ClassReport",
+                                         "/min: right answers per minute over the operation's latest 100 answers.");
     for (QString& line : lines) {
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);

@@ -11,5 +11,5 @@
 // The report in pages (one for any class of up to 40): a title with the grade shown ("" for
 // every child) and the date, the table with two heading lines, and what its numbers mean.
 // Names longer than 16 letters are cut, and the operations are shortened ("Mult., Up to 5").
-QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& grade, const QString& date);
+QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& shownGrade, const QString& date);
 constexpr int ClassReportPoints = 7;

@@ -6,6 +6,7 @@
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 int CountNinety(const QStringList& records)
@@ -22,17 +23,22 @@ int CountNinety(const QStringList& records)
 }
 
 namespace {
+QString Translated(const QString& message)
+{
+    return QCoreApplication::translate("Evaluation", message.toUtf8().constData());
+}
+
 // The word for a latest practice that earns no message of its own (records in file order).
 QString Encouragement(const QStringList& records, int latest)
 {
     if (records.size() == 1)
-        return FirstPracticeMessage;
+        return Translated(FirstPracticeMessage);
     int best = ReadPractice(records.first()).CorrectCount;
     for (qsizetype i = 1; i + 1 < records.size(); ++i)
         best = std::max<int>(best, ReadPractice(records.at(i)).CorrectCount);
     if (latest > best)
-        return BeatBestMessage;
-    return latest >= best - 2 ? CloseToBestMessage : QString();
+        return Translated(BeatBestMessage);
+    return latest >= best - 2 ? Translated(CloseToBestMessage) : QString();
 }
 } // namespace
 
@@ -86,7 +92,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
         return result;
     const PracticeFields latest = ReadPractice(records.last());
     if (peak == latest.CorrectCount && records.size() > 1)
-        result.Message = BestScoreMessage;
+        result.Message = Translated(BestScoreMessage);
     else
         result.Message = Encouragement(records, latest.CorrectCount);
 
@@ -104,7 +110,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
     if (!(latest.CorrectCount > state.AdvanceNum || ninety >= state.AdvanceRight))
         return result;
 
-    result.Message = LevelGoalMessage;
+    result.Message = Translated(LevelGoalMessage);
     // The level record's own minutes and counts go along into the new level.
     PracticeFields next = latest;
     UnpackPractice(next, state.LevelDef);
@@ -114,7 +120,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
             ++next.PracticeOp;
             next.TableNum = -1;
         } else {
-            result.Message = AllTablesMessage;
+            result.Message = Translated(AllTablesMessage);
             result.AutoAdvance = 0;
         }
     }

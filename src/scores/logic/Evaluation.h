@@ -12,14 +12,22 @@
 #include <QStringList>
 #include <optional>
 
-inline const QString BestScoreMessage = QStringLiteral("Good job!  You just got your best score!");
-inline const QString LevelGoalMessage = QStringLiteral("Congratulations! You have met the goal for this level!");
-inline const QString AllTablesMessage = QStringLiteral("Congratulations!!! You've met the goals for all your tables!");
-// Where none of those applies: the first practice of a set, a latest practice that beats the
-// earlier best (on the current level, below its goal) or comes within two of it.
-inline const QString FirstPracticeMessage = QStringLiteral("Great start!  You finished your first practice of this kind!");
-inline const QString BeatBestMessage = QStringLiteral("Good job!  You beat your best score!  Now for the goal!");
-inline const QString CloseToBestMessage = QStringLiteral("So close!  Just a little more to beat your best score!");
+// The messages in English; Evaluation's Message holds them in the child's language. The last
+// three are for where none of the first three applies: the first practice of a set, a latest
+// practice that beats the earlier best (on the current level, below its goal) or comes within
+// two of it.
+inline const QString BestScoreMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Good job!  You just got your best score!"));
+inline const QString LevelGoalMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Congratulations! You have met the goal for this level!"));
+inline const QString AllTablesMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Congratulations!!! You've met the goals for all your tables!"));
+inline const QString FirstPracticeMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Great start!  You finished your first practice of this kind!"));
+inline const QString BeatBestMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "Good job!  You beat your best score!  Now for the goal!"));
+inline const QString CloseToBestMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("Evaluation", "So close!  Just a little more to beat your best score!"));
 
 // Records of a set that count towards the criterion "exercises with 90% correct": more
 // than 10 right and strictly more than 90% of the attempts.
@@ -38,7 +46,7 @@ Int16 NextLevelTable(Int16 tableNum);
 
 // What the evaluation of a set decided; nothing of it is stored until it is applied.
 struct Evaluation {
-    QString Message;           // for the score window; "" for none
+    QString Message;           // for the score window, translated; "" for none
     QStringList LogLines;      // the two lines for the activity log
     std::optional<QString> NewLevel; // the next level, stamped `now`, when the goal was met
     Int16 AutoAdvance = 0;     // 0 once every level is done

@@ -4,6 +4,7 @@
 
 #include "core/logic/Platform.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -17,12 +18,12 @@ bool Missed(const FactAnswer& a) { return !a.Right; }
 QString MasteryText(Mastery state)
 {
     switch (state) {
-    case Mastery::ToPractise: return QStringLiteral("To practise");
-    case Mastery::Learning: return QStringLiteral("Learning");
-    case Mastery::Known: return QStringLiteral("Known");
+    case Mastery::ToPractise: return QCoreApplication::translate("Mastery", "To practise");
+    case Mastery::Learning: return QCoreApplication::translate("Mastery", "Learning");
+    case Mastery::Known: return QCoreApplication::translate("Mastery", "Known");
     case Mastery::NotYetAsked: break;
     }
-    return QStringLiteral("Not yet asked");
+    return QCoreApplication::translate("Mastery", "Not yet asked");
 }
 
 std::optional<Fact> FactOf(const FactAnswer& answer)

@@ -5,6 +5,8 @@
 #include "core/logic/PracticeRecord.h"
 #include "scores/logic/ClassOverview.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr unsigned Grey = 0x606060;
 constexpr int TitlePoints = 20;
@@ -90,15 +92,19 @@ PrintDocument SheetPages(const SheetData& sheet, QSize area)
     PrintDocument pages;
     for (const bool answers : {false, true}) {
         PrintPage& page = pages.emplace_back();
-        const QString title = QStringLiteral("Practice sheet: %1").arg(OperationCaptions.value(sheet.Op));
-        page.Text(QRect(0, 0, w, 560), answers ? title + QStringLiteral(", the answers") : title, TitlePoints).bold = true;
-        page.Text(QRect(0, 620, w * 3 / 5, 400), QStringLiteral("Name: %1").arg(sheet.Name), 14);
-        page.Text(QRect(w * 3 / 5, 620, w * 2 / 5, 400), QStringLiteral("Date: %1").arg(sheet.Date), 12,
-                  Qt::AlignRight | Qt::AlignVCenter);
+        const QString title = QCoreApplication::translate("PracticeSheet", "Practice sheet: %1").arg(OperationName(sheet.Op));
+        page.Text(QRect(0, 0, w, 560), answers ? QCoreApplication::translate("PracticeSheet", "%1, the answers").arg(title) : title,
+                  TitlePoints)
+            .bold = true;
+        page.Text(QRect(0, 620, w * 3 / 5, 400), QCoreApplication::translate("PracticeSheet", "Name: %1").arg(sheet.Name), 14);
+        page.Text(QRect(w * 3 / 5, 620, w * 2 / 5, 400), QCoreApplication::translate("PracticeSheet", "Date: %1").arg(sheet.Date),
+                  12, Qt::AlignRight | Qt::AlignVCenter);
         if (!answers)
             page.Text(QRect(0, 1100, w, 360),
-                      sheet.Vertical ? QStringLiteral("Write the answer under the line of each problem. The answers are on page 2.")
-                                     : QStringLiteral("Write the answer on the line after each problem. The answers are on page 2."),
+                      sheet.Vertical ? QCoreApplication::translate("PracticeSheet", "Write the answer under the line of each "
+                                                                                    "problem. The answers are on page 2.")
+                                     : QCoreApplication::translate("PracticeSheet", "Write the answer on the line after each "
+                                                                                    "problem. The answers are on page 2."),
                       12);
         page.Line(QLine(0, 1560, w, 1560), 15);
         if (rows == 0)

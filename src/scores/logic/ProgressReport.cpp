@@ -9,6 +9,7 @@
 #include "scores/logic/PracticeSheet.h"
 #include "scores/logic/ProgressView.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -29,16 +30,26 @@ constexpr int ListRow = 260;
 constexpr int ListRows = 12;
 constexpr int PractiseColumns = 5;
 
+// "1 minute", "5 minutes": `one` and `many` are texts of this file, with %1 for the number.
 QString Counted(int n, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return QCoreApplication::translate("ProgressReport", n == 1 ? one : many).arg(n);
 }
 
+QString MinutesText(int n)
+{
+    return Counted(n, QT_TRANSLATE_NOOP("ProgressReport", "%1 minute"), QT_TRANSLATE_NOOP("ProgressReport", "%1 minutes"));
+}
+
+// `when` is a text of this file with %1, %2 and %3 for the practices, minutes and right answers.
 QString TotalsText(const char* when, const PracticeTotals& t)
 {
-    return QStringLiteral("%1: %2, %3, %4")
-        .arg(QLatin1String(when), Counted(t.Practices, "practice", "practices"), Counted(t.Minutes, "minute", "minutes"),
-             Counted(t.RightAnswers, "right answer", "right answers"));
+    return QCoreApplication::translate("ProgressReport", when)
+        .arg(Counted(t.Practices, QT_TRANSLATE_NOOP("ProgressReport", "%1 practice"),
+                     QT_TRANSLATE_NOOP("ProgressReport", "%1 practices")),
+             MinutesText(t.Minutes),
+             Counted(t.RightAnswers, QT_TRANSLATE_NOOP("ProgressReport", "%1 right answer"),
+                     QT_TRANSLATE_NOOP("ProgressReport", "%1 right answers")));
 }
 
 QString FactWithAnswer(const Fact& fact)
@@ -78,7 +89,8 @@ void Legend(PrintPage& page, QPoint at, int width)
 // it while they are few.
 void Graph(PrintPage& page, const QRect& box, const QList<WeekPoint>& points, int of, const QLocale& locale)
 {
-    page.Text(QRect(box.x(), box.y(), box.width(), 260), QStringLiteral("Facts known, week by week"), 9);
+    page.Text(QRect(box.x(), box.y(), box.width(), 260),
+              QCoreApplication::translate("ProgressReport", "Facts known, week by week"), 9);
     const QRect plot(box.x() + 500, box.y() + 620, box.width() - 800, box.height() - 960);
     const int bottom = plot.bottom();
     page.Line(QLine(plot.left(), plot.top() - 60, plot.left(), bottom), 10);
@@ -127,18 +139,19 @@ void Chart(PrintPage& page, int top, int width, const ReportData& data, int op)
     const ChartLayout chart = LayOutChart(set, FindPeak(set, level, data.Settings.AdvanceNum), WindowWidth, data.Settings.AdvanceNum);
     const qsizetype shown = static_cast<qsizetype>(chart.bars.size());
     const auto date = [&](qsizetype i) { return data.Locale.toString(RecordTime(set[i]).date(), QLocale::ShortFormat); };
-    const QString when = shown == 1 ? date(set.size() - 1) : date(chart.firstShown) + QStringLiteral(" to ") + date(set.size() - 1);
-    page.Text(QRect(0, top, width, 300),
-              QStringLiteral("%1, %2: right answers of the latest %3 (%4)")
-                  .arg(LevelText(set.constLast()), Counted(fields.PracticeMinutes, "minute", "minutes"),
-                       shown == 1 ? QStringLiteral("practice") : QStringLiteral("%1 practices").arg(shown), when),
-              10);
+    const QString what = LevelText(set.constLast()), minutes = MinutesText(fields.PracticeMinutes);
+    const QString caption = shown == 1
+        ? QCoreApplication::translate("ProgressReport", "%1, %2: right answers of the latest practice (%3)")
+              .arg(what, minutes, date(set.size() - 1))
+        : QCoreApplication::translate("ProgressReport", "%1, %2: right answers of the latest %3 practices (%4 to %5)")
+              .arg(what, minutes, QString::number(shown), date(chart.firstShown), date(set.size() - 1));
+    page.Text(QRect(0, top, width, 300), caption, 10);
     // The window's coordinates from its top caption down, moved to the middle of the page.
     PrintPage drawn;
     drawn.Text(QRect(240, 705, 375, 255), QString::number(chart.topValue), 9, Qt::AlignRight | Qt::AlignVCenter).colour = Blue;
     drawn.Text(QRect(360, 1695, 255, 255), QString::number(chart.middleValue), 9, Qt::AlignRight | Qt::AlignVCenter).colour = Blue;
     drawn.Text(QRect(360, 2700, 255, 255), QStringLiteral("0"), 9, Qt::AlignRight | Qt::AlignVCenter).colour = Blue;
-    drawn.Text(QRect(240, 3000, 855, 255), QStringLiteral("# Right"), 9).colour = Blue;
+    drawn.Text(QRect(240, 3000, 855, 255), QCoreApplication::translate("ProgressReport", "# Right"), 9).colour = Blue;
     for (const ChartBar& b : chart.bars) {
         if (b.blueHeight > 0)
             drawn.Box(QRect(b.left, b.blueTop, ChartBarWidth, b.blueHeight), Blue);
@@ -147,10 +160,12 @@ void Chart(PrintPage& page, int top, int width, const ReportData& data, int op)
     }
     if (level && !chart.bars.empty()) {
         drawn.Line(QLine(chart.goalX2, chart.goalY, chart.goalX1, chart.goalY), 15, Red);
-        drawn.Text(QRect(chart.goalX1 + 100, chart.goalY - 97, 495, 195), QStringLiteral("Goal"), 9).colour = Red;
+        drawn.Text(QRect(chart.goalX1 + 100, chart.goalY - 97, 495, 195), QCoreApplication::translate("ProgressReport", "Goal"), 9)
+            .colour = Red;
     }
     drawn.Box(QRect(chart.markerLeft, 2820, 255, 135), Red);
-    drawn.Text(QRect(chart.recentLeft, 3000, 1095, 255), QStringLiteral("Most Recent"), 9, Qt::AlignCenter);
+    drawn.Text(QRect(chart.recentLeft, 3000, 1095, 255), QCoreApplication::translate("ProgressReport", "Most Recent"), 9,
+               Qt::AlignCenter);
     drawn.Shift(QPoint((width - WindowWidth) / 2, top + 300 - 600));
     page.items << drawn.items;
 }
@@ -163,7 +178,9 @@ void Lists(PrintPage& page, int top, int width, const FactsHistory& facts, int o
         if (facts.State(fact) == Mastery::ToPractise)
             practise << fact;
     const int left = width * 3 / 5;
-    page.Text(QRect(0, top, left, 300), QStringLiteral("Facts to practise (%1)").arg(practise.size()), 10).bold = true;
+    page.Text(QRect(0, top, left, 300), QCoreApplication::translate("ProgressReport", "Facts to practise (%1)").arg(practise.size()),
+              10)
+        .bold = true;
     const int room = PractiseColumns * ListRows;
     const qsizetype listed = practise.size() > room ? room - 1 : practise.size();
     for (qsizetype i = 0; i < listed; ++i)
@@ -171,27 +188,30 @@ void Lists(PrintPage& page, int top, int width, const FactsHistory& facts, int o
                         left / PractiseColumns, ListRow),
                   FactWithAnswer(practise[i]), 9);
     if (practise.isEmpty())
-        page.Text(QRect(0, top + 340, left, ListRow), QStringLiteral("None: no fact was missed at its last answer."), 9);
+        page.Text(QRect(0, top + 340, left, ListRow),
+                  QCoreApplication::translate("ProgressReport", "None: no fact was missed at its last answer."), 9);
     else if (listed < practise.size())
         page.Text(QRect((PractiseColumns - 1) * left / PractiseColumns, top + 340 + (ListRows - 1) * ListRow, left / PractiseColumns,
                         ListRow),
-                  QStringLiteral("and %1 more").arg(practise.size() - listed), 9);
+                  QCoreApplication::translate("ProgressReport", "and %1 more").arg(practise.size() - listed), 9);
     const int x = left + 300;
-    page.Text(QRect(x, top, width - x, 300), QStringLiteral("The ten slowest facts"), 10).bold = true;
+    page.Text(QRect(x, top, width - x, 300), QCoreApplication::translate("ProgressReport", "The ten slowest facts"), 10).bold =
+        true;
     const QList<SlowFact> slowest = facts.Slowest(op, 10);
     if (slowest.isEmpty())
-        page.Text(QRect(x, top + 340, width - x, ListRow), QStringLiteral("None yet: no fact was answered."), 9);
+        page.Text(QRect(x, top + 340, width - x, ListRow),
+                  QCoreApplication::translate("ProgressReport", "None yet: no fact was answered."), 9);
     for (qsizetype i = 0; i < slowest.size(); ++i) {
         const int y = top + 340 + static_cast<int>(i) * ListRow;
         page.Text(QRect(x, y, 1700, ListRow), FactWithAnswer(slowest[i].fact), 9);
-        page.Text(QRect(x + 1700, y, 900, ListRow), QStringLiteral("%1 s").arg(slowest[i].AverageSeconds, 0, 'f', 1), 9,
+        page.Text(QRect(x + 1700, y, 900, ListRow), SecondsText(slowest[i].AverageSeconds), 9,
                   Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
 void Section(PrintPage& page, int top, int width, const ReportData& data, const FactsHistory& facts, int op)
 {
-    page.Text(QRect(0, top, width, 480), OperationCaptions.at(op), 16).bold = true;
+    page.Text(QRect(0, top, width, 480), OperationName(op), 16).bold = true;
     Grid(page, top + 560, facts, op);
     const int x = 11 * Cell + 400;
     page.Text(QRect(x, top + 560, width - x, 300), CountsText(facts.Counts(op)), 10);
@@ -201,8 +221,11 @@ void Section(PrintPage& page, int top, int width, const ReportData& data, const 
     const int of = 10 * static_cast<int>(tables.count());
     const int known = weeks.isEmpty() ? 0 : weeks.constLast().Known;
     page.Text(QRect(x, top + 1300, width - x, 320),
-              QStringLiteral("Fluency: %1 of the %2 facts of %3 known (%4%)")
-                  .arg(known).arg(of).arg(TablesText(tables)).arg(of > 0 ? 100 * known / of : 0), 11).bold = true;
+              QCoreApplication::translate("ProgressReport", "Fluency: %1 of the %2 facts of %3 known (%4%)")
+                  .arg(QString::number(known), QString::number(of), TablesText(tables),
+                       QString::number(of > 0 ? 100 * known / of : 0)),
+              11)
+        .bold = true;
     Graph(page, QRect(x, top + GraphTop, width - x, 11 * Cell + 560 - GraphTop), weeks, of, data.Locale);
     Chart(page, top + ChartCaptionTop, width, data, op);
     Lists(page, top + ListsTop, width, facts, op);
@@ -225,16 +248,19 @@ QString TablesText(TableSet tables)
         if (tables.test(static_cast<size_t>(t)))
             numbers << t;
     if (numbers.size() == 10)
-        return QStringLiteral("all tables");
+        return QCoreApplication::translate("ProgressReport", "all tables");
     if (numbers.size() == 1)
-        return QStringLiteral("table %1").arg(numbers[0]);
+        return QCoreApplication::translate("ProgressReport", "table %1").arg(numbers[0]);
     if (numbers.size() > 2 && numbers.last() - numbers.first() == numbers.size() - 1)
-        return QStringLiteral("tables %1 to %2").arg(numbers.first()).arg(numbers.last());
+        return QCoreApplication::translate("ProgressReport", "tables %1 to %2")
+            .arg(QString::number(numbers.first()), QString::number(numbers.last()));
     QStringList names;
     for (int t : numbers)
         names << QString::number(t);
     const QString last = names.isEmpty() ? QString() : names.takeLast();
-    return QStringLiteral("tables ") + (names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+    if (names.isEmpty())
+        return QCoreApplication::translate("ProgressReport", "tables %1").arg(last);
+    return QCoreApplication::translate("ProgressReport", "tables %1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 QList<int> ReportOperations(const ReportData& data, const FactsHistory& facts)
@@ -261,30 +287,35 @@ PrintDocument ReportPages(const ReportData& data, const FactsHistory& facts, QSi
     const QList<int> ops = ReportOperations(data, facts);
     PrintDocument pages;
     PrintPage& first = pages.emplace_back();
-    first.Text(QRect(0, 0, width * 2 / 3, 560), QStringLiteral("Progress report"), 20).bold = true;
+    first.Text(QRect(0, 0, width * 2 / 3, 560), QCoreApplication::translate("ProgressReport", "Progress report"), 20).bold =
+        true;
     first.Text(QRect(width * 2 / 3, 0, width / 3, 560), data.Date, 11, Qt::AlignRight | Qt::AlignVCenter);
     first.Text(QRect(0, 600, width, 520), data.Name, 18).bold = true;
     const QString level = LevelText(data.Settings.LevelDef);
-    first.Text(QRect(0, 1160, width, 320), QStringLiteral("Grade: %1      Level: %2")
-                                               .arg(data.Settings.PlayerGrade.isEmpty() ? QStringLiteral("-") : data.Settings.PlayerGrade,
-                                                    level.isEmpty() ? QStringLiteral("-") : level), 11);
+    first.Text(QRect(0, 1160, width, 320),
+               QCoreApplication::translate("ProgressReport", "Grade: %1      Level: %2")
+                   .arg(data.Settings.PlayerGrade.isEmpty() ? QStringLiteral("-") : data.Settings.PlayerGrade,
+                        level.isEmpty() ? QStringLiteral("-") : level),
+               11);
     const ReportTotals totals = TotalsOf(data.History, data.Now);
-    first.Text(QRect(0, 1500, width, 300), TotalsText("This week", totals.ThisWeek), 11);
-    first.Text(QRect(0, 1800, width, 300), TotalsText("In all", totals.AllTime), 11);
+    first.Text(QRect(0, 1500, width, 300), TotalsText(QT_TRANSLATE_NOOP("ProgressReport", "This week: %1, %2, %3"), totals.ThisWeek), 11);
+    first.Text(QRect(0, 1800, width, 300), TotalsText(QT_TRANSLATE_NOOP("ProgressReport", "In all: %1, %2, %3"), totals.AllTime), 11);
     first.Line(QLine(0, 2180, width, 2180), 15);
     if (ops.isEmpty())
-        first.Text(QRect(0, FirstSectionTop, width, 320), QStringLiteral("No practice yet."), 11);
+        first.Text(QRect(0, FirstSectionTop, width, 320), QCoreApplication::translate("ProgressReport", "No practice yet."), 11);
     for (qsizetype i = 0; i < ops.size(); ++i) {
         PrintPage& page = i == 0 ? first : pages.emplace_back();
         if (i > 0) {
-            page.Text(QRect(0, 0, width, 320), QStringLiteral("Progress report of %1, %2").arg(data.Name, data.Date), 9);
+            page.Text(QRect(0, 0, width, 320),
+                      QCoreApplication::translate("ProgressReport", "Progress report of %1, %2").arg(data.Name, data.Date), 9);
             page.Line(QLine(0, 380, width, 380), 10);
         }
         Section(page, i == 0 ? FirstSectionTop : SectionTop, width, data, facts, ops[i]);
     }
     const double factor = std::min(1.0, std::min(area.width() / double(width), area.height() / double(height)));
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        pages[i].Text(QRect(0, height - 280, width, 280), QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size()), 9,
+        pages[i].Text(QRect(0, height - 280, width, 280),
+                      QCoreApplication::translate("ProgressReport", "Page %1 of %2").arg(i + 1).arg(pages.size()), 9,
                       Qt::AlignRight | Qt::AlignVCenter);
         if (factor < 1)
             pages[i].Shift(QPoint(), factor);

@@ -4,22 +4,21 @@
 
 #include "practice/logic/DrillLayout.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
-namespace {
-QString Tenths(int tenths)
+QString SecondsText(double seconds)
 {
-    return QString::number(tenths / 10.0, 'f', 1) + QStringLiteral(" s");
+    return QLocale().toString(seconds, 'f', 1) + QStringLiteral(" s");
 }
-} // namespace
 
 QString MasteryLetter(Mastery state)
 {
     switch (state) {
-    case Mastery::Known: return QStringLiteral("K");
-    case Mastery::Learning: return QStringLiteral("L");
-    case Mastery::ToPractise: return QStringLiteral("P");
+    case Mastery::Known: return QCoreApplication::translate("ProgressView", "K");
+    case Mastery::Learning: return QCoreApplication::translate("ProgressView", "L");
+    case Mastery::ToPractise: return QCoreApplication::translate("ProgressView", "P");
     case Mastery::NotYetAsked: break;
     }
     return QStringLiteral(".");
@@ -28,12 +27,12 @@ QString MasteryLetter(Mastery state)
 QString MasteryName(Mastery state)
 {
     switch (state) {
-    case Mastery::Known: return QStringLiteral("known");
-    case Mastery::Learning: return QStringLiteral("learning");
-    case Mastery::ToPractise: return QStringLiteral("to practise");
+    case Mastery::Known: return QCoreApplication::translate("ProgressView", "known");
+    case Mastery::Learning: return QCoreApplication::translate("ProgressView", "learning");
+    case Mastery::ToPractise: return QCoreApplication::translate("ProgressView", "to practise");
     case Mastery::NotYetAsked: break;
     }
-    return QStringLiteral("not yet asked");
+    return QCoreApplication::translate("ProgressView", "not yet asked");
 }
 
 unsigned MasteryColour(Mastery state)
@@ -55,31 +54,40 @@ QString FactText(const Fact& fact)
 
 QString AnswersText(const Fact& fact, Mastery state, const QList<FactAnswer>& answers)
 {
-    QStringList lines{QStringLiteral("%1 = %2: %3").arg(FactText(fact)).arg(ProblemOf(fact).Answer).arg(MasteryName(state))};
+    QStringList lines{QCoreApplication::translate("ProgressView", "%1 = %2: %3")
+                          .arg(FactText(fact), QString::number(ProblemOf(fact).Answer), MasteryName(state))};
+    const QLocale locale;
+    const QString dateFormat = QCoreApplication::translate("ProgressView", "d MMM yyyy HH:mm");
     for (auto a = answers.crbegin(); a != answers.crend(); ++a) {
-        const QString when = QLocale::c().toString(a->When, QStringLiteral("d MMM yyyy HH:mm"));
-        QString what = QStringLiteral("missed (%1)"); // a line of an earlier version: nothing more is known
+        const QString when = locale.toString(a->When, dateFormat);
+        const QString seconds = SecondsText(a->Tenths / 10.0);
         if (a->Right)
-            what = QStringLiteral("right in %1");
+            lines << QCoreApplication::translate("ProgressView", "right in %1, %2").arg(seconds, when);
         else if (a->Shown)
-            what = QStringLiteral("Show Answer (%1)");
+            lines << QCoreApplication::translate("ProgressView", "Show Answer (%1)").arg(seconds) + QStringLiteral(", ")
+                    + when;
         else if (a->Given)
-            what = QStringLiteral("wrong: %1 (%2)").arg(*a->Given);
-        lines << what.arg(Tenths(a->Tenths)) + QStringLiteral(", ") + when;
+            lines << QCoreApplication::translate("ProgressView", "wrong: %1 (%2)").arg(QString::number(*a->Given), seconds)
+                    + QStringLiteral(", ") + when;
+        else // a line of an earlier version: nothing more is known
+            lines << QCoreApplication::translate("ProgressView", "missed (%1), %2").arg(seconds, when);
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QString CountsText(const MasteryCounts& counts)
 {
-    return QStringLiteral("Known %1   Learning %2   To practise %3   Not yet asked %4")
-        .arg(counts.Known).arg(counts.Learning).arg(counts.ToPractise).arg(counts.NotYetAsked);
+    return QCoreApplication::translate("ProgressView", "Known %1   Learning %2   To practise %3   Not yet asked %4")
+        .arg(counts.Known)
+        .arg(counts.Learning)
+        .arg(counts.ToPractise)
+        .arg(counts.NotYetAsked);
 }
 
 QStringList SlowestLines(const QList<SlowFact>& slowest)
 {
     QStringList lines;
     for (const SlowFact& s : slowest)
-        lines << QStringLiteral("%1   %2 s").arg(FactText(s.fact), -9).arg(s.AverageSeconds, 0, 'f', 1);
+        lines << FactText(s.fact).leftJustified(9) + QStringLiteral("   ") + SecondsText(s.AverageSeconds);
     return lines;
 }

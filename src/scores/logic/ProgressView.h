@@ -19,6 +19,9 @@ QString MasteryLetter(Mastery state);
 QString MasteryName(Mastery state);
 unsigned MasteryColour(Mastery state); // RGB, red in the low byte
 
+// "2.3 s" with the decimal sign of the child's language ("2,3 s").
+QString SecondsText(double seconds);
+
 // "7 x 8", "56 / 7": the problem as the drill shows it.
 QString FactText(const Fact& fact);
 // The fact with its answer and state, then one line per answer, newest first:
