@@ -10,6 +10,7 @@
 #include "core/MessageBoxes.h"
 #include "core/WindowOpener.h"
 #include "core/WindowUtils.h"
+#include "core/logic/Language.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PlayerOptions.h"
 #include "core/logic/PracticeRecord.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -59,11 +61,19 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
     PlaceTw(Frame3, 3300, 780, 1815, 1935);
     connect(Frame3, &SwatchFrame::SwatchClicked, this, [this](int i) { SwatchClick(i); });
 
-    Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 900, 3600, RowHeight, tr("Auto Advance"));
-    Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1620, 900, RowHeight, tr("Grade"));
-    Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1590, 1200, 465);
-    Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 2220, 3600, RowHeight, tr("Big drill"));
-    Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2700, 3600, RowHeight, tr("Answer sounds"));
+    Check1 = MakeControl<QCheckBox>(this, "Check1", 5400, 840, 3600, RowHeight, tr("Auto Advance"));
+    Label2 = MakeControl<QLabel>(this, "Label2", 5400, 1350, 900, RowHeight, tr("Grade"));
+    Combo6 = MakeControl<QComboBox>(this, "Combo6", 6360, 1320, 1200, 465);
+    Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 1860, 3600, RowHeight, tr("Big drill"));
+    Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2310, 3600, RowHeight, tr("Answer sounds"));
+    // Her windows' language; each language is named in its own.
+    Label7 = MakeControl<QLabel>(this, "Label7", 5400, 2790, 1320, RowHeight, tr("Language"));
+    Combo7 = MakeControl<QComboBox>(this, "Combo7", 6720, 2760, 2400, 465);
+    Combo7->addItem(tr("Same as computer"), QString());
+    const QStringList names{QStringLiteral("English"), QStringLiteral("Deutsch"), QStringLiteral("Fran\u00E7ais"),
+                            QStringLiteral("Espa\u00F1ol")};
+    for (qsizetype i = 0; i < names.size(); ++i)
+        Combo7->addItem(names[i], Languages()[i]);
 
     Frame4 = new LevelFrame(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
@@ -124,7 +134,7 @@ void Config::BuildCriteriaFrame()
 
 QList<QWidget*> Config::Coloured() const
 {
-    return {Label1, Label2, Label3, Label4, Label5, Label6, Check1, Check2, Check3, Option1, Option2, Option3,
+    return {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Check1, Check2, Check3, Option1, Option2, Option3,
             Frame1, Frame2, Frame3, Frame4};
 }
 
@@ -155,6 +165,7 @@ void Config::FormLoad()
     bigDrillDefault_ = BigDrillByDefault(s.PlayerGrade, ScreenPixelWidth(this));
     Check2->setChecked(options.Flag(BigDrillOption).value_or(bigDrillDefault_));
     Check3->setChecked(options.Flag(AnswerSoundsOption).value_or(false));
+    Combo7->setCurrentIndex(std::max(0, Combo7->findData(options.Value(LanguageOption).value_or(QString()))));
 
     // The level is worked on in a copy: a drill running behind keeps its definition.
     PracticeFields level = player_.Definition();
@@ -255,6 +266,10 @@ void Config::SaveClick()
     const PlayerSave optionsSaved = player_.ChangeOptions([&](PlayerOptions& o) {
         o.ChooseFlag(BigDrillOption, Check2->isChecked(), bigDrillDefault_);
         o.ChooseFlag(AnswerSoundsOption, Check3->isChecked(), false);
+        if (const QString language = Combo7->currentData().toString(); language.isEmpty())
+            o.Unset(LanguageOption);
+        else
+            o.Set(LanguageOption, language);
     });
     Tools().boxes.TellIfNotListed(saved == PlayerSave::Saved ? optionsSaved : saved);
     Unload();

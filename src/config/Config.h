@@ -56,6 +56,7 @@ private:
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* Label7 = nullptr; // "Language"
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
@@ -70,6 +71,7 @@ private:
     QRadioButton* Option3 = nullptr;
     QComboBox* Combo4 = nullptr;
     QComboBox* Combo6 = nullptr;
+    QComboBox* Combo7 = nullptr; // her language, or the computer's
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;

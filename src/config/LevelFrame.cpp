@@ -5,7 +5,7 @@
 #include "config/logic/ConfigRules.h"
 #include "core/Palette.h"
 #include "core/WindowUtils.h"
-#include "core/logic/Translated.h"
+#include "core/logic/PracticeRecord.h"
 
 #include <QComboBox>
 
@@ -15,8 +15,8 @@ LevelFrame::LevelFrame(QWidget* parent)
     Combo1 = MakeControl<QComboBox>(this, "Combo1", 240, 450, 2640, 465);
     Combo2 = MakeControl<QComboBox>(this, "Combo2", 3060, 450, 1680, 465);
     Combo3 = MakeControl<QComboBox>(this, "Combo3", 4920, 450, 1080, 465);
-    for (const QString& caption : OperationCaptions)
-        Combo1->addItem(Translated("PracticeRecord", caption));
+    for (int op = 0; op < OperationCaptions.size(); ++op)
+        Combo1->addItem(OperationName(op));
     Combo2->addItems({tr("All"), tr("Up to"), tr("Just")});
     for (int n = 1; n <= 10; ++n)
         Combo3->addItem(QString::number(n));

@@ -4,6 +4,8 @@
 
 #include "help/PagePainter.h"
 
+#include "core/logic/Translated.h"
+
 #include <QCoreApplication>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -11,14 +13,6 @@
 #include <QPrinterInfo>
 #include <memory>
 #include <utility>
-
-namespace {
-// The printer's messages in the child's language.
-QString Translated(const QString& message)
-{
-    return QCoreApplication::translate("PrinterDevice", message.toUtf8().constData());
-}
-} // namespace
 
 SystemPrinter::SystemPrinter(QString pdfFile)
     : pdfFile_(std::move(pdfFile))
@@ -34,7 +28,7 @@ QString SystemPrinter::Print(const QString& documentName, const PageLayOut& layO
     if (pdfFile_.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            return Translated(NoPrinterMessage);
+            return Translated("PrinterDevice", NoPrinterMessage);
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPrinterName(info.printerName());
         printer->setDocName(documentName);
@@ -53,6 +47,6 @@ QString SystemPrinter::Print(const QString& documentName, const PageLayOut& layO
         return {}; // nothing to print: no job, not even an empty page
     const bool ok = PaintPages(*device, pages);
     if (!ok || (printer && (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)))
-        return Translated(PrintFailedMessage);
+        return Translated("PrinterDevice", PrintFailedMessage);
     return {};
 }

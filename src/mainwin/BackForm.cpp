@@ -27,19 +27,21 @@ BackForm::BackForm(const Services& services, const ProgramSettings& program)
 
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
-    QMenu* file = menuBar_->addMenu(tr("&File"));
+    QMenu* file = menuBar_->addMenu(QString());
     file->setObjectName(QStringLiteral("File"));
-    Exit = file->addAction(tr("E&xit"));
-    Configure = menuBar_->addAction(tr("&Configure"));
-    Scores = menuBar_->addAction(tr("&Scores"));
-    ProgressEntry = menuBar_->addAction(tr("&Progress"));
-    MusicBreak = menuBar_->addAction(tr("&Music Break"));
-    Help = menuBar_->addAction(tr("&Help"));
-    About = menuBar_->addAction(tr("&About"));
-    QMenu* more = menuBar_->addMenu(tr("M&ore"));
+    Exit = file->addAction(QString());
+    Configure = menuBar_->addAction(QString());
+    Scores = menuBar_->addAction(QString());
+    ProgressEntry = menuBar_->addAction(QString());
+    MusicBreak = menuBar_->addAction(QString());
+    Help = menuBar_->addAction(QString());
+    About = menuBar_->addAction(QString());
+    QMenu* more = menuBar_->addMenu(QString());
     more->setObjectName(QStringLiteral("More"));
-    SendCommentsEntry = more->addAction(tr("Send us your &comments"));
-    Updates = more->addAction(tr("&Update Notification"));
+    SendCommentsEntry = more->addAction(QString());
+    Updates = more->addAction(QString());
+    fileMenu_ = file;
+    moreMenu_ = more;
 
     const std::pair<QAction*, const char*> names[] = {
         {Exit, "Exit"}, {Configure, "Configure"}, {Scores, "Scores"}, {ProgressEntry, "Progress"}, {MusicBreak, "MusicBreak"},
@@ -66,8 +68,8 @@ BackForm::BackForm(const Services& services, const ProgramSettings& program)
     backdrop_->installEventFilter(this);
     Image1 = new Artwork(backdrop_, true);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setToolTip(tr("Music Break"));
     connect(Image1, &Artwork::Clicked, this, [this] { RunCommand(&WindowOpener::ShowMusic); });
+    SetTexts();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,6 +84,22 @@ BackForm::BackForm(const Services& services, const ProgramSettings& program)
         update();
         QCoreApplication::processEvents();
     });
+}
+
+void BackForm::SetTexts()
+{
+    fileMenu_->setTitle(tr("&File"));
+    Exit->setText(tr("E&xit"));
+    Configure->setText(tr("&Configure"));
+    Scores->setText(tr("&Scores"));
+    ProgressEntry->setText(tr("&Progress"));
+    MusicBreak->setText(tr("&Music Break"));
+    Help->setText(tr("&Help"));
+    About->setText(tr("&About"));
+    moreMenu_->setTitle(tr("M&ore"));
+    SendCommentsEntry->setText(tr("Send us your &comments"));
+    Updates->setText(tr("&Update Notification"));
+    Image1->setToolTip(tr("Music Break"));
 }
 
 void BackForm::FormLoad()
@@ -223,4 +241,7 @@ void BackForm::changeEvent(QEvent* event)
     Form::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         ShowOtherWindows();
+    // The menu stays up while a child with a language of her own is chosen: it changes with her.
+    else if (event->type() == QEvent::LanguageChange)
+        SetTexts();
 }

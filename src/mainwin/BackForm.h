@@ -9,6 +9,7 @@
 
 class Artwork;
 class QAction;
+class QMenu;
 class QMenuBar;
 class QTimer;
 class ServerSurface;
@@ -42,9 +43,13 @@ private:
     void SendComments();
     void ShowOtherWindows();
     void PlaceArtwork();
+    // The menu's texts and the picture's tip, in the language spoken now.
+    void SetTexts();
 
     const ProgramSettings& program_;
     QMenuBar* menuBar_;
+    QMenu* fileMenu_;
+    QMenu* moreMenu_;
     QAction* Exit;
     QAction* Configure;
     QAction* Scores;

@@ -75,7 +75,7 @@ Define::Define(const Services& services, Program& program, Player& player, QWidg
 
     auto* operations = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        const QString caption = QCoreApplication::translate("PracticeRecord", OperationCaptions[i].toUtf8().constData());
+        const QString caption = OperationName(i);
         OperationOptions[i] = AddOption(Frame1, operations, QStringLiteral("Option%1").arg(i + 1), caption, 180,
                                         360 + i * 420, 1860);
     }

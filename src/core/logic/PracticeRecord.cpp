@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "core/logic/PracticeRecord.h"
 
+#include "core/logic/Translated.h"
+
 #include "core/logic/LineFormat.h"
 
 #include <QFile>
@@ -146,4 +148,9 @@ QStringList ReadScoreRecords(LineReader& in)
             records << *record;
     }
     return records;
+}
+
+QString OperationName(int op)
+{
+    return op < 0 || op > 3 ? QString() : Translated("PracticeRecord", OperationCaptions[op]);
 }

@@ -19,6 +19,8 @@ inline const QStringList OperationCaptions{QStringLiteral(QT_TRANSLATE_NOOP("Pra
                                            QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Subtraction")),
                                            QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Multiplication")),
                                            QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Division"))};
+// An operation's name in the child's language ("Addition" in English); "" outside 0 to 3.
+QString OperationName(int op);
 
 // The definition of a practice, with a tally of nothing yet.
 PracticeFields Definition(const PracticeFields& practice);

@@ -4,6 +4,8 @@
 
 #include "core/logic/Geometry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -26,7 +28,9 @@ QString OperationSign(int practiceOp, int problemFormat)
     case 2:
         return QStringLiteral("x");
     case 3:
-        return problemFormat == 3 ? QString(QChar(0x00F7)) : QStringLiteral("/");
+        // German, French and Spanish schools teach the colon: the translations say so.
+        return problemFormat == 3 ? QCoreApplication::translate("DrillLayout", "÷")
+                                  : QCoreApplication::translate("DrillLayout", "/");
     default:
         return QStringLiteral("+");
     }

@@ -68,12 +68,6 @@ QString CsvField(const QString& value)
     return QLatin1Char('"') + field + QLatin1Char('"');
 }
 
-QString OperationName(int op)
-{
-    return op < 0 || op > 3 ? QString()
-                            : QCoreApplication::translate("PracticeRecord", OperationCaptions[op].toUtf8().constData());
-}
-
 QList<OverviewField> OverviewFields()
 {
     QList<OverviewField> fields{{OverviewColumn::Name}, {OverviewColumn::Grade}, {OverviewColumn::Level},

@@ -44,9 +44,6 @@ QString OverviewText(const ChildRow& row, const OverviewField& field);
 // "12.5"; "" for none.
 QString FluencyText(const std::optional<double>& fluency);
 
-// An operation's name in the child's language ("Addition" in English); "" outside 0 to 3.
-QString OperationName(int op);
-
 // A level as words: "Multiplication, Up to 5", "Addition, All", "Division, Just 7";
 // "" for a record that holds no level.
 QString LevelText(const QString& levelDef);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "scores/logic/ClassReport.h"
 
+#include "core/logic/PracticeRecord.h"
 #include "scores/logic/ClassOverview.h"
 
 #include <QCoreApplication>

@@ -5,6 +5,7 @@
 #include "core/logic/ActivityLog.h"
 #include "core/logic/PlayerFiles.h"
 #include "core/logic/PracticeRecord.h"
+#include "core/logic/Translated.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -23,22 +24,17 @@ int CountNinety(const QStringList& records)
 }
 
 namespace {
-QString Translated(const QString& message)
-{
-    return QCoreApplication::translate("Evaluation", message.toUtf8().constData());
-}
-
 // The word for a latest practice that earns no message of its own (records in file order).
 QString Encouragement(const QStringList& records, int latest)
 {
     if (records.size() == 1)
-        return Translated(FirstPracticeMessage);
+        return Translated("Evaluation", FirstPracticeMessage);
     int best = ReadPractice(records.first()).CorrectCount;
     for (qsizetype i = 1; i + 1 < records.size(); ++i)
         best = std::max<int>(best, ReadPractice(records.at(i)).CorrectCount);
     if (latest > best)
-        return Translated(BeatBestMessage);
-    return latest >= best - 2 ? Translated(CloseToBestMessage) : QString();
+        return Translated("Evaluation", BeatBestMessage);
+    return latest >= best - 2 ? Translated("Evaluation", CloseToBestMessage) : QString();
 }
 } // namespace
 
@@ -92,7 +88,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
         return result;
     const PracticeFields latest = ReadPractice(records.last());
     if (peak == latest.CorrectCount && records.size() > 1)
-        result.Message = Translated(BestScoreMessage);
+        result.Message = Translated("Evaluation", BestScoreMessage);
     else
         result.Message = Encouragement(records, latest.CorrectCount);
 
@@ -110,7 +106,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
     if (!(latest.CorrectCount > state.AdvanceNum || ninety >= state.AdvanceRight))
         return result;
 
-    result.Message = Translated(LevelGoalMessage);
+    result.Message = Translated("Evaluation", LevelGoalMessage);
     // The level record's own minutes and counts go along into the new level.
     PracticeFields next = latest;
     UnpackPractice(next, state.LevelDef);
@@ -120,7 +116,7 @@ Evaluation EvaluatePractice(const PlayerSettings& state, const QStringList& reco
             ++next.PracticeOp;
             next.TableNum = -1;
         } else {
-            result.Message = Translated(AllTablesMessage);
+            result.Message = Translated("Evaluation", AllTablesMessage);
             result.AutoAdvance = 0;
         }
     }

@@ -73,7 +73,7 @@ QString SheetSign(int op)
     switch (op) {
     case 1: return QString(QChar(0x2212));
     case 2: return QString(QChar(0x00D7));
-    case 3: return QString(QChar(0x00F7));
+    case 3: return QCoreApplication::translate("PracticeSheet", "÷"); // ":" where schools teach the colon
     default: return QStringLiteral("+");
     }
 }
