@@ -4,7 +4,7 @@
     <name>AnswerCheck</name>
     <message>
         <source>Incorrect.  Please try again.</source>
-        <translation>Ce n'est pas juste. Essaie encore.</translation>
+        <translation>C'est faux. Essaie encore.</translation>
     </message>
     <message>
         <source>✓ Right!</source>

@@ -5,6 +5,7 @@
 #include "app/SingleCopy.h"
 #include "app/SystemPlatform.h"
 #include "app/Translation.h"
+#include "core/Captions.h"
 #include "core/WindowUtils.h"
 #include "core/logic/StartUp.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
     // The desktop's language until a child with a language of her own is chosen.
     Translation translation;
     parts.program.OnLanguage([&translation](const QString& choice) { translation.Use(choice); });
+    DumpCaptionsWhenAsked();
     Main(parts, platform, commandLine);
     return 0;
 }

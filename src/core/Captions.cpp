@@ -3,6 +3,7 @@
 #include "core/Captions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -13,7 +14,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 QString TextOf(const QWidget* control)
@@ -102,11 +105,9 @@ void FitCaptions(QWidget* window)
     }
 }
 
-void DumpCaptions(QWidget* window)
+namespace {
+void DumpCaptions(QWidget* window, const QString& name)
 {
-    const QString name = qEnvironmentVariable("NUMBRELLA_TEXT_DUMP");
-    if (name.isEmpty())
-        return;
     QStringList texts;
     for (QWidget* control : CaptionedControls(window)) {
         if (control->isVisibleTo(window))
@@ -121,11 +122,41 @@ void DumpCaptions(QWidget* window)
             }
         }
     }
+    const QString shownName = window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
+                                                             : window->objectName();
     QFile file(name);
     if (!file.open(QIODevice::Append))
         return;
     for (QString text : texts) {
         if (!text.isEmpty())
-            file.write((window->objectName() + QLatin1Char('\t') + text.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
+            file.write((shownName + QLatin1Char('\t') + text.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
     }
+}
+
+class CaptionDump : public QObject {
+public:
+    explicit CaptionDump(QString file) : QObject(qApp), file_(std::move(file)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        // Once shown, when the window has fitted its captions; as it goes, with its last texts.
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, window, [this, window] { DumpCaptions(window, file_); });
+        else if (event->type() == QEvent::Hide)
+            DumpCaptions(window, file_);
+        return false;
+    }
+
+private:
+    QString file_;
+};
+} // namespace
+
+void DumpCaptionsWhenAsked()
+{
+    const QString file = qEnvironmentVariable("NUMBRELLA_TEXT_DUMP");
+    if (!file.isEmpty())
+        qApp->installEventFilter(new CaptionDump(file));
 }

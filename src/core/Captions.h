@@ -19,7 +19,8 @@ bool CaptionFits(const QWidget* control);
 // Each caption that does not fit is set in smaller type, down to two thirds of its size, until
 // it does; the control keeps its place.
 void FitCaptions(QWidget* window);
-// For the whole-program tests: when NUMBRELLA_TEXT_DUMP names a file, every caption of the
-// window and the texts of its menus are added to it, a line each ("window<TAB>text", and
-// "<TAB>cut" after a caption that does not fit).
-void DumpCaptions(QWidget* window);
+// For the whole-program tests: when NUMBRELLA_TEXT_DUMP names a file, each window of the program
+// (message and file windows too) adds its captions and the texts of its menus to it as it comes
+// up and as it goes, a line each ("window<TAB>text", and "<TAB>cut" after a caption that does
+// not fit).
+void DumpCaptionsWhenAsked();

@@ -184,10 +184,8 @@ void Form::closeEvent(QCloseEvent* event)
 bool Form::event(QEvent* event)
 {
     // Every window's captions fit the language it is shown in.
-    if (event->type() == QEvent::Show) {
+    if (event->type() == QEvent::Show)
         FitCaptions(this);
-        DumpCaptions(this);
-    }
     // The desktop's report of an activation often comes after the program has already
     // brought the window back (and run its activation): that one is not run twice.
     if (event->type() == QEvent::WindowActivate && activationDue_)

@@ -53,8 +53,8 @@ for language in de fr es; do
     window Define 10 >/dev/null || fail "$language: not back at the definition window"
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 
-    for role in NewGuy Grade GetPlayer M_Boxx Define Practice ShowScores BackForm; do
-        grep -q "^$role	" "$texts" || fail "$language: no texts of $role written"
+    for role in NewGuy Grade GetPlayer QMessageBox Define Practice ShowScores BackForm; do
+        grep -q "^$role	" "$texts" || fail "$language: no texts of $role written, only of: $(cut -f1 "$texts" | sort -u | tr '\n' ' ')"
     done
     cut=$(grep -P '\tcut$' "$texts" || true)
     [ -z "$cut" ] || fail "$language: captions cut: $cut"
