@@ -4,10 +4,15 @@
 # Renders Numbrella's main windows on virtual screens of 1280x800 and 1920x1080, at the size
 # the program chooses for each, into docs/screenshots/ (names end in -1280 and -1920), as a
 # parent sees them before installing; and the big drill, with the sign of a right answer, on
-# those screens and on 3840x2160 (drill-big-*). Usage: tools/screenshots.sh [folder of the built program]
+# those screens and on 3840x2160 (drill-big-*); and four windows in German, French and Spanish
+# on 1280x800 (names end in -de, -fr, -es).
+# Usage: tools/screenshots.sh [--languages] [folder of the built program]
+# --languages   only the windows in the other languages
 set -euo pipefail
 ROOT_DIR=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$ROOT_DIR/docs/screenshots
+LANGUAGES_ONLY=0
+[ "${1:-}" = --languages ] && { LANGUAGES_ONLY=1; shift; }
 if [ -n "${1:-}" ]; then
     BIN=$1
 else
@@ -243,8 +248,42 @@ render_big() {
     kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
 }
 
+# The player list, the definition window, a drill just after a wrong answer and the
+# configuration, in each language the program speaks besides English.
+render_languages() {
+    local language
+    start_screen 1280x800
+    for language in de fr es; do
+        SUFFIX=$language
+        prepare 1
+        printf '"%s"\r\n"AAC  "\r\n"Ann"\r\n\r\n\r\n\r\n12640511\r\n""\r\n0\r\n""\r\n' "$PROGRAM" \
+            > "$NUMBRELLA_ROOT/var/lib/numbrella/nbr.INI"   # no welcome notice
+        LANGUAGE=$language start_program
+        eval "$(xdotool getwindowgeometry --shell "$(window GetPlayer)")"
+        SCALE_PERMILLE=$((WIDTH * 1000 / 528))
+        shot GetPlayer players
+        click GetPlayer 6600 967      # That's me
+        shot Define definition
+        click Define 3000 4030        # Okay
+        window Practice >/dev/null
+        type_text "1"; keys Return    # wrong
+        shot Practice drill
+        keys Escape
+        keys F10; case $language in de) keys e ;; fr) keys r ;; es) keys j ;; esac   # Configure
+        shot Config configuration
+        kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+        APP_PID=""
+    done
+    kill "$WM_PID" "$XVFB_PID"; wait 2>/dev/null || true
+}
+
+if [ "$LANGUAGES_ONLY" = 1 ]; then
+    render_languages
+    exit 0
+fi
 rm -f "$OUT"/*.png
 render 1280x800 1280
 render 1920x1080 1920
 render_big 3840x2160 3840
+render_languages
 echo "Screenshots written to $OUT"
