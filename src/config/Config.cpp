@@ -67,8 +67,8 @@ Config::Config(const Services& services, const ProgramSettings& program, Player&
     Check2 = MakeControl<QCheckBox>(this, "Check2", 5400, 1860, 3600, RowHeight, tr("Big drill"));
     Check3 = MakeControl<QCheckBox>(this, "Check3", 5400, 2310, 3600, RowHeight, tr("Answer sounds"));
     // Her windows' language; each language is named in its own.
-    Label7 = MakeControl<QLabel>(this, "Label7", 5400, 2790, 900, RowHeight, tr("Language"));
-    Combo7 = MakeControl<QComboBox>(this, "Combo7", 6360, 2760, 2760, 465);
+    Label7 = MakeControl<QLabel>(this, "Label7", 3300, 2790, 1200, RowHeight, tr("Language"));
+    Combo7 = MakeControl<QComboBox>(this, "Combo7", 4560, 2760, 2880, 465);
     Combo7->addItem(tr("Same as computer"), QString());
     const QStringList names{QStringLiteral("English"), QStringLiteral("Deutsch"), QStringLiteral("Fran\u00E7ais"),
                             QStringLiteral("Espa\u00F1ol")};

@@ -46,6 +46,9 @@ private slots:
             << R"("3" "1L2202401020304011012" 0 "2E5202403051407033035" 27 3 4 1 12640511 | BigDrill=1 AnswerSounds=1)";
         QTest::newRow("grade 2: Big drill unticked") << "2 0 3" << QStringList{"Check2", "Save"}
             << R"("2" "1L2202401020304011012" 0 "2E5202403051407033035" 27 3 4 1 12640511 | BigDrill=0)";
+        // Her own language, handed to the program at once.
+        QTest::newRow("German for her") << "3 0 3" << QStringList{"Combo7=2", "Save"}
+            << R"("3" "1L2202401020304011012" 0 "2E5202403051407033035" 27 3 4 1 12640511 | Language=de | speaks de)";
         QTest::newRow("Cancel") << "3 1 7" << QStringList{"Combo1=3", "Label13_10", "Check2", "Cancel"} << "";
     }
     void save()
@@ -66,12 +69,15 @@ private slots:
         fx.player().SetDefinition(PracticeFields{2, -6, 5, 33, 35});
         QPointer<Config> config = fx.Make<Config>(fx.program().Settings(), fx.player());
         config->show();
-        QString message;
+        QString message, spoken;
+        fx.program().OnLanguage([&spoken](const QString& language) { spoken = language; });
         Script script;
         AnswerMessage(script, message);
         Act(config, steps);
         if (!message.isEmpty())
             message += " | " + config->focusWidget()->objectName();
+        if (!spoken.isEmpty())
+            message += " | speaks " + spoken;
         if (QFile::exists(QStringLiteral("AAB.opt")))
             message = " | " + FileLines(QStringLiteral("AAB.opt")).join(' ') + message;
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);

@@ -67,15 +67,15 @@ keys Escape && wait_gone Music 5 || fail "Escape did not close the music"
 # Alt in the viewer opens the menu (C: the configuration).
 keys Return && window HUTIL2 >/dev/null && sleep 0.5 || fail "Return on a topic did not show it"
 keys alt c && window Config >/dev/null && sleep 0.5 || fail "Alt in the viewer opened no menu"
-# Nine Tab stops: the format, the sixteen colours as one, Auto Advance, Grade, Big drill, Answer
-# sounds and the buttons.
-keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
+# Ten Tab stops: the format, the sixteen colours as one, Auto Advance, Grade, Big drill, Answer
+# sounds, Language and the buttons.
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 snap Config cycle1
-keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 snap Config cycle2
 keys Tab
 snap Config cycle2b
-differ cycle1 cycle2 || ! differ cycle1 cycle2b && fail "Tab does not go round the configuration in 9 steps"
+differ cycle1 cycle2 || ! differ cycle1 cycle2b && fail "Tab does not go round the configuration in 10 steps"
 # On the colours (the Tab above came to them from the format): right, right, down is the second row's third, 255 224 224.
 keys Right Right Down space
 pink=$(colour_in Config 'rgb(255,224,224)' | cut -d' ' -f1)

@@ -51,6 +51,19 @@ for language in de fr es; do
     sleep 2.5
     click ShowScores 7807 4267    # Exit
     window Define 10 >/dev/null || fail "$language: not back at the definition window"
+    if [ "$language" = de ]; then
+        # A printout: the practice sheet, saved as a PDF file from Progress (F10, F for Fortschritt).
+        keys F10 f
+        window Progress >/dev/null || fail "de: no Progress window"
+        click Progress 5000 5047      # Als PDF speichern
+        click Progress 1320 5047      # Übungsblatt drucken
+        xdotool search --sync --onlyvisible --name "Als PDF speichern" >/dev/null
+        sleep 0.5; keys ctrl+a; type_text "$WORK/sheet.pdf"; keys Return
+        for _ in $(seq 50); do [ -s "$WORK/sheet.pdf" ] && break; sleep 0.1; done
+        pdftotext "$WORK/sheet.pdf" "$WORK/sheet.txt" || fail "de: no practice sheet saved"
+        grep -q "Übungsblatt: Mal" "$WORK/sheet.txt" || fail "de: the sheet: $(head -3 "$WORK/sheet.txt")"
+        ! grep -iwE "$ENGLISH_WORDS|write|sheet" "$WORK/sheet.txt" || fail "de: English on the sheet"
+    fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 
     for role in NewGuy Grade GetPlayer QMessageBox Define Practice ShowScores BackForm; do

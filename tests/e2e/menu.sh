@@ -54,6 +54,8 @@ window Define 5 >/dev/null || fail "the running copy did not come back"
 xprop -id "$(xdotool getactivewindow)" WM_WINDOW_ROLE | grep -q '"Define"' || fail "the definition window is not active"
 windows=$(for id in $(xdotool search --onlyvisible --class numbrella); do xprop -id "$id" WM_WINDOW_ROLE; done | grep -c '= "')
 [ "$windows" = 2 ] || fail "a second set of windows: $windows"
+# The background steps back behind the restored windows a moment later: a hand comes after that.
+sleep 1
 
 # Menu bar entries, left to right, in twips from the window's left edge.
 FILE=300 CONFIGURE=1125 SCORES=2085 PROGRESS=3000 MUSIC=4110 HELP=5070 ABOUT=5760 MORE=6465
