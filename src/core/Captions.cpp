@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -112,6 +113,10 @@ void DumpCaptions(QWidget* window, const QString& name)
     for (QWidget* control : CaptionedControls(window)) {
         if (control->isVisibleTo(window))
             texts << ShownCaption(control) + (CaptionFits(control) ? QString() : QStringLiteral("\tcut"));
+    }
+    for (const QListWidget* list : window->findChildren<QListWidget*>()) {
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
     }
     for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (const QAction* action : bar->actions()) {

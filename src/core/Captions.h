@@ -20,7 +20,7 @@ bool CaptionFits(const QWidget* control);
 // it does; the control keeps its place.
 void FitCaptions(QWidget* window);
 // For the whole-program tests: when NUMBRELLA_TEXT_DUMP names a file, each window of the program
-// (message and file windows too) adds its captions and the texts of its menus to it as it comes
+// (message and file windows too) adds its captions, lists and menus to it as it comes
 // up and as it goes, a line each ("window<TAB>text", and "<TAB>cut" after a caption that does
 // not fit).
 void DumpCaptionsWhenAsked();

@@ -63,6 +63,12 @@ for language in de fr es; do
         pdftotext "$WORK/sheet.pdf" "$WORK/sheet.txt" || fail "de: no practice sheet saved"
         grep -q "Übungsblatt: Mal" "$WORK/sheet.txt" || fail "de: the sheet: $(head -3 "$WORK/sheet.txt")"
         ! grep -iwE "$ENGLISH_WORDS|write|sheet" "$WORK/sheet.txt" || fail "de: English on the sheet"
+        keys Escape
+        # The manual's topics (F10, H for Hilfe).
+        keys F10 h
+        window HUTIL3 >/dev/null || fail "de: no help"
+        keys Escape
+        wait_gone HUTIL3 && grep -q "^HUTIL3	 *Willkommen bei Numbrella" "$texts" || fail "de: the manual's contents"
     fi
     kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 
