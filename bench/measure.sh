@@ -213,9 +213,11 @@ print_table() {
     if [ "$(missed)" = 0 ]; then echo "Every mark reached."; else echo "Marks missed: $(missed)."; fi
 }
 
-# Replaces the results section of the performance page with this run's table.
+# Puts this run's table at the top of the performance page's results, above the two runs before it.
 update_doc() {
-    local table=$1 doc=$2 new=$WORK/doc.md
+    local table=$1 doc=$2 new=$WORK/doc.md old=$WORK/old-runs.md
+    # The runs written before, newest first: the two newest stay below this one.
+    sed -n '/^<!-- results -->$/,/^<!-- end of results -->$/p' "$doc" | sed '1d;$d' >"$old"
     {
         sed '/^<!-- results -->$/q' "$doc"
         echo
@@ -223,6 +225,7 @@ update_doc() {
             "$(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1), Xvfb 1280x800 with openbox:"
         cat "$table"
         echo
+        awk '/^Run of /{n++} n >= 1 && n <= 2' "$old"
         sed -n '/^<!-- end of results -->$/,$p' "$doc"
     } >"$new"
     mv "$new" "$doc"

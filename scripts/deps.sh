@@ -6,7 +6,7 @@
 NUMBRELLA_PACKAGES=(
   cmake g++ make pkg-config
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libxcb1-dev
+  qt6-base-dev libgl-dev libxcb1-dev libxcb-randr0-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xauth xdotool imagemagick openbox x11-utils
