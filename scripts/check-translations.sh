@@ -18,7 +18,9 @@ status=0
 for ts in i18n/numbrella_*.ts; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -locations none -extensions cpp,h src -ts "$copy" >"$work/log" 2>&1 \
+    obsolete=()
+    [ "${1:-}" = --update ] && obsolete=(-no-obsolete)
+    "$lupdate" -silent -locations none "${obsolete[@]}" -extensions cpp,h src -ts "$copy" >"$work/log" 2>&1 \
         || { cat "$work/log" >&2; exit 1; }
     if [ "${1:-}" = --update ]; then
         cp "$copy" "$ts"

@@ -76,8 +76,7 @@ private slots:
         Act(config, steps);
         if (!message.isEmpty())
             message += " | " + config->focusWidget()->objectName();
-        if (!spoken.isEmpty())
-            message += " | speaks " + spoken;
+        message += spoken.isEmpty() ? QString() : " | speaks " + spoken;
         if (QFile::exists(QStringLiteral("AAB.opt")))
             message = " | " + FileLines(QStringLiteral("AAB.opt")).join(' ') + message;
         QCOMPARE(FileLines(QStringLiteral("AAB.cfg")).join(' ') + message, file);

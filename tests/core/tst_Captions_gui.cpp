@@ -89,9 +89,7 @@ private slots:
             w->show();
             QCoreApplication::processEvents();
             for (QWidget* c : CaptionedControls(w)) {
-                if (!c->isVisibleTo(w))
-                    continue;
-                if (!CaptionFits(c))
+                if (c->isVisibleTo(w) && !CaptionFits(c))
                     cut << QStringLiteral("%1.%2 \"%3\"").arg(w->objectName(), c->objectName(), ShownCaption(c));
             }
             w->Unload();
