@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Numbrella developers
-# A family's first start in German, French and Spanish (LANGUAGE=de, fr, es): a child adds her
+# A family's first start in German, French or Spanish (LANGUAGE=de, fr, es; the script's third
+# argument, all three when none is given): a child adds her
 # name, defines a practice, drills a minute and sees her scores; French on a 1920x1080 screen (where
 # the drill is big), the others on 1280x800. Every text the windows show
 # (their captions and menus, written out by the program as each window opens) is in the
@@ -9,6 +10,7 @@
 # English, and every caption is shown whole.
 source "$(dirname "$0")/lib.sh"
 I18N=$(cd "$(dirname "$0")/../../i18n" && pwd)
+TEST_NAME=languages${3:+_$3}
 
 # The English texts a language's file translates otherwise, one a line, without "&".
 translated_english() {
@@ -19,7 +21,7 @@ translated_english() {
 # Words of an English sentence that none of the three languages uses.
 ENGLISH_WORDS='the|your|you|please|click|scores?|practice|answers?|exit|cancel|goal|settings|grade|what|right'
 
-for language in de fr es; do
+for language in ${3:-de fr es}; do
     if [ "$language" = fr ]; then size=1920x1080; else size=1280x800; fi
     [ -z "${XVFB_PID:-}" ] || { kill "$WM_PID" "$XVFB_PID"; wait "$WM_PID" "$XVFB_PID" 2>/dev/null || true; }
     start_screen "$size"
