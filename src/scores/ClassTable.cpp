@@ -148,7 +148,10 @@ void ClassTable::SetRows(const QList<ChildRow>& rows)
             switch (f.Column) {
             case OverviewColumn::Practices: item->setData(double(rows[r].PracticesLast7Days), SortRole); break;
             case OverviewColumn::Known: item->setData(double(rows[r].KnownFacts[op]), SortRole); break;
-            case OverviewColumn::Fluency: item->setData(rows[r].Fluency[op].value_or(-1), SortRole); break;
+            case OverviewColumn::Fluency:
+                item->setText(ShownFluency(rows[r].Fluency[op]));
+                item->setData(rows[r].Fluency[op].value_or(-1), SortRole);
+                break;
             default: item->setData(item->text(), SortRole); break;
             }
             if (item->data(SortRole).typeId() == QMetaType::Double)

@@ -8,6 +8,7 @@
 #include "scores/logic/Mastery.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
@@ -94,6 +95,11 @@ QString OverviewHeading(const OverviewField& field)
 QString FluencyText(const std::optional<double>& fluency)
 {
     return fluency ? QString::number(*fluency, 'f', 1) : QString();
+}
+
+QString ShownFluency(const std::optional<double>& fluency)
+{
+    return fluency ? QLocale().toString(*fluency, 'f', 1) : QString();
 }
 
 QString OverviewText(const ChildRow& row, const OverviewField& field)

@@ -43,6 +43,8 @@ QString OverviewHeading(const OverviewField& field);
 QString OverviewText(const ChildRow& row, const OverviewField& field);
 // "12.5"; "" for none.
 QString FluencyText(const std::optional<double>& fluency);
+// The same as the language shown writes it: "12,5" in German. The CSV file keeps the point.
+QString ShownFluency(const std::optional<double>& fluency);
 
 // A level as words: "Multiplication, Up to 5", "Addition, All", "Division, Just 7";
 // "" for a record that holds no level.

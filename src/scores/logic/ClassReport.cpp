@@ -86,7 +86,7 @@ QStringList ClassReportPages(const QList<ChildRow>& rows, const QString& shownGr
                             QString::number(r.PracticesLast7Days));
         for (size_t op = 0; op < 4; ++op)
             line += QStringLiteral("  ") + QString::number(r.KnownFacts[op]).rightJustified(KnownWidth) + QLatin1Char(' ')
-                + FluencyText(r.Fluency[op]).rightJustified(FluencyWidth);
+                + ShownFluency(r.Fluency[op]).rightJustified(FluencyWidth);
         lines << line;
     }
     lines << QString() << QCoreApplication::translate("ClassReport", "known: facts known of the operation's 100.")
