@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <algorithm>
 
 namespace {
 constexpr int WindowWidth = 9600;
@@ -110,6 +111,10 @@ Progress::Progress(const Services& services, const PlayerRoster& roster, const P
     Command3 = MakeControl<QPushButton>(this, "Command3", 6120, ButtonTop, 1560, 375, tr("Export CSV"));
     Command4 = MakeControl<QPushButton>(this, "Command4", WindowWidth - 1440, ButtonTop, 1200, 375, tr("Exit"));
     Command5 = MakeControl<QPushButton>(this, "Command5", 2520, ButtonTop, 1800, 375, tr("Class report"));
+    // A longer caption in another language widens the box; the CSV button moves along.
+    const int checkWidth = std::max(1560, PixelsToTwips(Check1->sizeHint().width()));
+    PlaceTw(Check1, 4440, ButtonTop, checkWidth, 375);
+    PlaceTw(Command3, 4440 + checkWidth + 120, ButtonTop, 1560, 375);
     Command3->hide();
     Command5->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { PrintSheet(); });
