@@ -254,14 +254,6 @@
 <context>
     <name>ConfigRules</name>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
         <source>N/A</source>
         <translation>N/A</translation>
     </message>
@@ -760,6 +752,14 @@
         <source>Division</source>
         <translation>División</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
 </context>
 <context>
     <name>PracticeSheet</name>
@@ -880,14 +880,6 @@
 </context>
 <context>
     <name>ProgressReport</name>
-    <message>
-        <source>%1 minute</source>
-        <translation>%1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
     <message>
         <source>%1 practice</source>
         <translation>%1 práctica</translation>
@@ -1096,14 +1088,6 @@
     <message>
         <source>Just</source>
         <translation>Solo</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
     </message>
     <message>
         <source>Your Scores</source>

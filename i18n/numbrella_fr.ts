@@ -254,14 +254,6 @@
 <context>
     <name>ConfigRules</name>
     <message>
-        <source>1 minute</source>
-        <translation>1 minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
-    </message>
-    <message>
         <source>N/A</source>
         <translation>N.C.</translation>
     </message>
@@ -760,6 +752,14 @@
         <source>Division</source>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
 </context>
 <context>
     <name>PracticeSheet</name>
@@ -880,14 +880,6 @@
 </context>
 <context>
     <name>ProgressReport</name>
-    <message>
-        <source>%1 minute</source>
-        <translation>%1 minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
-    </message>
     <message>
         <source>%1 practice</source>
         <translation>%1 entraînement</translation>
@@ -1096,14 +1088,6 @@
     <message>
         <source>Just</source>
         <translation>Juste</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
     </message>
     <message>
         <source>Your Scores</source>

@@ -27,12 +27,6 @@ constexpr int WindowHeight = 4920;
 constexpr const char* KindNames[] = {QT_TRANSLATE_NOOP("ShowScores", "All"), QT_TRANSLATE_NOOP("ShowScores", "Up to"),
                                      QT_TRANSLATE_NOOP("ShowScores", "Just")};
 
-QString MinutesText(int minutes)
-{
-    return minutes == 1 ? QCoreApplication::translate("ShowScores", "1 minute")
-                        : QCoreApplication::translate("ShowScores", "%1 minutes").arg(minutes);
-}
-
 int KindOf(int tableNum)
 {
     return tableNum == 0 ? 0 : (tableNum > 0 ? 1 : 2);

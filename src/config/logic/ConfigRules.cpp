@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Numbrella developers
 #include "config/logic/ConfigRules.h"
 
+#include "core/logic/PracticeRecord.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -26,8 +28,7 @@ QStringList MinutesEntries()
 {
     QStringList entries;
     for (int m : CriteriaMinutes)
-        entries << (m == 1 ? QCoreApplication::translate("ConfigRules", "1 minute")
-                           : QCoreApplication::translate("ConfigRules", "%1 minutes").arg(m));
+        entries << MinutesText(m);
     return entries;
 }
 

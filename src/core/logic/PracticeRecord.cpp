@@ -154,3 +154,9 @@ QString OperationName(int op)
 {
     return op < 0 || op > 3 ? QString() : Translated("PracticeRecord", OperationCaptions[op]);
 }
+
+QString MinutesText(int minutes)
+{
+    return minutes == 1 ? QCoreApplication::translate("PracticeRecord", "1 minute")
+                        : QCoreApplication::translate("PracticeRecord", "%1 minutes").arg(minutes);
+}

@@ -21,6 +21,8 @@ inline const QStringList OperationCaptions{QStringLiteral(QT_TRANSLATE_NOOP("Pra
                                            QStringLiteral(QT_TRANSLATE_NOOP("PracticeRecord", "Division"))};
 // An operation's name in the child's language ("Addition" in English); "" outside 0 to 3.
 QString OperationName(int op);
+// "1 minute", "5 minutes" in the child's language.
+QString MinutesText(int minutes);
 
 // The definition of a practice, with a tally of nothing yet.
 PracticeFields Definition(const PracticeFields& practice);

@@ -36,11 +36,6 @@ QString Counted(int n, const char* one, const char* many)
     return QCoreApplication::translate("ProgressReport", n == 1 ? one : many).arg(n);
 }
 
-QString MinutesText(int n)
-{
-    return Counted(n, QT_TRANSLATE_NOOP("ProgressReport", "%1 minute"), QT_TRANSLATE_NOOP("ProgressReport", "%1 minutes"));
-}
-
 // `when` is a text of this file with %1, %2 and %3 for the practices, minutes and right answers.
 QString TotalsText(const char* when, const PracticeTotals& t)
 {
