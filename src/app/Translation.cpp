@@ -22,8 +22,8 @@ void Translation::Use(const QString& choice)
     QCoreApplication::removeTranslator(&qt_);
     if (language == EnglishLanguage) {
         // English dates for English texts, on the system's paper and in its country.
-        const bool spoken = Languages().contains(system_.name().section(QLatin1Char('_'), 0, 0));
-        QLocale::setDefault(spoken ? QLocale(QLocale::English, system_.territory()) : system_);
+        const bool translated = SpokenLanguage(system_) != EnglishLanguage;
+        QLocale::setDefault(translated ? QLocale(QLocale::English, system_.territory()) : system_);
         return;
     }
     QLocale::setDefault(QLocale(language));

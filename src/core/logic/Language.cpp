@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 const QStringList& Languages()
 {
@@ -43,10 +42,15 @@ QString DesktopLanguage()
     return DesktopLanguage(env("LANGUAGE"), env("LC_ALL"), env("LC_MESSAGES"), env("LANG"));
 }
 
+QString SpokenLanguage(const QLocale& locale)
+{
+    const QString code = LanguageOf(locale.name());
+    return Languages().contains(code) ? code : EnglishLanguage;
+}
+
 QString ShownLanguage()
 {
-    const QString code = LanguageOf(QLocale().name());
-    return Languages().contains(code) ? code : EnglishLanguage;
+    return SpokenLanguage(QLocale());
 }
 
 QString LocalizedFile(const QString& file, const QString& language, const QString& folder)

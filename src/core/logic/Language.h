@@ -4,6 +4,7 @@
 // The languages Numbrella speaks ("en", the default, "de", "fr" and "es"), which of them the
 // desktop asks for, and the program's text files in the language shown.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,9 @@ QString DesktopLanguage(const QString& language, const QString& lcAll, const QSt
 // The same, read from this process's environment.
 QString DesktopLanguage();
 
-// The language the program shows now: the default QLocale's, English when it is not spoken.
+// The language of a locale among those spoken ("de" for "de_AT"), English for any other.
+QString SpokenLanguage(const QLocale& locale);
+// The language the program shows now: the default QLocale's.
 QString ShownLanguage();
 
 // A text file of the program in the language shown: "nbr.txx" is "nbr.de.txx" in German when
