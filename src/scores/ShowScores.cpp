@@ -8,7 +8,6 @@
 #include "core/logic/PracticeRecord.h"
 #include "core/logic/Tunes.h"
 #include "audio/MMControl.h"
-#include "scores/logic/ClassOverview.h"
 #include "scores/logic/Evaluation.h"
 
 #include <QComboBox>
